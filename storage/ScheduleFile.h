@@ -58,7 +58,8 @@ struct TimerData {
 enum class StoreStatus {
     Done,               // the file was written (or read) as asked
     OpenFailed,         // the file could not be opened or created; error says why
-    IoFailed,           // a read or write failed after the open; error says why
+    IoFailed,           // a read or write failed after the open, or the file is too damaged
+                        // to rewrite; error says why
     ProgramFull,        // a new timer, but the file already holds 512 timers
     TooManyMusicFiles,  // more than 65535 names, or fewer names than musicCount
     MusicNameTooLong,   // a name longer than 260 UTF-16 units
@@ -77,7 +78,7 @@ struct StoreResult {
 // One timer read from a program file.
 struct ReadResult {
     StoreStatus status = StoreStatus::Done;  // Done, OpenFailed or IoFailed
-    std::uint16_t count = 0;                 // the header's count as stored (not clamped)
+    std::uint16_t count = 0;                 // the header's count; above 512 reads as 512
     std::vector<MusicEntryInfo> music;       // the timer's entries in file order
     std::optional<platform::FileError> error;
 

@@ -1,0 +1,148 @@
+// The store operations that rewrite a program file whole: replacing and deleting a timer.
+// The new content is built in memory from the file's own header and replaces the file in one
+// step while the file is held, so it is always either exactly the old or exactly the new one.
+#include <algorithm>
+#include <span>
+
+#include "ScheduleFile.h"
+#include "StoreSupport.h"
+#include "platform/AtomicReplace.h"
+
+namespace storage {
+
+using platform::FileError;
+using platform::FileErrorCause;
+using platform::OpenMode;
+using namespace detail;
+
+namespace {
+
+// One timer of the new file: bytes kept from the old file, or the new timer's bytes.
+using Piece = std::span<const std::uint8_t>;
+
+// The bytes of timer j of the old file, as far as they lie inside it.
+Piece OldTimer(const ScheduleHeader& header, std::span<const std::uint8_t> content, std::size_t j) {
+    const std::uint64_t offset = header.index[j].offset;
+    if (offset >= content.size()) return {};
+    const std::uint64_t size = std::min<std::uint64_t>(header.index[j].size, content.size() - offset);
+    return content.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(size));
+}
+
+// The file made of `old`'s own header fields and `pieces` back to back after the header. Index
+// entries past the timers are zero, except that a program left empty keeps entry 0 pointing at
+// the end of the header.
+std::vector<std::uint8_t> Assemble(const ScheduleHeader& old, const std::vector<Piece>& pieces) {
+    ScheduleHeader header;
+    header.magic = old.magic;
+    header.program = old.program;
+    header.reserved = old.reserved;
+    header.count = static_cast<std::uint16_t>(pieces.size());
+    std::uint64_t at = kScheduleHeaderSize;
+    for (std::size_t j = 0; j < pieces.size(); ++j) {
+        header.index[j] = {static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(pieces[j].size())};
+        at += pieces[j].size();
+    }
+    if (pieces.empty()) header.index[0] = {static_cast<std::uint32_t>(kScheduleHeaderSize), 0};
+
+    const auto headerBytes = EncodeScheduleHeader(header);
+    std::vector<std::uint8_t> file;
+    file.reserve(static_cast<std::size_t>(at));
+    file.insert(file.end(), headerBytes.begin(), headerBytes.end());
+    for (const Piece& piece : pieces) file.insert(file.end(), piece.begin(), piece.end());
+    return file;
+}
+
+// A program file read whole and held open, so nobody else writes it until it is replaced.
+struct HeldProgram {
+    std::unique_ptr<platform::File> file;
+    std::vector<std::uint8_t> content;
+    ScheduleHeader header;
+    std::uint16_t count = 0;
+};
+
+HeldProgram ReadHeld(std::unique_ptr<platform::File> file) {
+    HeldProgram held;
+    held.content = ReadWholeFile(*file);
+    held.header = DecodeScheduleHeader(held.content);
+    held.count = UsableCount(held.header);
+    held.file = std::move(file);
+    return held;
+}
+
+// Replaces the held file by its timers `pieces`. A damaged index can name the same bytes many
+// times over; such a file is refused rather than blown up beyond its own size.
+StoreResult ReplaceHeld(platform::FileSystem& fs, const std::string& path, HeldProgram& held,
+                        const std::vector<Piece>& pieces, std::size_t keptBytes) {
+    if (keptBytes > held.content.size()) {
+        return Failed(StoreStatus::IoFailed, FileError(FileErrorCause::Generic, path));
+    }
+    platform::ReplaceFileContents(fs, path, Assemble(held.header, pieces));
+    held.file->Close();
+    return Stored(static_cast<std::uint16_t>(pieces.size()));
+}
+
+}  // namespace
+
+StoreResult ReplaceTimer(platform::FileSystem& fs, const std::string& path, std::uint16_t index,
+                         const TimerData& timer) {
+    if (const auto fits = CheckTimerFits(timer); fits != StoreStatus::Done) return Refused(fits);
+    std::vector<std::uint8_t> replacement;
+    AppendStoredTimer(replacement, timer);
+
+    std::unique_ptr<platform::File> file;
+    try {
+        file = fs.Open(path, OpenMode::Read);
+    } catch (const FileError& error) {
+        return Failed(StoreStatus::OpenFailed, error);
+    }
+    try {
+        HeldProgram held = ReadHeld(std::move(file));
+        if (index >= held.count) {
+            // No timer there to replace: store it as a new one rather than drop it.
+            held.file->Close();
+            return AppendTimer(fs, path, timer);
+        }
+        std::vector<Piece> pieces;
+        std::size_t kept = 0;
+        for (std::size_t j = 0; j < held.count; ++j) {
+            if (j == index) {
+                pieces.emplace_back(replacement);
+            } else {
+                pieces.push_back(OldTimer(held.header, held.content, j));
+                kept += pieces.back().size();
+            }
+        }
+        return ReplaceHeld(fs, path, held, pieces, kept);
+    } catch (const FileError& error) {
+        return Failed(StoreStatus::IoFailed, error);
+    }
+}
+
+StoreResult DeleteTimer(platform::FileSystem& fs, const std::string& path, std::uint16_t index) {
+    std::unique_ptr<platform::File> file;
+    try {
+        file = fs.Open(path, OpenMode::Read);
+    } catch (const FileError& error) {
+        return Failed(StoreStatus::OpenFailed, error);
+    }
+    try {
+        HeldProgram held = ReadHeld(std::move(file));
+        if (index >= held.count) {
+            // Nothing stored at that index: the file stays as it is.
+            held.file->Close();
+            return Stored(held.count);
+        }
+        std::vector<Piece> pieces;
+        std::size_t kept = 0;
+        for (std::size_t j = 0; j < held.count; ++j) {
+            if (j == index) continue;
+            pieces.push_back(OldTimer(held.header, held.content, j));
+            kept += pieces.back().size();
+        }
+        return ReplaceHeld(fs, path, held, pieces, kept);
+    } catch (const FileError& error) {
+        return Failed(StoreStatus::IoFailed, error);
+    }
+}
+
+}  // namespace storage

@@ -1,0 +1,47 @@
+#include "StoreSupport.h"
+
+#include "platform/FileError.h"
+
+namespace storage::detail {
+
+using platform::FileError;
+using platform::FileErrorCause;
+
+StoreStatus CheckTimerFits(const TimerData& timer) {
+    const auto& names = timer.musicNames;
+    if (names.size() > kMaxMusicFiles || names.size() < timer.record.musicCount) {
+        return StoreStatus::TooManyMusicFiles;
+    }
+    for (std::size_t i = 0; i < timer.record.musicCount; ++i) {
+        if (names[i].size() > kMusicNameMaxUnits) return StoreStatus::MusicNameTooLong;
+    }
+    return StoreStatus::Done;
+}
+
+void AppendStoredTimer(std::vector<std::uint8_t>& out, const TimerData& timer) {
+    const auto record = EncodeTimerRecord(timer.record);
+    out.insert(out.end(), record.begin(), record.end());
+    for (std::size_t i = 0; i < timer.record.musicCount; ++i) {
+        const auto entry = EncodeMusicEntry(timer.source, timer.musicNames[i]);
+        out.insert(out.end(), entry.begin(), entry.end());
+    }
+}
+
+std::vector<std::uint8_t> ReadWholeFile(platform::File& file) {
+    const std::uint64_t length = file.Length();
+    std::vector<std::uint8_t> content(static_cast<std::size_t>(length));
+    file.Seek(0);
+    content.resize(platform::ReadFully(file, content));
+    return content;
+}
+
+std::unique_ptr<platform::File> HoldIfExists(platform::FileSystem& fs, const std::string& path) {
+    try {
+        return fs.Open(path, platform::OpenMode::Read);
+    } catch (const FileError& error) {
+        if (error.cause() == FileErrorCause::FileNotFound) return nullptr;
+        throw;
+    }
+}
+
+}  // namespace storage::detail
