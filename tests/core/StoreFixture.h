@@ -1,0 +1,20 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "Bytes.h"
+#include "platform/FileSystem.h"
+#include "support/TempFolder.h"
+
+// A fresh folder on the real file system holding one program file, SCH01.DAT.
+class StoreFixture : public ::testing::Test {
+protected:
+    platform::FileSystem& fs = platform::SystemFileSystem();
+    testsupport::TempFolder folder;
+    const std::string path = folder / "SCH01.DAT";
+
+    void Lay(const testbytes::Bytes& bytes) const { testsupport::WriteFileBytes(path, bytes); }
+    testbytes::Bytes Stored() const { return testsupport::ReadFileBytes(path).value_or(testbytes::Bytes{}); }
+};

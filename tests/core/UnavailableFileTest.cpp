@@ -1,0 +1,87 @@
+// Files that exist but cannot be had, and folders that have gone: every writing operation
+// reports the cause and leaves the disk as it was.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "Samples.h"
+#include "StoreCases.h"
+#include "StoreFixture.h"
+
+namespace {
+
+using namespace storecases;
+using platform::FileErrorCause;
+
+class UnavailableFile : public ::testing::TestWithParam<StoreCase> {
+protected:
+    testsupport::TempFolder folder;
+};
+
+void ExpectOpenFailed(const Outcome& outcome, FileErrorCause cause, const std::string& path) {
+    EXPECT_FALSE(outcome.ok) << outcome;
+    if (outcome.status) {
+        EXPECT_STREQ(StatusName(*outcome.status), StatusName(storage::StoreStatus::OpenFailed));
+    }
+    ASSERT_TRUE(outcome.error) << outcome;
+    EXPECT_EQ(outcome.error->cause(), cause) << outcome;
+    EXPECT_EQ(outcome.error->path(), path);
+}
+
+// Another opener holds the target: nothing is written, not even a replacement for a file that
+// only looks unreadable.
+TEST_P(UnavailableFile, BusyTargetIsLeftAlone) {
+    const auto& c = GetParam();
+    if (!c.before.count(c.target)) GTEST_SKIP() << "the target does not exist beforehand";
+    Lay(folder, c.before);
+    const auto holder = platform::SystemFileSystem().Open(folder / c.target, platform::OpenMode::Read);
+
+    const auto outcome = c.run(platform::SystemFileSystem(), folder);
+    ExpectOpenFailed(outcome, FileErrorCause::SharingViolation, folder / c.target);
+    EXPECT_EQ(TakeSnapshot(folder), c.before);
+}
+
+TEST_P(UnavailableFile, VanishedFolderIsNotFound) {
+    const auto& c = GetParam();
+    std::filesystem::remove_all(folder.path());
+
+    const auto outcome = c.run(platform::SystemFileSystem(), folder);
+    const bool readsFirst = c.name.rfind("Copy", 0) == 0;  // a copy fails on its source
+    ExpectOpenFailed(outcome, FileErrorCause::FileNotFound,
+                     folder / (readsFirst ? c.before.begin()->first : c.target));
+    EXPECT_FALSE(std::filesystem::exists(folder.path()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Writes, UnavailableFile, ::testing::ValuesIn(WritingOperations()),
+                         [](const auto& info) { return CaseName(info.param); });
+
+using UnavailableProgram = StoreFixture;
+
+TEST_F(UnavailableProgram, BusySourceIsNotCopied) {
+    Lay(samples::ProgramImage(0, {samples::NoonRadio().stored}));
+    const auto holder = fs.Open(path, platform::OpenMode::Read);
+    const auto outcome = From(storage::CopyScheduleFile(fs, path, folder / "SCH02.DAT"));
+    ExpectOpenFailed(outcome, FileErrorCause::SharingViolation, path);
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"SCH01.DAT"});
+}
+
+TEST_F(UnavailableProgram, BusyFileIsNotRead) {
+    Lay(samples::ProgramImage(0, {samples::NoonRadio().stored}));
+    const auto holder = fs.Open(path, platform::OpenMode::Read);
+    storage::TimerRecord record;
+    const auto read = storage::ReadTimer(fs, path, 0, record);
+    EXPECT_EQ(read.status, storage::StoreStatus::OpenFailed);
+    ASSERT_TRUE(read.error);
+    EXPECT_EQ(read.error->cause(), FileErrorCause::SharingViolation);
+    EXPECT_EQ(record, storage::TimerRecord{});
+}
+
+// A folder under the program's name exists but is no file: it is reported, not replaced.
+TEST_F(UnavailableProgram, FolderInThePlaceOfTheFileStays) {
+    std::filesystem::create_directory(path);
+    const auto outcome = From(storage::WriteTimer(fs, path, 0, 0, 0, samples::NoonRadio().timer));
+    ExpectOpenFailed(outcome, FileErrorCause::AccessDenied, path);
+    EXPECT_TRUE(std::filesystem::is_directory(path));
+}
+
+}  // namespace

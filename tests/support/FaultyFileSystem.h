@@ -1,0 +1,102 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/FileError.h"
+#include "platform/FileSystem.h"
+
+namespace testsupport {
+
+// The kinds of call that go through the file system seam.
+enum class IoCall : unsigned { Open, Read, Write, Seek, Length, Truncate, Sync, Close, Rename };
+
+// A set of IoCall kinds, for choosing which calls a fault counts.
+class IoCalls {
+public:
+    constexpr IoCalls() = default;
+    constexpr IoCalls(IoCall call) : bits_(Bit(call)) {}  // NOLINT: one kind reads as a set
+    static constexpr IoCalls All() { return IoCalls(~0u); }
+
+    constexpr IoCalls operator|(IoCalls other) const { return IoCalls(bits_ | other.bits_); }
+    constexpr bool Has(IoCall call) const { return (bits_ & Bit(call)) != 0; }
+
+private:
+    constexpr explicit IoCalls(unsigned bits) : bits_(bits) {}
+    static constexpr unsigned Bit(IoCall call) { return 1u << static_cast<unsigned>(call); }
+    unsigned bits_ = 0;
+};
+
+const char* IoCallName(IoCall call);
+
+// Wraps a file system and makes chosen calls fail, so a test can walk an operation through
+// a failure at each of its calls in turn:
+//
+//     for (std::size_t k = 0;; ++k) {
+//         fs.Reset();
+//         fs.FailCall(k, FileErrorCause::HardIO);
+//         RunTheOperation(fs);
+//         CheckTheFiles();
+//         if (!fs.FaultFired()) break;  // k passed the last call: the operation ran clean
+//     }
+//
+// A failed call does nothing before it throws, except a Write, which first writes the number
+// of bytes the fault allows (a write cut short). Remove never fails: it is the clean-up path.
+class FaultyFileSystem final : public platform::FileSystem {
+public:
+    explicit FaultyFileSystem(platform::FileSystem& inner = platform::SystemFileSystem());
+
+    // Call number `n` (from 0, counted from the last Reset) among the calls of `kinds` throws
+    // FileError(cause). A failing Write first writes min(partialBytes, its size) bytes.
+    void FailCall(std::size_t n, platform::FileErrorCause cause,
+                  IoCalls kinds = IoCalls::All(), std::size_t partialBytes = 0);
+    // From now on only `bytes` more bytes may be added to files: a write that would grow files
+    // past that writes what still fits and throws DiskFull. Writing over existing bytes and
+    // shrinking a file with Truncate behave as on a real disk.
+    void LimitSpace(std::uint64_t bytes);
+    // Forgets the counts, the fault and the space limit.
+    void Reset();
+
+    bool FaultFired() const { return fired_.has_value(); }
+    // "Write /path/to/file" for the call that failed; empty when none did.
+    std::string FiredCall() const;
+    std::size_t Calls(IoCall call) const { return counts_[static_cast<unsigned>(call)]; }
+    std::size_t TotalCalls() const;
+
+    std::unique_ptr<platform::File> Open(const std::string& path, platform::OpenMode mode) override;
+    void Rename(const std::string& from, const std::string& to) override;
+    void Remove(const std::string& path) noexcept override;
+
+private:
+    friend class FaultyFile;
+
+    struct Fault {
+        std::size_t n;
+        platform::FileErrorCause cause;
+        IoCalls kinds;
+        std::size_t partialBytes;
+    };
+
+    // Counts the call; gives the fault when this is the call chosen to fail.
+    const Fault* Enter(IoCall call, const std::string& path);
+    // How many of `size` bytes written at `position` into a file of `length` bytes still fit.
+    std::size_t Fitting(std::uint64_t position, std::uint64_t length, std::size_t size) const;
+    void Grew(std::uint64_t oldLength, std::uint64_t newLength);
+
+    struct Fired {
+        IoCall call;
+        std::string path;
+    };
+
+    platform::FileSystem& inner_;
+    std::size_t counts_[9] = {};
+    std::size_t matching_ = 0;  // calls so far among the fault's kinds
+    std::optional<Fault> fault_;
+    std::optional<Fired> fired_;
+    std::optional<std::uint64_t> space_;
+};
+
+}  // namespace testsupport

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/FileSystem.h"
+
+namespace testsupport {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// A file system held in memory, for fuzzing and for sweeps that run an operation thousands
+// of times. It behaves like the real one where the store can tell: exclusive opens (a second
+// open of a held file fails with SharingViolation), the three open modes, reads that stop at
+// the end, writes past the end that fill the gap with zeros, and a rename that replaces its
+// target even while someone holds the old one open. Folders do not exist: any path names a
+// file. A file cannot grow past `capacity` bytes (DiskFull), so damaged input cannot make a
+// test allocate without bound.
+class MemoryFileSystem final : public platform::FileSystem {
+public:
+    explicit MemoryFileSystem(std::uint64_t capacity = 64u << 20) : capacity_(capacity) {}
+
+    void SetFile(const std::string& path, Bytes bytes);
+    // The file's bytes, or nothing when it does not exist.
+    std::optional<Bytes> FileBytes(const std::string& path) const;
+    bool Exists(const std::string& path) const { return files_.count(path) != 0; }
+    std::vector<std::string> Paths() const;
+
+    std::unique_ptr<platform::File> Open(const std::string& path, platform::OpenMode mode) override;
+    void Rename(const std::string& from, const std::string& to) override;
+    void Remove(const std::string& path) noexcept override;
+
+    struct Node {
+        Bytes bytes;
+        bool held = false;
+    };
+
+private:
+    std::map<std::string, std::shared_ptr<Node>> files_;
+    std::uint64_t capacity_;
+};
+
+}  // namespace testsupport
