@@ -1,7 +1,5 @@
 #include "AtomicReplace.h"
 
-#include "FileError.h"
-
 namespace platform {
 
 std::string TemporaryPathFor(const std::string& target) {
@@ -10,16 +8,22 @@ std::string TemporaryPathFor(const std::string& target) {
 
 void ReplaceFileContents(FileSystem& fs, const std::string& target,
                          std::span<const std::uint8_t> content) {
+    // The user knows the target, not our temporary file: every error names the target.
     const std::string temporary = TemporaryPathFor(target);
+    std::unique_ptr<File> file;
     try {
-        auto file = fs.Open(temporary, OpenMode::Create);
+        file = fs.Open(temporary, OpenMode::Create);
+    } catch (const FileError& error) {
+        throw CreateFailed(error.cause(), target);
+    }
+    try {
         file->Write(content);
         file->Sync();
         file->Close();
         fs.Rename(temporary, target);
     } catch (const FileError& error) {
+        file.reset();
         fs.Remove(temporary);
-        // The user knows the target, not our temporary file: name the target.
         throw FileError(error.cause(), target);
     }
 }

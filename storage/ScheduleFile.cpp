@@ -5,7 +5,6 @@
 
 #include "LittleEndian.h"
 #include "StoreSupport.h"
-#include "platform/AtomicReplace.h"
 
 namespace storage {
 
@@ -72,7 +71,7 @@ ReadResult ReadTimer(platform::FileSystem& fs, const std::string& path, std::uin
                 }
             }
         }
-        file->Close();
+        file.reset();
         return result;
     } catch (const FileError& error) {
         return ReadFailed(StoreStatus::IoFailed, error);
@@ -124,12 +123,7 @@ StoreResult CreateScheduleFile(platform::FileSystem& fs, const std::string& path
     } catch (const FileError& error) {
         return Failed(StoreStatus::OpenFailed, error);
     }
-    try {
-        platform::ReplaceFileContents(fs, path, content);
-    } catch (const FileError& error) {
-        return Failed(StoreStatus::IoFailed, error);
-    }
-    return Stored(1);
+    return PutInPlace(fs, path, content, 1);
 }
 
 StoreResult AppendTimer(platform::FileSystem& fs, const std::string& path, const TimerData& timer) {
@@ -179,7 +173,7 @@ StoreResult AppendTimer(platform::FileSystem& fs, const std::string& path, const
             file->Write(newHeader);
         }
         file->Sync();
-        file->Close();
+        file.reset();  // everything is on the medium; closing cannot lose anything now
         return Stored(header.count);
     } catch (const FileError& error) {
         if (touched) {
@@ -217,15 +211,10 @@ StoreResult CopyScheduleFile(platform::FileSystem& fs, const std::string& source
     } catch (const FileError& error) {
         return Failed(StoreStatus::OpenFailed, error);
     }
-    try {
-        platform::ReplaceFileContents(fs, target, content);
-    } catch (const FileError& error) {
-        return Failed(StoreStatus::IoFailed, error);
-    }
     const ScheduleHeader header = DecodeScheduleHeader(content);
-    StoreResult result;
-    if (header.magic == kScheduleMagic) result.count = UsableCount(header);
-    return result;
+    std::optional<std::uint16_t> count;
+    if (header.magic == kScheduleMagic) count = UsableCount(header);
+    return PutInPlace(fs, target, content, count);
 }
 
 }  // namespace storage

@@ -6,7 +6,6 @@
 
 #include "ScheduleFile.h"
 #include "StoreSupport.h"
-#include "platform/AtomicReplace.h"
 
 namespace storage {
 
@@ -76,9 +75,10 @@ StoreResult ReplaceHeld(platform::FileSystem& fs, const std::string& path, HeldP
     if (keptBytes > held.content.size()) {
         return Failed(StoreStatus::IoFailed, FileError(FileErrorCause::Generic, path));
     }
-    platform::ReplaceFileContents(fs, path, Assemble(held.header, pieces));
-    held.file->Close();
-    return Stored(static_cast<std::uint16_t>(pieces.size()));
+    const StoreResult result =
+        PutInPlace(fs, path, Assemble(held.header, pieces), static_cast<std::uint16_t>(pieces.size()));
+    held.file.reset();
+    return result;
 }
 
 }  // namespace

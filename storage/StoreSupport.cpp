@@ -1,5 +1,6 @@
 #include "StoreSupport.h"
 
+#include "platform/AtomicReplace.h"
 #include "platform/FileError.h"
 
 namespace storage::detail {
@@ -33,6 +34,20 @@ std::vector<std::uint8_t> ReadWholeFile(platform::File& file) {
     file.Seek(0);
     content.resize(platform::ReadFully(file, content));
     return content;
+}
+
+StoreResult PutInPlace(platform::FileSystem& fs, const std::string& path,
+                       std::span<const std::uint8_t> content, std::optional<std::uint16_t> count) {
+    try {
+        platform::ReplaceFileContents(fs, path, content);
+    } catch (const platform::CreateFailed& error) {
+        return Failed(StoreStatus::OpenFailed, error);
+    } catch (const FileError& error) {
+        return Failed(StoreStatus::IoFailed, error);
+    }
+    StoreResult result;
+    result.count = count;
+    return result;
 }
 
 std::unique_ptr<platform::File> HoldIfExists(platform::FileSystem& fs, const std::string& path) {

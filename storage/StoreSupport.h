@@ -25,6 +25,12 @@ std::vector<std::uint8_t> ReadWholeFile(platform::File& file);
 // it does not exist. Throws FileError when it exists but cannot be opened (busy, denied).
 std::unique_ptr<platform::File> HoldIfExists(platform::FileSystem& fs, const std::string& path);
 
+// Puts content in place of the file at path in one step (see platform::ReplaceFileContents) and
+// reports `count` on success. A temporary file that cannot be created is OpenFailed: nothing
+// was written; any later failure is IoFailed.
+StoreResult PutInPlace(platform::FileSystem& fs, const std::string& path,
+                       std::span<const std::uint8_t> content, std::optional<std::uint16_t> count);
+
 // Timers a header can describe: its count, never more than the index has slots.
 inline std::uint16_t UsableCount(const ScheduleHeader& header) {
     return header.count > kMaxTimers ? static_cast<std::uint16_t>(kMaxTimers) : header.count;
