@@ -6,11 +6,11 @@
 
 #include <algorithm>
 #include <functional>
-#include <sstream>
 
 #include "Samples.h"
 #include "StoreCases.h"
 #include "support/MemoryFileSystem.h"
+#include "support/ProgramFileCheck.h"
 
 namespace {
 
@@ -30,29 +30,6 @@ Bytes Padded(Bytes bytes, std::size_t size) {
 
 std::uint16_t UsableCount(const Bytes& file) {
     return std::min<std::uint16_t>(Get16(Padded(file, 6), 4), 512);
-}
-
-// Empty when the index describes the file exactly: timers back to back from the end of the
-// header to the end of the file, unused entries zero (entry 0 of an emptied program excepted).
-std::string IndexMismatch(const Bytes& file) {
-    if (file.size() < 4104) return "shorter than its header";
-    const std::uint16_t count = Get16(file, 4);
-    if (count > 512) return "count above 512";
-    std::uint64_t at = 4104;
-    for (std::size_t i = 0; i < 512; ++i) {
-        const std::uint32_t offset = Get32(file, 8 + 8 * i);
-        const std::uint32_t size = Get32(file, 12 + 8 * i);
-        std::ostringstream entry;
-        entry << "entry " << i << " = " << offset << "/" << size;
-        if (i < count) {
-            if (offset != at) return entry.str() + ", expected offset " + std::to_string(at);
-            at += size;
-        } else if (!(offset == 0 && size == 0) && !(count == 0 && i == 0 && offset == 4104 && size == 0)) {
-            return entry.str() + " past the count";
-        }
-    }
-    if (at != file.size()) return "timers end at " + std::to_string(at) + ", file at " + std::to_string(file.size());
-    return {};
 }
 
 enum class Kind { Replace, Delete, Append, Write };
@@ -128,7 +105,7 @@ protected:
                 ExpectAppended(before, after, outcome);
                 break;
             }
-            EXPECT_EQ(IndexMismatch(after), "");
+            EXPECT_EQ(testsupport::ProgramIndexMismatch(after), "");
             EXPECT_EQ(Get16(after, 4), count);
             ExpectSavedAt(rewrite.index);
             break;
@@ -137,7 +114,7 @@ protected:
                 EXPECT_EQ(after, before);
                 break;
             }
-            EXPECT_EQ(IndexMismatch(after), "");
+            EXPECT_EQ(testsupport::ProgramIndexMismatch(after), "");
             EXPECT_EQ(Get16(after, 4), count - 1);
             EXPECT_EQ(outcome.count, count - 1);
             break;
