@@ -17,6 +17,14 @@ class UnavailableFile : public ::testing::TestWithParam<StoreCase> {
 protected:
     testsupport::TempFolder folder;
 };
+using BusyTarget = UnavailableFile;
+using VanishedFolder = UnavailableFile;
+
+std::vector<StoreCase> OperationsOnExistingTargets() {
+    auto cases = WritingOperations();
+    std::erase_if(cases, [](const StoreCase& c) { return !c.before.count(c.target); });
+    return cases;
+}
 
 void ExpectOpenFailed(const Outcome& outcome, FileErrorCause cause, const std::string& path) {
     EXPECT_FALSE(outcome.ok) << outcome;
@@ -30,9 +38,8 @@ void ExpectOpenFailed(const Outcome& outcome, FileErrorCause cause, const std::s
 
 // Another opener holds the target: nothing is written, not even a replacement for a file that
 // only looks unreadable.
-TEST_P(UnavailableFile, BusyTargetIsLeftAlone) {
+TEST_P(BusyTarget, IsLeftAlone) {
     const auto& c = GetParam();
-    if (!c.before.count(c.target)) GTEST_SKIP() << "the target does not exist beforehand";
     Lay(folder, c.before);
     const auto holder = platform::SystemFileSystem().Open(folder / c.target, platform::OpenMode::Read);
 
@@ -41,7 +48,7 @@ TEST_P(UnavailableFile, BusyTargetIsLeftAlone) {
     EXPECT_EQ(TakeSnapshot(folder), c.before);
 }
 
-TEST_P(UnavailableFile, VanishedFolderIsNotFound) {
+TEST_P(VanishedFolder, IsNotFound) {
     const auto& c = GetParam();
     std::filesystem::remove_all(folder.path());
 
@@ -52,8 +59,9 @@ TEST_P(UnavailableFile, VanishedFolderIsNotFound) {
     EXPECT_FALSE(std::filesystem::exists(folder.path()));
 }
 
-INSTANTIATE_TEST_SUITE_P(Writes, UnavailableFile, ::testing::ValuesIn(WritingOperations()),
-                         [](const auto& info) { return CaseName(info.param); });
+const auto kCaseName = [](const auto& info) { return CaseName(info.param); };
+INSTANTIATE_TEST_SUITE_P(Writes, BusyTarget, ::testing::ValuesIn(OperationsOnExistingTargets()), kCaseName);
+INSTANTIATE_TEST_SUITE_P(Writes, VanishedFolder, ::testing::ValuesIn(WritingOperations()), kCaseName);
 
 using UnavailableProgram = StoreFixture;
 
