@@ -103,7 +103,7 @@ void CPara3::OnDelete() {
     delete m_dateList->takeItem(row);
     if (m_dateList->count() > 0) m_dateList->setCurrentRow(std::min(row, m_dateList->count() - 1));
 
-    auto* const end = g_specialDates.begin() + m_dateCount;
+    const auto end = g_specialDates.begin() + m_dateCount;
     std::copy(g_specialDates.begin() + row + 1, end, g_specialDates.begin() + row);
     *(end - 1) = SpecialDate{};
     --m_dateCount;

@@ -1,0 +1,86 @@
+#include "DatePageFixture.h"
+
+#include <QAbstractItemView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "dates/DateEntryText.h"
+
+void DatePageTest::SetUp() {
+    page = std::make_unique<CPara3>(dialogs, fs);
+    page->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));
+}
+
+void DatePageTest::TearDown() {
+    EXPECT_TRUE(dialogs.AllAnswersUsed());
+    QStringList table;
+    for (std::uint32_t k = 0; k < page->DateCount(); ++k) {
+        table << dates::DateEntryText(page->SpecialDates()[k]);
+    }
+    EXPECT_EQ(Entries(), table) << "the list and the table disagree";
+    EXPECT_EQ(List().selectedItems().size(), Entries().isEmpty() ? 0 : 1);
+}
+
+void DatePageTest::Click(int buttonId) {
+    QTest::mouseClick(&Control<QPushButton>(buttonId), Qt::LeftButton);
+}
+
+void DatePageTest::Choose(int comboId, int index) {
+    QComboBox& combo = Combo(comboId);
+    combo.showPopup();
+    QAbstractItemView* view = combo.view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+    view->setCurrentIndex(combo.model()->index(index, 0));
+    QTest::keyClick(view, Qt::Key_Return);
+    ASSERT_FALSE(view->isVisible()) << "the list did not close";
+}
+
+void DatePageTest::Type(int comboId, const QString& text) {
+    QLineEdit* field = Combo(comboId).lineEdit();
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
+}
+
+void DatePageTest::AddDate(int month, int day) {
+    Choose(dates::kMonthCombo, month - 1);
+    Choose(dates::kDayCombo, day - 1);
+    Click(dates::kAddButton);
+}
+
+void DatePageTest::ClickEntry(int row, Qt::KeyboardModifiers modifiers) {
+    QListWidget& list = List();
+    const QRect entry = list.visualItemRect(list.item(row));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, modifiers, entry.center());
+}
+
+void DatePageTest::OpenFolder(const std::string& path) {
+    dialogs.AnswerFolder(QString::fromStdString(path));
+    Click(dates::kOpenFolderButton);
+}
+
+QStringList DatePageTest::Entries() const {
+    QStringList texts;
+    for (int row = 0; row < List().count(); ++row) texts << List().item(row)->text();
+    return texts;
+}
+
+int DatePageTest::SelectedRow() const {
+    const QList<QListWidgetItem*> selected = List().selectedItems();
+    return selected.isEmpty() ? -1 : List().row(selected.first());
+}
+
+QString DatePageTest::SavePathShown() const {
+    return Control<QLineEdit>(dates::kSavePathEdit).text();
+}
+
+void DatePageTest::PutFile(const std::string& name, const Bytes& bytes) const {
+    testsupport::WriteFileBytes(folder / name, bytes);
+}
+
+std::optional<Bytes> DatePageTest::FileBytes(const std::string& name) const {
+    return testsupport::ReadFileBytes(folder / name);
+}
