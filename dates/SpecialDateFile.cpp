@@ -56,7 +56,7 @@ DateFileResult WriteDateFile(platform::FileSystem& fs, const std::string& path,
         } catch (const FileError& error) {
             if (error.cause() != FileErrorCause::FileNotFound) throw;
         }
-        platform::ReplaceFileContents(fs, path, bytes);
+        platform::ReplaceFileContents(fs, path, bytes, std::move(held));
         return {};
     } catch (const FileError& error) {
         return Failed(error);

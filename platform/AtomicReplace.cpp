@@ -7,7 +7,7 @@ std::string TemporaryPathFor(const std::string& target) {
 }
 
 void ReplaceFileContents(FileSystem& fs, const std::string& target,
-                         std::span<const std::uint8_t> content) {
+                         std::span<const std::uint8_t> content, std::unique_ptr<File> held) {
     // The user knows the target, not our temporary file: every error names the target.
     const std::string temporary = TemporaryPathFor(target);
     std::unique_ptr<File> file;
@@ -20,6 +20,7 @@ void ReplaceFileContents(FileSystem& fs, const std::string& target,
         file->Write(content);
         file->Sync();
         file->Close();
+        held.reset();
         fs.Rename(temporary, target);
     } catch (const FileError& error) {
         file.reset();

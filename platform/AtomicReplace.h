@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 
@@ -24,8 +25,12 @@ std::string TemporaryPathFor(const std::string& target);
 // target, pushes it to the medium, then renames it over target. On any failure target keeps
 // exactly its old bytes (or stays absent), the temporary file is removed, and FileError is
 // thrown, naming target: CreateFailed when the temporary file could not even be created.
-// A caller that holds target open (to keep others out while it builds the content) keeps holding it; the rename does not need it closed.
+//
+// `held` is the caller's open handle on target, if any, that has kept other writers out while
+// the content was built. It stays open until the new content is safe in the temporary file and
+// is closed right before the rename, since some platforms refuse to rename over an open file.
 void ReplaceFileContents(FileSystem& fs, const std::string& target,
-                         std::span<const std::uint8_t> content);
+                         std::span<const std::uint8_t> content,
+                         std::unique_ptr<File> held = nullptr);
 
 }  // namespace platform

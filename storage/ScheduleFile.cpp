@@ -123,7 +123,7 @@ StoreResult CreateScheduleFile(platform::FileSystem& fs, const std::string& path
     } catch (const FileError& error) {
         return Failed(StoreStatus::OpenFailed, error);
     }
-    return PutInPlace(fs, path, content, 1);
+    return PutInPlace(fs, path, content, 1, std::move(held));
 }
 
 StoreResult AppendTimer(platform::FileSystem& fs, const std::string& path, const TimerData& timer) {
@@ -214,7 +214,7 @@ StoreResult CopyScheduleFile(platform::FileSystem& fs, const std::string& source
     const ScheduleHeader header = DecodeScheduleHeader(content);
     std::optional<std::uint16_t> count;
     if (header.magic == kScheduleMagic) count = UsableCount(header);
-    return PutInPlace(fs, target, content, count);
+    return PutInPlace(fs, target, content, count, std::move(held));
 }
 
 }  // namespace storage

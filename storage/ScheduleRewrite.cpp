@@ -75,10 +75,8 @@ StoreResult ReplaceHeld(platform::FileSystem& fs, const std::string& path, HeldP
     if (keptBytes > held.content.size()) {
         return Failed(StoreStatus::IoFailed, FileError(FileErrorCause::Generic, path));
     }
-    const StoreResult result =
-        PutInPlace(fs, path, Assemble(held.header, pieces), static_cast<std::uint16_t>(pieces.size()));
-    held.file.reset();
-    return result;
+    return PutInPlace(fs, path, Assemble(held.header, pieces),
+                      static_cast<std::uint16_t>(pieces.size()), std::move(held.file));
 }
 
 }  // namespace

@@ -28,8 +28,10 @@ std::unique_ptr<platform::File> HoldIfExists(platform::FileSystem& fs, const std
 // Puts content in place of the file at path in one step (see platform::ReplaceFileContents) and
 // reports `count` on success. A temporary file that cannot be created is OpenFailed: nothing
 // was written; any later failure is IoFailed.
+// `held` is the caller's handle on the old file, released right before the rename.
 StoreResult PutInPlace(platform::FileSystem& fs, const std::string& path,
-                       std::span<const std::uint8_t> content, std::optional<std::uint16_t> count);
+                       std::span<const std::uint8_t> content, std::optional<std::uint16_t> count,
+                       std::unique_ptr<platform::File> held = nullptr);
 
 // Timers a header can describe: its count, never more than the index has slots.
 inline std::uint16_t UsableCount(const ScheduleHeader& header) {
