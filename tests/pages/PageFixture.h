@@ -22,6 +22,9 @@ enum class PageKind { General, Special };
 
 std::unique_ptr<pages::SchedulePage> MakePage(PageKind kind, ui::Dialogs& dialogs, platform::FileSystem& fs);
 std::string PageKindName(const ::testing::TestParamInfo<PageKind>& info);
+inline void PrintTo(PageKind kind, std::ostream* out) {
+    *out << (kind == PageKind::General ? "general page" : "special page");
+}
 
 // One schedule page, shown, with scripted dialogs, a save folder on disk and a file system
 // that can be told to fail. The helpers act as the user does: clicks, choices in combos,
