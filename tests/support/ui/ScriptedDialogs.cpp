@@ -36,9 +36,12 @@ std::optional<QString> ScriptedDialogs::BrowseForFolder(QWidget*) {
         ADD_FAILURE() << "folder browser opened with no answer queued";
         return std::nullopt;
     }
-    auto answer = folderAnswers_.front();
+    // Built from the front's parts: g++ 12 warns falsely when an optional<QString> is copied.
+    const bool cancelled = !folderAnswers_.front().has_value();
+    const QString path = folderAnswers_.front().value_or(QString());
     folderAnswers_.pop_front();
-    return answer;
+    if (cancelled) return std::nullopt;
+    return path;
 }
 
 QStringList ScriptedDialogs::ChooseMusicFiles(QWidget*) {
