@@ -97,6 +97,21 @@ protected:
     Snapshot after_;
 };
 
+// Every write reaches the medium before the operation reports success, and everything but an
+// append puts the new file in place with one rename. (Also proves the walks below go through
+// the seam at all.)
+TEST_P(FaultInjection, FlushesAndRenamesThroughTheSeam) {
+    const auto& c = GetParam();
+    testsupport::TempFolder folder;
+    Lay(folder, c.before);
+    FaultyFileSystem fs;
+    ASSERT_TRUE(c.run(fs, folder).ok);
+    EXPECT_GE(fs.Calls(IoCall::Write), 1u);
+    EXPECT_GE(fs.Calls(IoCall::Sync), 1u);
+    const bool append = c.name.rfind("Append", 0) == 0;
+    EXPECT_EQ(fs.Calls(IoCall::Rename), append ? 0u : 1u);
+}
+
 TEST_P(FaultInjection, EachCallFailingInTurn) {
     WalkCalls(testsupport::IoCalls::All(), FileErrorCause::HardIO);
 }
