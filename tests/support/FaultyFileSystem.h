@@ -13,12 +13,14 @@ namespace testsupport {
 
 // The kinds of call that go through the file system seam.
 enum class IoCall : unsigned { Open, Read, Write, Seek, Length, Truncate, Sync, Close, Rename };
+inline constexpr std::size_t kIoCallKinds = static_cast<std::size_t>(IoCall::Rename) + 1;
 
 // A set of IoCall kinds, for choosing which calls a fault counts.
 class IoCalls {
 public:
     constexpr IoCalls() = default;
-    constexpr IoCalls(IoCall call) : bits_(Bit(call)) {}  // NOLINT: one kind reads as a set
+    // Implicit, so that a single kind can stand where a set is asked for.
+    constexpr IoCalls(IoCall call) : bits_(Bit(call)) {}
     static constexpr IoCalls All() { return IoCalls(~0u); }
 
     constexpr IoCalls operator|(IoCalls other) const { return IoCalls(bits_ | other.bits_); }
@@ -92,7 +94,7 @@ private:
     };
 
     platform::FileSystem& inner_;
-    std::size_t counts_[9] = {};
+    std::size_t counts_[kIoCallKinds] = {};
     std::size_t matching_ = 0;  // calls so far among the fault's kinds
     std::optional<Fault> fault_;
     std::optional<Fired> fired_;
