@@ -87,7 +87,8 @@ struct ReadResult {
 
 // Reads timer `index` into `record`. Reads only the header and that one timer. Where the file
 // ends early the missing header bytes read as 0 and a record cut short keeps the rest of the
-// caller's record; music entries that are not all there are not read.
+// caller's record; of the music entries, those that start inside the file are read, one cut
+// short reading as if padded with zeros.
 ReadResult ReadTimer(platform::FileSystem& fs, const std::string& path, std::uint16_t index,
                      TimerRecord& record);
 

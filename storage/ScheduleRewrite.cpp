@@ -44,10 +44,9 @@ std::vector<std::uint8_t> Assemble(const ScheduleHeader& old, const std::vector<
     if (pieces.empty()) header.index[0] = {static_cast<std::uint32_t>(kScheduleHeaderSize), 0};
 
     const auto headerBytes = EncodeScheduleHeader(header);
-    std::vector<std::uint8_t> file;
-    file.reserve(static_cast<std::size_t>(at));
-    file.insert(file.end(), headerBytes.begin(), headerBytes.end());
-    for (const Piece& piece : pieces) file.insert(file.end(), piece.begin(), piece.end());
+    std::vector<std::uint8_t> file(static_cast<std::size_t>(at));
+    auto out = std::copy(headerBytes.begin(), headerBytes.end(), file.begin());
+    for (const Piece& piece : pieces) out = std::copy(piece.begin(), piece.end(), out);
     return file;
 }
 
