@@ -58,13 +58,23 @@ struct HeldProgram {
     std::uint16_t count = 0;
 };
 
-HeldProgram ReadHeld(std::unique_ptr<platform::File> file) {
+// Opens and reads the program file and hands it, held, to `rewrite`, which gives the result.
+template <class Rewrite>
+StoreResult WithHeldProgram(platform::FileSystem& fs, const std::string& path, Rewrite rewrite) {
     HeldProgram held;
-    held.content = ReadWholeFile(*file);
-    held.header = DecodeScheduleHeader(held.content);
-    held.count = UsableCount(held.header);
-    held.file = std::move(file);
-    return held;
+    try {
+        held.file = fs.Open(path, OpenMode::Read);
+    } catch (const FileError& error) {
+        return Failed(StoreStatus::OpenFailed, error);
+    }
+    try {
+        held.content = ReadWholeFile(*held.file);
+        held.header = DecodeScheduleHeader(held.content);
+        held.count = UsableCount(held.header);
+        return rewrite(held);
+    } catch (const FileError& error) {
+        return Failed(StoreStatus::IoFailed, error);
+    }
 }
 
 // Replaces the held file by its timers `pieces`. A damaged index can name the same bytes many
@@ -86,14 +96,7 @@ StoreResult ReplaceTimer(platform::FileSystem& fs, const std::string& path, std:
     std::vector<std::uint8_t> replacement;
     AppendStoredTimer(replacement, timer);
 
-    std::unique_ptr<platform::File> file;
-    try {
-        file = fs.Open(path, OpenMode::Read);
-    } catch (const FileError& error) {
-        return Failed(StoreStatus::OpenFailed, error);
-    }
-    try {
-        HeldProgram held = ReadHeld(std::move(file));
+    return WithHeldProgram(fs, path, [&](HeldProgram& held) {
         if (index >= held.count) {
             // No timer there to replace: store it as a new one rather than drop it.
             held.file->Close();
@@ -110,20 +113,11 @@ StoreResult ReplaceTimer(platform::FileSystem& fs, const std::string& path, std:
             }
         }
         return ReplaceHeld(fs, path, held, pieces, kept);
-    } catch (const FileError& error) {
-        return Failed(StoreStatus::IoFailed, error);
-    }
+    });
 }
 
 StoreResult DeleteTimer(platform::FileSystem& fs, const std::string& path, std::uint16_t index) {
-    std::unique_ptr<platform::File> file;
-    try {
-        file = fs.Open(path, OpenMode::Read);
-    } catch (const FileError& error) {
-        return Failed(StoreStatus::OpenFailed, error);
-    }
-    try {
-        HeldProgram held = ReadHeld(std::move(file));
+    return WithHeldProgram(fs, path, [&](HeldProgram& held) {
         if (index >= held.count) {
             // Nothing stored at that index: the file stays as it is.
             held.file->Close();
@@ -137,9 +131,7 @@ StoreResult DeleteTimer(platform::FileSystem& fs, const std::string& path, std::
             kept += pieces.back().size();
         }
         return ReplaceHeld(fs, path, held, pieces, kept);
-    } catch (const FileError& error) {
-        return Failed(StoreStatus::IoFailed, error);
-    }
+    });
 }
 
 }  // namespace storage
