@@ -8,6 +8,12 @@ std::string TemporaryPathFor(const std::string& target) {
 
 void ReplaceFileContents(FileSystem& fs, const std::string& target,
                          std::span<const std::uint8_t> content, std::unique_ptr<File> held) {
+    const ByteRun whole[] = {content};
+    ReplaceFileContents(fs, target, whole, std::move(held));
+}
+
+void ReplaceFileContents(FileSystem& fs, const std::string& target, std::span<const ByteRun> runs,
+                         std::unique_ptr<File> held) {
     // The user knows the target, not our temporary file: every error names the target.
     const std::string temporary = TemporaryPathFor(target);
     std::unique_ptr<File> file;
@@ -17,7 +23,7 @@ void ReplaceFileContents(FileSystem& fs, const std::string& target,
         throw CreateFailed(error.cause(), target);
     }
     try {
-        file->Write(content);
+        for (const ByteRun& run : runs) file->Write(run);
         file->Sync();
         file->Close();
         held.reset();

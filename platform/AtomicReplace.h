@@ -33,4 +33,10 @@ void ReplaceFileContents(FileSystem& fs, const std::string& target,
                          std::span<const std::uint8_t> content,
                          std::unique_ptr<File> held = nullptr);
 
+// The same, for content given as runs of bytes written one after the other, so a caller never
+// has to gather a large file into one buffer first.
+using ByteRun = std::span<const std::uint8_t>;
+void ReplaceFileContents(FileSystem& fs, const std::string& target, std::span<const ByteRun> runs,
+                         std::unique_ptr<File> held = nullptr);
+
 }  // namespace platform

@@ -123,7 +123,8 @@ StoreResult CreateScheduleFile(platform::FileSystem& fs, const std::string& path
     } catch (const FileError& error) {
         return Failed(StoreStatus::OpenFailed, error);
     }
-    return PutInPlace(fs, path, content, 1, std::move(held));
+    const platform::ByteRun runs[] = {content};
+    return PutInPlace(fs, path, runs, 1, std::move(held));
 }
 
 StoreResult AppendTimer(platform::FileSystem& fs, const std::string& path, const TimerData& timer) {
@@ -214,7 +215,8 @@ StoreResult CopyScheduleFile(platform::FileSystem& fs, const std::string& source
     const ScheduleHeader header = DecodeScheduleHeader(content);
     std::optional<std::uint16_t> count;
     if (header.magic == kScheduleMagic) count = UsableCount(header);
-    return PutInPlace(fs, target, content, count, std::move(held));
+    const platform::ByteRun runs[] = {content};
+    return PutInPlace(fs, target, runs, count, std::move(held));
 }
 
 }  // namespace storage

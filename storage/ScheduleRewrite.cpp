@@ -27,10 +27,10 @@ Piece OldTimer(const ScheduleHeader& header, std::span<const std::uint8_t> conte
     return content.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(size));
 }
 
-// The file made of `old`'s own header fields and `pieces` back to back after the header. Index
-// entries past the timers are zero, except that a program left empty keeps entry 0 pointing at
-// the end of the header.
-std::vector<std::uint8_t> Assemble(const ScheduleHeader& old, const std::vector<Piece>& pieces) {
+// The header of the file made of `old`'s own header fields and `pieces` back to back after it.
+// Index entries past the timers are zero, except that a program left empty keeps entry 0
+// pointing at the end of the header.
+ScheduleHeaderBytes HeaderFor(const ScheduleHeader& old, const std::vector<Piece>& pieces) {
     ScheduleHeader header;
     header.magic = old.magic;
     header.program = old.program;
@@ -43,11 +43,22 @@ std::vector<std::uint8_t> Assemble(const ScheduleHeader& old, const std::vector<
     }
     if (pieces.empty()) header.index[0] = {static_cast<std::uint32_t>(kScheduleHeaderSize), 0};
 
-    const auto headerBytes = EncodeScheduleHeader(header);
-    std::vector<std::uint8_t> file(static_cast<std::size_t>(at));
-    auto out = std::copy(headerBytes.begin(), headerBytes.end(), file.begin());
-    for (const Piece& piece : pieces) out = std::copy(piece.begin(), piece.end(), out);
-    return file;
+    return EncodeScheduleHeader(header);
+}
+
+// The runs to write for `header` followed by `pieces`. Timers that lie back to back in the old
+// file are written in one run, so a rewrite makes a handful of writes, not one per timer.
+std::vector<Piece> RunsToWrite(const ScheduleHeaderBytes& header, const std::vector<Piece>& pieces) {
+    std::vector<Piece> runs{Piece(header)};
+    for (const Piece& piece : pieces) {
+        Piece& last = runs.back();
+        if (runs.size() > 1 && !piece.empty() && last.data() + last.size() == piece.data()) {
+            last = Piece(last.data(), last.size() + piece.size());
+        } else {
+            runs.push_back(piece);
+        }
+    }
+    return runs;
 }
 
 // A program file read whole and held open, so nobody else writes it until it is replaced.
@@ -84,8 +95,9 @@ StoreResult ReplaceHeld(platform::FileSystem& fs, const std::string& path, HeldP
     if (keptBytes > held.content.size()) {
         return Failed(StoreStatus::IoFailed, FileError(FileErrorCause::Generic, path));
     }
-    return PutInPlace(fs, path, Assemble(held.header, pieces),
-                      static_cast<std::uint16_t>(pieces.size()), std::move(held.file));
+    const ScheduleHeaderBytes header = HeaderFor(held.header, pieces);
+    return PutInPlace(fs, path, RunsToWrite(header, pieces), static_cast<std::uint16_t>(pieces.size()),
+                      std::move(held.file));
 }
 
 }  // namespace

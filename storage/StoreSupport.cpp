@@ -37,10 +37,10 @@ std::vector<std::uint8_t> ReadWholeFile(platform::File& file) {
 }
 
 StoreResult PutInPlace(platform::FileSystem& fs, const std::string& path,
-                       std::span<const std::uint8_t> content, std::optional<std::uint16_t> count,
+                       std::span<const platform::ByteRun> runs, std::optional<std::uint16_t> count,
                        std::unique_ptr<platform::File> held) {
     try {
-        platform::ReplaceFileContents(fs, path, content, std::move(held));
+        platform::ReplaceFileContents(fs, path, runs, std::move(held));
     } catch (const platform::CreateFailed& error) {
         return Failed(StoreStatus::OpenFailed, error);
     } catch (const FileError& error) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ScheduleFile.h"
+#include "platform/AtomicReplace.h"
 
 namespace storage::detail {
 
@@ -30,7 +31,7 @@ std::unique_ptr<platform::File> HoldIfExists(platform::FileSystem& fs, const std
 // was written; any later failure is IoFailed.
 // `held` is the caller's handle on the old file, released right before the rename.
 StoreResult PutInPlace(platform::FileSystem& fs, const std::string& path,
-                       std::span<const std::uint8_t> content, std::optional<std::uint16_t> count,
+                       std::span<const platform::ByteRun> runs, std::optional<std::uint16_t> count,
                        std::unique_ptr<platform::File> held = nullptr);
 
 // Timers a header can describe: its count, never more than the index has slots.
