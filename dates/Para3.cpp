@@ -14,13 +14,14 @@
 #include "platform/Path.h"
 #include "ui/DialogBuilder.h"
 #include "ui/EnterAsTab.h"
+#include "ui/Messages.h"
 
 using dates::SpecialDate;
 
 namespace {
 
-const QString kNoSaveFolder = QStringLiteral("请先设置定时程序保存路径！！");
-const QString kSaved = QStringLiteral("保存成功！");
+using ui::messages::kNoSaveFolder;
+using ui::messages::kSaved;
 constexpr int kProgramCount = 6;
 
 QStringList ProgramNames() {
