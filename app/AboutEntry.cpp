@@ -1,4 +1,4 @@
-#include "AboutEntry.h"
+#include "app/AboutEntry.h"
 
 #include <QAction>
 #include <QWidget>

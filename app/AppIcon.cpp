@@ -1,4 +1,4 @@
-#include "AppIcon.h"
+#include "app/AppIcon.h"
 
 #include <QPainter>
 #include <QPolygonF>

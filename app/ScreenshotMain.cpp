@@ -8,9 +8,9 @@
 #include <QWindow>
 #include <iostream>
 
-#include "AppIcon.h"
-#include "TavrelDlg.h"
-#include "platform/FileSystem.h"
+#include "app/AppIcon.h"
+#include "app/MainWindow.h"
+#include "core/fs/FileSystem.h"
 #include "ui/Dialogs.h"
 
 namespace {
@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(AppIcon());
     const QDir folder(QString::fromLocal8Bit(argv[1]));
 
-    CTavrelDlg dlg(ui::SystemDialogs(), platform::SystemFileSystem());
+    MainWindow dlg(ui::SystemDialogs(), core::SystemFileSystem());
     dlg.show();
     WaitUntilExposed(dlg);
 

@@ -1,4 +1,4 @@
-#include "TabStrip.h"
+#include "app/TabStrip.h"
 
 #include <QPainter>
 #include <QStyleOptionTabWidgetFrame>

@@ -1,14 +1,14 @@
 #include <iostream>
 
-#include "DisplayCheck.h"
-#include "Tavrel.h"
+#include "app/DisplayCheck.h"
+#include "app/Application.h"
 
 int main(int, char** argv) {
     if (!DisplayAvailable()) {
         std::cerr << NoDisplayMessage(argv[0]) << '\n';
         return 1;
     }
-    CTavrelApp theApp(argv[0]);
-    theApp.InitInstance();
+    Application application(argv[0]);
+    application.Run();
     return 0;
 }

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "storage/ScheduleFile.h"
+#include "core/schedule/ScheduleFile.h"
 
 namespace bench {
 
@@ -13,7 +13,7 @@ inline constexpr std::uint16_t kFullTimers = 512;
 inline constexpr std::uint16_t kFilesPerTimer = 20;
 
 // Music timer number n with kFilesPerTimer files of long names.
-storage::TimerData MusicTimer(std::uint16_t n);
+core::TimerData MusicTimer(std::uint16_t n);
 
 // The bytes of a program file holding timers 0 to count-1 of MusicTimer.
 std::vector<std::uint8_t> ProgramOf(std::uint16_t count);

@@ -10,14 +10,14 @@
 #include <vector>
 
 #include "FullProgram.h"
-#include "platform/FileSystem.h"
+#include "core/fs/FileSystem.h"
 #include "support/TempFolder.h"
 
 namespace {
 
-using storage::StoreResult;
+using core::StoreResult;
 
-platform::FileSystem& Fs() { return platform::SystemFileSystem(); }
+core::FileSystem& Fs() { return core::SystemFileSystem(); }
 
 // One folder for the whole run, holding a full program and a program one timer short of it.
 struct Files {
@@ -47,8 +47,8 @@ void Expect(const StoreResult& result, benchmark::State& state) {
 void BM_ReadLastTimer(benchmark::State& state) {
     auto& files = TheFiles();
     for (auto _ : state) {
-        storage::TimerRecord record;
-        const auto read = storage::ReadTimer(Fs(), files.full, bench::kFullTimers - 1, record);
+        core::TimerRecord record;
+        const auto read = core::ReadTimer(Fs(), files.full, bench::kFullTimers - 1, record);
         if (!read.ok() || read.music.size() != bench::kFilesPerTimer) state.SkipWithError("read failed");
         benchmark::DoNotOptimize(record);
     }
@@ -58,7 +58,7 @@ void BM_ReplaceTimer(benchmark::State& state) {
     auto& files = TheFiles();
     std::uint16_t n = 0;
     for (auto _ : state) {
-        Expect(storage::ReplaceTimer(Fs(), files.full, 256, bench::MusicTimer(n++)), state);
+        Expect(core::ReplaceTimer(Fs(), files.full, 256, bench::MusicTimer(n++)), state);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * files.fullSize));
 }
@@ -68,9 +68,9 @@ void BM_ReplaceTimer(benchmark::State& state) {
 void BM_DeleteTimer(benchmark::State& state) {
     auto& files = TheFiles();
     for (auto _ : state) {
-        Expect(storage::DeleteTimer(Fs(), files.full, 0), state);
+        Expect(core::DeleteTimer(Fs(), files.full, 0), state);
         state.PauseTiming();
-        Expect(storage::AppendTimer(Fs(), files.full, bench::MusicTimer(0)), state);
+        Expect(core::AppendTimer(Fs(), files.full, bench::MusicTimer(0)), state);
         state.ResumeTiming();
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * files.fullSize));
@@ -80,9 +80,9 @@ void BM_DeleteTimer(benchmark::State& state) {
 void BM_AppendTimer(benchmark::State& state) {
     auto& files = TheFiles();
     for (auto _ : state) {
-        Expect(storage::AppendTimer(Fs(), files.almostFull, bench::MusicTimer(511)), state);
+        Expect(core::AppendTimer(Fs(), files.almostFull, bench::MusicTimer(511)), state);
         state.PauseTiming();
-        Expect(storage::DeleteTimer(Fs(), files.almostFull, bench::kFullTimers - 1), state);
+        Expect(core::DeleteTimer(Fs(), files.almostFull, bench::kFullTimers - 1), state);
         state.ResumeTiming();
     }
 }

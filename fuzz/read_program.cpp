@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "Check.h"
-#include "storage/ScheduleFile.h"
+#include "core/schedule/ScheduleFile.h"
 #include "support/MemoryFileSystem.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -14,13 +14,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint16_t stored = size >= 6 ? static_cast<std::uint16_t>(data[4] | data[5] << 8) : 0;
     for (std::uint16_t index : {std::uint16_t{0}, std::uint16_t{1}, static_cast<std::uint16_t>(stored - 1),
                                 stored, std::uint16_t{511}, std::uint16_t{512}, std::uint16_t{65535}}) {
-        storage::TimerRecord record;
-        const auto read = storage::ReadTimer(fs, path, index, record);
+        core::TimerRecord record;
+        const auto read = core::ReadTimer(fs, path, index, record);
         FUZZ_CHECK(read.ok());
-        FUZZ_CHECK(read.count <= storage::kMaxTimers);
+        FUZZ_CHECK(read.count <= core::kMaxTimers);
         // No entry is made up wholly past the end of the file.
         FUZZ_CHECK(read.music.size() <= record.musicCount);
-        FUZZ_CHECK(read.music.size() <= size / storage::kMusicEntrySize + 1);
+        FUZZ_CHECK(read.music.size() <= size / core::kMusicEntrySize + 1);
         for (const auto& entry : read.music) FUZZ_CHECK(entry.name.size() <= 261);
     }
     FUZZ_CHECK(fs.FileBytes(path)->size() == size);  // reading never writes

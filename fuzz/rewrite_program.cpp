@@ -7,7 +7,7 @@
 #include <string>
 
 #include "Check.h"
-#include "storage/ScheduleFile.h"
+#include "core/schedule/ScheduleFile.h"
 #include "support/MemoryFileSystem.h"
 #include "support/ProgramFileCheck.h"
 
@@ -17,10 +17,10 @@ using testsupport::Bytes;
 
 const std::string kPath = "SCH01.DAT";
 
-storage::TimerData NewTimer(std::uint8_t musicFiles) {
-    storage::TimerData timer;
+core::TimerData NewTimer(std::uint8_t musicFiles) {
+    core::TimerData timer;
     timer.record.startHour = 7;
-    timer.record.zones = storage::kAllZones;
+    timer.record.zones = core::kAllZones;
     timer.record.musicCount = musicFiles % 4;
     for (int i = 0; i < timer.record.musicCount; ++i) timer.musicNames.push_back(u"song.mp3");
     return timer;
@@ -30,7 +30,7 @@ storage::TimerData NewTimer(std::uint8_t musicFiles) {
 std::uint16_t UsableCount(const Bytes& file) {
     const auto byte = [&](std::size_t at) { return at < file.size() ? file[at] : 0; };
     const std::uint16_t count = static_cast<std::uint16_t>(byte(4) | byte(5) << 8);
-    return count > storage::kMaxTimers ? storage::kMaxTimers : count;
+    return count > core::kMaxTimers ? core::kMaxTimers : count;
 }
 
 // The file left by an operation that reported `ok`, when it started as `before`.
@@ -55,27 +55,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     testsupport::MemoryFileSystem fs;
 
     fs.SetFile(kPath, before);
-    auto result = storage::ReplaceTimer(fs, kPath, index, timer);
+    auto result = core::ReplaceTimer(fs, kPath, index, timer);
     CheckLeft(fs, before, result.ok(), index < count);
     if (result.ok() && index < count) FUZZ_CHECK(result.count == count);
 
     fs.SetFile(kPath, before);
-    result = storage::DeleteTimer(fs, kPath, index);
+    result = core::DeleteTimer(fs, kPath, index);
     CheckLeft(fs, before, result.ok(), index < count);
     if (result.ok() && index < count) FUZZ_CHECK(result.count == count - 1);
     if (index >= count) FUZZ_CHECK(*fs.FileBytes(kPath) == before);
 
     fs.SetFile(kPath, before);
-    result = storage::AppendTimer(fs, kPath, timer);
+    result = core::AppendTimer(fs, kPath, timer);
     CheckLeft(fs, before, result.ok(), false);
     if (result.ok()) {
         FUZZ_CHECK(result.count == count + 1);
-        storage::TimerRecord record;
-        FUZZ_CHECK(storage::ReadTimer(fs, kPath, count, record).ok() && record == timer.record);
+        core::TimerRecord record;
+        FUZZ_CHECK(core::ReadTimer(fs, kPath, count, record).ok() && record == timer.record);
     }
 
     fs.SetFile(kPath, before);
-    result = storage::WriteTimer(fs, kPath, index, count, 0, timer);
+    result = core::WriteTimer(fs, kPath, index, count, 0, timer);
     const bool foreign = before.size() < 2 || before[0] != 0xAA || before[1] != 0x55;
     CheckLeft(fs, before, result.ok(), foreign || index < count);
     return 0;

@@ -32,9 +32,9 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& text)
     return MakeOkBox(owner, QMessageBox::NoIcon, QStringLiteral("信息提示框"), text);
 }
 
-std::unique_ptr<QMessageBox> MakeFileErrorBox(QWidget* owner, const platform::FileError& error) {
+std::unique_ptr<QMessageBox> MakeFileErrorBox(QWidget* owner, const core::FileError& error) {
     return MakeOkBox(owner, QMessageBox::Critical, ToolName(),
-                     QString::fromStdString(platform::FileErrorMessage(error)));
+                     QString::fromStdString(core::FileErrorMessage(error)));
 }
 
 std::unique_ptr<QMessageBox> MakeAboutBox(QWidget* owner) {

@@ -3,7 +3,7 @@
 #include <QString>
 #include <memory>
 
-#include "platform/FileError.h"
+#include "core/fs/FileError.h"
 
 class QFileDialog;
 class QMessageBox;
@@ -16,7 +16,7 @@ namespace ui {
 // "信息提示框", the text, OK, no icon.
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& text);
 // Stop icon, OK, the cause and the file in the text, the tool's name as caption.
-std::unique_ptr<QMessageBox> MakeFileErrorBox(QWidget* owner, const platform::FileError& error);
+std::unique_ptr<QMessageBox> MakeFileErrorBox(QWidget* owner, const core::FileError& error);
 // The tool's name, version and purpose.
 std::unique_ptr<QMessageBox> MakeAboutBox(QWidget* owner);
 // "请选择文件夹：", folders only.

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "platform/FileError.h"
+#include "core/fs/FileError.h"
 
 class QWidget;
 
@@ -19,7 +19,7 @@ public:
     // Message box captioned "信息提示框", OK only, no icon.
     virtual void ShowMessage(QWidget* owner, const QString& text) = 0;
     // Error box with a stop icon and OK, whose text names the cause and the file.
-    virtual void ShowFileError(QWidget* owner, const platform::FileError& error) = 0;
+    virtual void ShowFileError(QWidget* owner, const core::FileError& error) = 0;
     // Folder browser titled "请选择文件夹：", file-system folders only. Nothing when cancelled.
     virtual std::optional<QString> BrowseForFolder(QWidget* owner) = 0;
     // Music file chooser titled "选择音乐文件", several files at once. The chosen files as full

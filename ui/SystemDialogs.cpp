@@ -22,7 +22,7 @@ public:
         MakeMessageBox(owner, text)->exec();
     }
 
-    void ShowFileError(QWidget* owner, const platform::FileError& error) override {
+    void ShowFileError(QWidget* owner, const core::FileError& error) override {
         MakeFileErrorBox(owner, error)->exec();
     }
 

@@ -9,7 +9,7 @@
 #include "../ui/FocusHelpers.h"
 #include "support/MemoryFileSystem.h"
 #include "ScriptedDialogs.h"
-#include "app/TavrelDlg.h"
+#include "app/MainWindow.h"
 
 inline constexpr int kTabCount = 3;
 inline constexpr int kExitButton = 1030;
@@ -53,5 +53,5 @@ protected:
 
     testing_support::ScriptedDialogs dialogs;
     testsupport::MemoryFileSystem files;
-    CTavrelDlg window{dialogs, files};
+    MainWindow window{dialogs, files};
 };

@@ -7,7 +7,7 @@
 #include "MainWindowFixture.h"
 #include "QtPrinters.h"
 #include "app/AppIcon.h"
-#include "dates/DatePageTemplate.h"
+#include "pages/dates/DatePageTemplate.h"
 #include "ui/DialogUnits.h"
 
 namespace {
@@ -69,7 +69,8 @@ void PrintTo(const DatePageState& state, std::ostream* out) {
 }
 
 DatePageState StateOf(const QWidget& page) {
-    using namespace dates;
+    using namespace pages;
+using namespace core;
     DatePageState state{ui::RequireControl<QLineEdit>(&page, kSavePathEdit).text(),
                         ui::RequireControl<QComboBox>(&page, kProgramCombo).currentIndex(),
                         ui::RequireControl<QComboBox>(&page, kMonthCombo).currentIndex(),
@@ -81,7 +82,8 @@ DatePageState StateOf(const QWidget& page) {
 }
 
 TEST_F(MainWindowTest, AHiddenPageKeepsItsState) {
-    using namespace dates;
+    using namespace pages;
+using namespace core;
     QWidget& page = *window.Page(2);
     ClickTab(2);
     dialogs.AnswerFolder(QStringLiteral("/card"));

@@ -15,7 +15,7 @@
 namespace {
 
 using namespace testbytes;
-using namespace storage;
+using namespace core;
 using storecases::Outcome;
 
 const std::string kPath = "SCH01.DAT";

@@ -8,14 +8,14 @@
 #include <limits>
 
 #include "StoreCases.h"
-#include "platform/AtomicReplace.h"
+#include "core/fs/AtomicReplace.h"
 #include "support/FaultyFileSystem.h"
 
 namespace {
 
 using namespace storecases;
-using platform::FileErrorCause;
-using storage::StoreStatus;
+using core::FileErrorCause;
+using core::StoreStatus;
 using testsupport::FaultyFileSystem;
 using testsupport::IoCall;
 
@@ -32,7 +32,7 @@ protected:
         const auto& c = GetParam();
         testsupport::TempFolder clean;
         Lay(clean, c.before);
-        const auto outcome = c.run(platform::SystemFileSystem(), clean);
+        const auto outcome = c.run(core::SystemFileSystem(), clean);
         ASSERT_TRUE(outcome.ok) << outcome;
         after_ = TakeSnapshot(clean);
     }
@@ -61,7 +61,7 @@ protected:
         EXPECT_TRUE(outcome.error) << outcome;
         if (!outcome.error) return attempted;
         EXPECT_EQ(outcome.error->cause(), cause) << outcome;
-        const std::string temporary = platform::TemporaryPathFor(folder / c.target);
+        const std::string temporary = core::TemporaryPathFor(folder / c.target);
         EXPECT_NE(outcome.error->path(), temporary) << "the user knows the file, not the temporary one";
         if (outcome.status) ExpectStatus(fs, temporary, *outcome.status);
         return attempted;

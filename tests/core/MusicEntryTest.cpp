@@ -2,28 +2,28 @@
 
 #include "Bytes.h"
 #include "Samples.h"
-#include "storage/MusicEntry.h"
+#include "core/schedule/MusicEntry.h"
 
 namespace {
 
 using namespace testbytes;
-using storage::MusicSource;
+using core::MusicSource;
 
-storage::MusicEntryInfo Decode(const Bytes& bytes) {
-    return storage::DecodeMusicEntry(std::span<const std::uint8_t, 624>(bytes.data(), 624));
+core::MusicEntryInfo Decode(const Bytes& bytes) {
+    return core::DecodeMusicEntry(std::span<const std::uint8_t, 624>(bytes.data(), 624));
 }
 
 TEST(MusicEntry, SdCardFileIsStoredAsItsBytes) {
     Bytes expected = Concat({Hex("45 3A 5C 00"), Bytes(98, 0), Hex("30 00 31 00 2E 00 6D 00 70 00 33 00 00 00")});
     expected.resize(624, 0);
 
-    const auto entry = storage::EncodeMusicEntry(MusicSource::External, u"01.mp3");
+    const auto entry = core::EncodeMusicEntry(MusicSource::External, u"01.mp3");
     EXPECT_EQ(Bytes(entry.begin(), entry.end()), expected);
     EXPECT_EQ(samples::MusicEntry('E', u"01.mp3"), expected);  // the tests' own builder agrees
 }
 
 TEST(MusicEntry, InternalMemoryIsDriveD) {
-    const auto entry = storage::EncodeMusicEntry(MusicSource::Internal, u"x");
+    const auto entry = core::EncodeMusicEntry(MusicSource::Internal, u"x");
     EXPECT_EQ(Bytes(entry.begin(), entry.begin() + 4), Hex("44 3A 5C 00"));
 }
 
@@ -41,7 +41,7 @@ TEST(MusicEntry, SourceComesFromTheFirstByte) {
 
 TEST(MusicEntry, LongestNameKeepsItsTerminator) {
     const std::u16string longest(260, u'曲');
-    const auto entry = storage::EncodeMusicEntry(MusicSource::Internal, longest);
+    const auto entry = core::EncodeMusicEntry(MusicSource::Internal, longest);
     EXPECT_EQ(entry[622], 0);
     EXPECT_EQ(entry[623], 0);
     EXPECT_EQ(Decode(Bytes(entry.begin(), entry.end())).name, longest);

@@ -3,7 +3,7 @@
 namespace samples {
 
 using namespace testbytes;
-using storage::MusicSource;
+using core::MusicSource;
 
 Bytes WeekdayMusicRecord() {
     return Hex("3E 00 00 00 08 1E 00 09 00 00 00 00 01 80 00 00 FF FF 00 00 00 00 01 00 00 00 00 00 02 00 00 00");
@@ -25,13 +25,13 @@ Bytes MusicEntry(char letter, const std::u16string& name) {
 Sample WeekdayMusic(std::vector<std::u16string> names, MusicSource source) {
     Sample s;
     auto& r = s.timer.record;
-    r.weekdays = storage::kMondayToFriday;
+    r.weekdays = core::kMondayToFriday;
     r.startHour = 8;
     r.startMinute = 30;
     r.endHour = 9;
-    r.power = storage::kPower1 | storage::kHoldPower;
-    r.zones = storage::kAllZones;
-    r.mode = storage::kMusicTimer;
+    r.power = core::kPower1 | core::kHoldPower;
+    r.zones = core::kAllZones;
+    r.mode = core::kMusicTimer;
     r.playMode = 1;
     r.musicCount = static_cast<std::uint16_t>(names.size());
     s.timer.source = source;
@@ -51,7 +51,7 @@ Sample NoonRadio() {
     r.endHour = 12;
     r.endMinute = 30;
     r.zones = 0x3;
-    r.mode = storage::kRadioTimer;
+    r.mode = core::kRadioTimer;
     r.frequency = 9010;
     s.stored = NoonRadioRecord();
     return s;
@@ -64,9 +64,9 @@ Sample PowerAt(std::uint8_t hour) {
     r.startHour = hour;
     r.endHour = hour;
     r.endMinute = 5;
-    r.power = storage::kPower2 | storage::kExtensionPower;
+    r.power = core::kPower2 | core::kExtensionPower;
     r.zones = 0x8000;
-    r.mode = storage::kPowerTimer;
+    r.mode = core::kPowerTimer;
     r.frequency = 8740;
     s.stored = Bytes(32, 0);
     Put32(s.stored, 0, 0x41);

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "Bytes.h"
-#include "storage/ScheduleFile.h"
+#include "core/schedule/ScheduleFile.h"
 
 // Timers as a page hands them to the store, each with the bytes it must be stored as. The
 // expected bytes are written out by hand, not produced by the code under test.
@@ -14,14 +14,14 @@ namespace samples {
 using testbytes::Bytes;
 
 struct Sample {
-    storage::TimerData timer;
+    core::TimerData timer;
     Bytes stored;  // record, then the music entries
 };
 
 // The general page's music timer: Monday to Friday, 08:30:00 to 09:00:00, power 1 and hold
 // power, all sixteen zones, random play, "all together", with the given files.
 Sample WeekdayMusic(std::vector<std::u16string> names = {u"a.mp3", u"b.mp3"},
-                    storage::MusicSource source = storage::MusicSource::Internal);
+                    core::MusicSource source = core::MusicSource::Internal);
 // The special page's radio timer: 12:00:00 to 12:30:00, zones 1 and 2, 90.1 MHz.
 Sample NoonRadio();
 // A power timer starting at `hour`:00:00, so several of them can be told apart.

@@ -6,13 +6,13 @@
 #include "Bytes.h"
 #include "Samples.h"
 #include "StoreFixture.h"
-#include "storage/ScheduleFile.h"
+#include "core/schedule/ScheduleFile.h"
 
 namespace {
 
 using namespace testbytes;
 using namespace samples;
-using namespace storage;
+using namespace core;
 
 using ScheduleFile = StoreFixture;
 
@@ -230,7 +230,7 @@ TEST_F(ScheduleFile, ReadingMissingFileReportsNotFound) {
     const auto read = ReadTimer(fs, path, 0, record);
     EXPECT_EQ(read.status, StoreStatus::OpenFailed);
     ASSERT_TRUE(read.error);
-    EXPECT_EQ(read.error->cause(), platform::FileErrorCause::FileNotFound);
+    EXPECT_EQ(read.error->cause(), core::FileErrorCause::FileNotFound);
     EXPECT_EQ(record, NoonRadio().timer.record);
 }
 
@@ -307,7 +307,7 @@ TEST_F(ScheduleFile, CopyOfMissingFileLeavesTheTarget) {
     const auto result = CopyScheduleFile(fs, folder / "SCH04.DAT", target);
     EXPECT_EQ(result.status, StoreStatus::OpenFailed);
     ASSERT_TRUE(result.error);
-    EXPECT_EQ(result.error->cause(), platform::FileErrorCause::FileNotFound);
+    EXPECT_EQ(result.error->cause(), core::FileErrorCause::FileNotFound);
     EXPECT_EQ(testsupport::ReadFileBytes(target), ProgramImage(1, {kPower}));
 }
 

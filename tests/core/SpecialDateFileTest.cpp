@@ -1,28 +1,28 @@
 #include <gtest/gtest.h>
 
 #include "Bytes.h"
-#include "dates/SpecialDateFile.h"
-#include "platform/FileSystem.h"
+#include "core/dates/SpecialDateFile.h"
+#include "core/fs/FileSystem.h"
 #include "support/TempFolder.h"
 
 namespace {
 
 using namespace testbytes;
-using dates::SpecialDate;
-using dates::SpecialDateTable;
+using core::SpecialDate;
+using core::SpecialDateTable;
 
 class SpecialDateFile : public ::testing::Test {
 protected:
-    platform::FileSystem& fs = platform::SystemFileSystem();
+    core::FileSystem& fs = core::SystemFileSystem();
     testsupport::TempFolder folder;
     const std::string path = folder / "SDATE01.DAT";
 
     // Reads the file into a table whose entries all start as 7/7, so untouched ones show.
-    std::vector<SpecialDate> Read(dates::DateFileResult* result = nullptr) {
+    std::vector<SpecialDate> Read(core::DateFileResult* result = nullptr) {
         SpecialDateTable table;
         table.fill({7, 7});
         std::uint32_t count = 99;
-        const auto r = dates::ReadDateFile(fs, path, table, count);
+        const auto r = core::ReadDateFile(fs, path, table, count);
         if (result) *result = r;
         EXPECT_LE(count, table.size());
         return {table.begin(), table.begin() + std::min<std::size_t>(count, table.size())};
@@ -35,7 +35,7 @@ TEST_F(SpecialDateFile, WritesMonthAndDayInListOrder) {
     table[1] = {10, 1};
     table[2] = {12, 25};
     table[3] = {4, 4};  // past the count: not written
-    ASSERT_TRUE(dates::WriteDateFile(fs, path, table, 3).ok);
+    ASSERT_TRUE(core::WriteDateFile(fs, path, table, 3).ok);
     EXPECT_EQ(testsupport::ReadFileBytes(path), Hex("01 01 0A 01 0C 19"));
     EXPECT_EQ(Read(), (std::vector<SpecialDate>{{1, 1}, {10, 1}, {12, 25}}));
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"SDATE01.DAT"});
@@ -43,9 +43,9 @@ TEST_F(SpecialDateFile, WritesMonthAndDayInListOrder) {
 
 TEST_F(SpecialDateFile, NoDatesGiveAnEmptyFile) {
     testsupport::WriteFileBytes(path, Hex("01 01 0A 01"));
-    ASSERT_TRUE(dates::WriteDateFile(fs, path, SpecialDateTable{}, 0).ok);
+    ASSERT_TRUE(core::WriteDateFile(fs, path, SpecialDateTable{}, 0).ok);
     EXPECT_EQ(testsupport::ReadFileBytes(path), Bytes{});
-    dates::DateFileResult result;
+    core::DateFileResult result;
     EXPECT_TRUE(Read(&result).empty());
     EXPECT_TRUE(result.ok);
 }
@@ -67,7 +67,7 @@ TEST_F(SpecialDateFile, ReadsWhatTheFileHolds) {
     };
     for (const auto& c : table) {
         testsupport::WriteFileBytes(path, c.file);
-        dates::DateFileResult result;
+        core::DateFileResult result;
         const auto read = Read(&result);
         EXPECT_TRUE(result.ok);
         ASSERT_EQ(read.size(), c.count) << c.file.size() << " bytes";
@@ -78,27 +78,27 @@ TEST_F(SpecialDateFile, ReadsWhatTheFileHolds) {
 }
 
 TEST_F(SpecialDateFile, MissingFileGivesNoDates) {
-    dates::DateFileResult result;
+    core::DateFileResult result;
     EXPECT_TRUE(Read(&result).empty());
     EXPECT_FALSE(result.ok);
     ASSERT_TRUE(result.error);
-    EXPECT_EQ(result.error->cause(), platform::FileErrorCause::FileNotFound);
+    EXPECT_EQ(result.error->cause(), core::FileErrorCause::FileNotFound);
 }
 
 TEST_F(SpecialDateFile, BusyFileGivesNoDates) {
     testsupport::WriteFileBytes(path, Hex("01 01"));
-    const auto holder = fs.Open(path, platform::OpenMode::Read);
-    dates::DateFileResult result;
+    const auto holder = fs.Open(path, core::OpenMode::Read);
+    core::DateFileResult result;
     EXPECT_TRUE(Read(&result).empty());
     ASSERT_TRUE(result.error);
-    EXPECT_EQ(result.error->cause(), platform::FileErrorCause::SharingViolation);
+    EXPECT_EQ(result.error->cause(), core::FileErrorCause::SharingViolation);
 }
 
 // A count past the table's end never reads past it.
 TEST_F(SpecialDateFile, CountPastTheTableWritesTheTable) {
     SpecialDateTable table;
     table.fill({2, 29});
-    const auto result = dates::WriteDateFile(fs, path, table, 1000);
+    const auto result = core::WriteDateFile(fs, path, table, 1000);
     if (result.ok) {
         EXPECT_EQ(testsupport::ReadFileBytes(path)->size(), 730u);
     }

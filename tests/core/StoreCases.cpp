@@ -7,7 +7,7 @@
 namespace storecases {
 
 using namespace samples;
-using storage::StoreStatus;
+using core::StoreStatus;
 
 const char* StatusName(StoreStatus status) {
     switch (status) {
@@ -21,11 +21,11 @@ const char* StatusName(StoreStatus status) {
     return "?";
 }
 
-Outcome From(const storage::StoreResult& result) {
+Outcome From(const core::StoreResult& result) {
     return {result.ok(), result.status, result.error, result.count};
 }
 
-Outcome From(const dates::DateFileResult& result) {
+Outcome From(const core::DateFileResult& result) {
     return {result.ok, std::nullopt, result.error, std::nullopt};
 }
 
@@ -67,7 +67,7 @@ void PrintTo(const StoreCase& storeCase, std::ostream* out) { *out << storeCase.
 
 namespace {
 
-using FS = platform::FileSystem;
+using FS = core::FileSystem;
 using Folder = testsupport::TempFolder;
 
 const Bytes kTwoTimers = ProgramImage(1, {WeekdayMusic().stored, NoonRadio().stored});
@@ -75,8 +75,8 @@ const Bytes kOneTimer = ProgramImage(3, {PowerAt(6).stored});
 const Bytes kEmptied = ProgramImage(1, {});
 const Bytes kThreeDates = testbytes::Hex("01 01 0A 01 0C 19");
 
-dates::SpecialDateTable Dates(std::initializer_list<dates::SpecialDate> list) {
-    dates::SpecialDateTable table{};
+core::SpecialDateTable Dates(std::initializer_list<core::SpecialDate> list) {
+    core::SpecialDateTable table{};
     std::size_t i = 0;
     for (const auto& date : list) table[i++] = date;
     return table;
@@ -90,48 +90,48 @@ std::vector<StoreCase> WritingOperations() {
     return {
         {"CreateNewFile", {}, "SCH01.DAT",
          [](FS& fs, const Folder& f) {
-             return From(storage::CreateScheduleFile(fs, f / "SCH01.DAT", 0, WeekdayMusic().timer));
+             return From(core::CreateScheduleFile(fs, f / "SCH01.DAT", 0, WeekdayMusic().timer));
          }},
         {"CreateOverProgram", {{"SCH01.DAT", kTwoTimers}}, "SCH01.DAT",
          [](FS& fs, const Folder& f) {
-             return From(storage::CreateScheduleFile(fs, f / "SCH01.DAT", 2, PowerAt(7).timer));
+             return From(core::CreateScheduleFile(fs, f / "SCH01.DAT", 2, PowerAt(7).timer));
          }},
         {"WriteOverForeignFile", {{"SCH01.DAT", testbytes::Hex("68 65 6C 6C 6F")}}, "SCH01.DAT",
          [](FS& fs, const Folder& f) {
-             return From(storage::WriteTimer(fs, f / "SCH01.DAT", 0, 0, 0, PowerAt(7).timer));
+             return From(core::WriteTimer(fs, f / "SCH01.DAT", 0, 0, 0, PowerAt(7).timer));
          }},
         {"Append", {{"SCH01.DAT", kTwoTimers}}, "SCH01.DAT",
-         [music3](FS& fs, const Folder& f) { return From(storage::AppendTimer(fs, f / "SCH01.DAT", music3)); }},
+         [music3](FS& fs, const Folder& f) { return From(core::AppendTimer(fs, f / "SCH01.DAT", music3)); }},
         {"AppendToEmptiedProgram", {{"SCH01.DAT", kEmptied}}, "SCH01.DAT",
-         [radio](FS& fs, const Folder& f) { return From(storage::AppendTimer(fs, f / "SCH01.DAT", radio)); }},
+         [radio](FS& fs, const Folder& f) { return From(core::AppendTimer(fs, f / "SCH01.DAT", radio)); }},
         {"Replace", {{"SCH01.DAT", kTwoTimers}}, "SCH01.DAT",
-         [music3](FS& fs, const Folder& f) { return From(storage::ReplaceTimer(fs, f / "SCH01.DAT", 0, music3)); }},
+         [music3](FS& fs, const Folder& f) { return From(core::ReplaceTimer(fs, f / "SCH01.DAT", 0, music3)); }},
         {"WriteReplacing", {{"SCH01.DAT", kTwoTimers}}, "SCH01.DAT",
          [](FS& fs, const Folder& f) {
-             return From(storage::WriteTimer(fs, f / "SCH01.DAT", 1, 2, 1, PowerAt(9).timer));
+             return From(core::WriteTimer(fs, f / "SCH01.DAT", 1, 2, 1, PowerAt(9).timer));
          }},
         {"DeleteFirstOfTwo", {{"SCH01.DAT", kTwoTimers}}, "SCH01.DAT",
-         [](FS& fs, const Folder& f) { return From(storage::DeleteTimer(fs, f / "SCH01.DAT", 0)); }},
+         [](FS& fs, const Folder& f) { return From(core::DeleteTimer(fs, f / "SCH01.DAT", 0)); }},
         {"DeleteOnly", {{"SCH01.DAT", kOneTimer}}, "SCH01.DAT",
-         [](FS& fs, const Folder& f) { return From(storage::DeleteTimer(fs, f / "SCH01.DAT", 0)); }},
+         [](FS& fs, const Folder& f) { return From(core::DeleteTimer(fs, f / "SCH01.DAT", 0)); }},
         {"CopyOverProgram", {{"SCH01.DAT", kTwoTimers}, {"SCH02.DAT", kOneTimer}}, "SCH02.DAT",
          [](FS& fs, const Folder& f) {
-             return From(storage::CopyScheduleFile(fs, f / "SCH01.DAT", f / "SCH02.DAT"));
+             return From(core::CopyScheduleFile(fs, f / "SCH01.DAT", f / "SCH02.DAT"));
          }},
         {"CopyToNewFile", {{"SCH01.DAT", kTwoTimers}}, "SCH03.DAT",
          [](FS& fs, const Folder& f) {
-             return From(storage::CopyScheduleFile(fs, f / "SCH01.DAT", f / "SCH03.DAT"));
+             return From(core::CopyScheduleFile(fs, f / "SCH01.DAT", f / "SCH03.DAT"));
          }},
         {"WriteDatesOverDates", {{"SDATE01.DAT", kThreeDates}}, "SDATE01.DAT",
          [](FS& fs, const Folder& f) {
-             return From(dates::WriteDateFile(fs, f / "SDATE01.DAT", Dates({{2, 14}, {5, 1}, {2, 30}, {12, 31}}), 4));
+             return From(core::WriteDateFile(fs, f / "SDATE01.DAT", Dates({{2, 14}, {5, 1}, {2, 30}, {12, 31}}), 4));
          }},
         {"WriteDatesToNewFile", {}, "SDATE02.DAT",
          [](FS& fs, const Folder& f) {
-             return From(dates::WriteDateFile(fs, f / "SDATE02.DAT", Dates({{1, 1}, {10, 1}, {12, 25}}), 3));
+             return From(core::WriteDateFile(fs, f / "SDATE02.DAT", Dates({{1, 1}, {10, 1}, {12, 25}}), 3));
          }},
         {"WriteNoDates", {{"SDATE01.DAT", kThreeDates}}, "SDATE01.DAT",
-         [](FS& fs, const Folder& f) { return From(dates::WriteDateFile(fs, f / "SDATE01.DAT", Dates({}), 0)); }},
+         [](FS& fs, const Folder& f) { return From(core::WriteDateFile(fs, f / "SDATE01.DAT", Dates({}), 0)); }},
     };
 }
 

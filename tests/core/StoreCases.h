@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "Bytes.h"
-#include "dates/SpecialDateFile.h"
-#include "platform/FileSystem.h"
-#include "storage/ScheduleFile.h"
+#include "core/dates/SpecialDateFile.h"
+#include "core/fs/FileSystem.h"
+#include "core/schedule/ScheduleFile.h"
 #include "support/TempFolder.h"
 
 // The operations that write files, each with the folder it starts from, as a table that the
@@ -22,14 +22,14 @@ using testbytes::Bytes;
 // What an operation reported, in one shape for the store and the date file routines.
 struct Outcome {
     bool ok = false;
-    std::optional<storage::StoreStatus> status;  // none for the date file routines
-    std::optional<platform::FileError> error;
+    std::optional<core::StoreStatus> status;  // none for the date file routines
+    std::optional<core::FileError> error;
     std::optional<std::uint16_t> count;
 };
-Outcome From(const storage::StoreResult& result);
-Outcome From(const dates::DateFileResult& result);
+Outcome From(const core::StoreResult& result);
+Outcome From(const core::DateFileResult& result);
 std::ostream& operator<<(std::ostream& out, const Outcome& outcome);
-const char* StatusName(storage::StoreStatus status);
+const char* StatusName(core::StoreStatus status);
 
 // The files of a folder, by name.
 using Snapshot = std::map<std::string, Bytes>;
@@ -42,7 +42,7 @@ struct StoreCase {
     std::string name;
     Snapshot before;     // the folder's files before the operation
     std::string target;  // the file the operation writes
-    std::function<Outcome(platform::FileSystem&, const testsupport::TempFolder&)> run;
+    std::function<Outcome(core::FileSystem&, const testsupport::TempFolder&)> run;
 };
 
 // Every operation that writes a whole file or appends to one, on a typical starting folder.

@@ -5,13 +5,13 @@
 #include <string>
 
 #include "Bytes.h"
-#include "platform/FileSystem.h"
+#include "core/fs/FileSystem.h"
 #include "support/TempFolder.h"
 
 // A fresh folder on the real file system holding one program file, SCH01.DAT.
 class StoreFixture : public ::testing::Test {
 protected:
-    platform::FileSystem& fs = platform::SystemFileSystem();
+    core::FileSystem& fs = core::SystemFileSystem();
     testsupport::TempFolder folder;
     const std::string path = folder / "SCH01.DAT";
 

@@ -2,12 +2,12 @@
 
 #include "Bytes.h"
 #include "Samples.h"
-#include "storage/TimerRecord.h"
+#include "core/schedule/TimerRecord.h"
 
 namespace {
 
 using namespace testbytes;
-using storage::TimerRecord;
+using core::TimerRecord;
 
 struct RecordCase {
     const char* name;
@@ -31,9 +31,9 @@ class TimerRecordBytes : public ::testing::TestWithParam<RecordCase> {};
 
 TEST_P(TimerRecordBytes, EncodeAndDecodeAgree) {
     const auto& c = GetParam();
-    const auto encoded = storage::EncodeTimerRecord(c.record);
+    const auto encoded = core::EncodeTimerRecord(c.record);
     EXPECT_EQ(Bytes(encoded.begin(), encoded.end()), c.stored);
-    EXPECT_EQ(storage::DecodeTimerRecord(std::span<const std::uint8_t, 32>(c.stored.data(), 32)), c.record);
+    EXPECT_EQ(core::DecodeTimerRecord(std::span<const std::uint8_t, 32>(c.stored.data(), 32)), c.record);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -48,9 +48,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TimerRecordSize, IsRecordPlusEntries) {
-    EXPECT_EQ(storage::StoredTimerSize(0), 32u);
-    EXPECT_EQ(storage::StoredTimerSize(2), 1280u);
-    EXPECT_EQ(storage::StoredTimerSize(65535), 32u + 624u * 65535u);
+    EXPECT_EQ(core::StoredTimerSize(0), 32u);
+    EXPECT_EQ(core::StoredTimerSize(2), 1280u);
+    EXPECT_EQ(core::StoredTimerSize(65535), 32u + 624u * 65535u);
 }
 
 // A record cut short by the end of a file changes only the bytes that were there, even in the
@@ -58,13 +58,13 @@ TEST(TimerRecordSize, IsRecordPlusEntries) {
 TEST(TimerRecordOverlay, KeepsTheBytesNotPresent) {
     const Bytes old(32, 0xAB);
     for (std::size_t present = 0; present <= 32; ++present) {
-        TimerRecord record = storage::DecodeTimerRecord(std::span<const std::uint8_t, 32>(old.data(), 32));
+        TimerRecord record = core::DecodeTimerRecord(std::span<const std::uint8_t, 32>(old.data(), 32));
         const Bytes& file = samples::WeekdayMusicRecord();
-        storage::OverlayTimerRecord(std::span(file).first(present), record);
+        core::OverlayTimerRecord(std::span(file).first(present), record);
 
         Bytes expected = old;
         std::copy_n(file.begin(), present, expected.begin());
-        const auto got = storage::EncodeTimerRecord(record);
+        const auto got = core::EncodeTimerRecord(record);
         // The two unnamed pairs are not fields: a record holds no bytes for them.
         for (std::size_t gap : {10u, 11u, 30u, 31u}) expected[gap] = 0;
         EXPECT_EQ(Bytes(got.begin(), got.end()), expected) << present << " bytes present";

@@ -11,7 +11,7 @@
 namespace {
 
 using namespace storecases;
-using platform::FileErrorCause;
+using core::FileErrorCause;
 
 class UnavailableFile : public ::testing::TestWithParam<StoreCase> {
 protected:
@@ -29,7 +29,7 @@ std::vector<StoreCase> OperationsOnExistingTargets() {
 void ExpectOpenFailed(const Outcome& outcome, FileErrorCause cause, const std::string& path) {
     EXPECT_FALSE(outcome.ok) << outcome;
     if (outcome.status) {
-        EXPECT_STREQ(StatusName(*outcome.status), StatusName(storage::StoreStatus::OpenFailed));
+        EXPECT_STREQ(StatusName(*outcome.status), StatusName(core::StoreStatus::OpenFailed));
     }
     ASSERT_TRUE(outcome.error) << outcome;
     EXPECT_EQ(outcome.error->cause(), cause) << outcome;
@@ -41,9 +41,9 @@ void ExpectOpenFailed(const Outcome& outcome, FileErrorCause cause, const std::s
 TEST_P(BusyTarget, IsLeftAlone) {
     const auto& c = GetParam();
     Lay(folder, c.before);
-    const auto holder = platform::SystemFileSystem().Open(folder / c.target, platform::OpenMode::Read);
+    const auto holder = core::SystemFileSystem().Open(folder / c.target, core::OpenMode::Read);
 
-    const auto outcome = c.run(platform::SystemFileSystem(), folder);
+    const auto outcome = c.run(core::SystemFileSystem(), folder);
     ExpectOpenFailed(outcome, FileErrorCause::SharingViolation, folder / c.target);
     EXPECT_EQ(TakeSnapshot(folder), c.before);
 }
@@ -52,7 +52,7 @@ TEST_P(VanishedFolder, IsNotFound) {
     const auto& c = GetParam();
     std::filesystem::remove_all(folder.path());
 
-    const auto outcome = c.run(platform::SystemFileSystem(), folder);
+    const auto outcome = c.run(core::SystemFileSystem(), folder);
     const bool readsFirst = c.name.rfind("Copy", 0) == 0;  // a copy fails on its source
     ExpectOpenFailed(outcome, FileErrorCause::FileNotFound,
                      folder / (readsFirst ? c.before.begin()->first : c.target));
@@ -67,27 +67,27 @@ using UnavailableProgram = StoreFixture;
 
 TEST_F(UnavailableProgram, BusySourceIsNotCopied) {
     Lay(samples::ProgramImage(0, {samples::NoonRadio().stored}));
-    const auto holder = fs.Open(path, platform::OpenMode::Read);
-    const auto outcome = From(storage::CopyScheduleFile(fs, path, folder / "SCH02.DAT"));
+    const auto holder = fs.Open(path, core::OpenMode::Read);
+    const auto outcome = From(core::CopyScheduleFile(fs, path, folder / "SCH02.DAT"));
     ExpectOpenFailed(outcome, FileErrorCause::SharingViolation, path);
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"SCH01.DAT"});
 }
 
 TEST_F(UnavailableProgram, BusyFileIsNotRead) {
     Lay(samples::ProgramImage(0, {samples::NoonRadio().stored}));
-    const auto holder = fs.Open(path, platform::OpenMode::Read);
-    storage::TimerRecord record;
-    const auto read = storage::ReadTimer(fs, path, 0, record);
-    EXPECT_EQ(read.status, storage::StoreStatus::OpenFailed);
+    const auto holder = fs.Open(path, core::OpenMode::Read);
+    core::TimerRecord record;
+    const auto read = core::ReadTimer(fs, path, 0, record);
+    EXPECT_EQ(read.status, core::StoreStatus::OpenFailed);
     ASSERT_TRUE(read.error);
     EXPECT_EQ(read.error->cause(), FileErrorCause::SharingViolation);
-    EXPECT_EQ(record, storage::TimerRecord{});
+    EXPECT_EQ(record, core::TimerRecord{});
 }
 
 // A folder under the program's name exists but is no file: it is reported, not replaced.
 TEST_F(UnavailableProgram, FolderInThePlaceOfTheFileStays) {
     std::filesystem::create_directory(path);
-    const auto outcome = From(storage::WriteTimer(fs, path, 0, 0, 0, samples::NoonRadio().timer));
+    const auto outcome = From(core::WriteTimer(fs, path, 0, 0, 0, samples::NoonRadio().timer));
     ExpectOpenFailed(outcome, FileErrorCause::AccessDenied, path);
     EXPECT_TRUE(std::filesystem::is_directory(path));
 }

@@ -4,7 +4,8 @@
 
 #include "DatePageFixture.h"
 
-using namespace dates;
+using namespace pages;
+using namespace core;
 
 namespace {
 

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "QtPrinters.h"
-#include "dates/DateEntryText.h"
+#include "pages/dates/DateEntryText.h"
 
-using namespace dates;
+using namespace pages;
+using namespace core;
 
 namespace {
 

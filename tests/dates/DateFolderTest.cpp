@@ -2,7 +2,8 @@
 
 #include "DatePageFixture.h"
 
-using namespace dates;
+using namespace pages;
+using namespace core;
 
 namespace {
 

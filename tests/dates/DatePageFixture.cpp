@@ -5,10 +5,10 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "dates/DateEntryText.h"
+#include "pages/dates/DateEntryText.h"
 
 void DatePageTest::SetUp() {
-    page = std::make_unique<CPara3>(dialogs, fs);
+    page = std::make_unique<pages::SpecialDatePage>(dialogs, fs);
     page->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));
 }
@@ -17,7 +17,7 @@ void DatePageTest::TearDown() {
     EXPECT_TRUE(dialogs.AllAnswersUsed());
     QStringList table;
     for (std::uint32_t k = 0; k < page->DateCount(); ++k) {
-        table << dates::DateEntryText(page->SpecialDates()[k]);
+        table << pages::DateEntryText(page->SpecialDates()[k]);
     }
     EXPECT_EQ(Entries(), table) << "the list and the table disagree";
     EXPECT_EQ(List().selectedItems().size(), Entries().isEmpty() ? 0 : 1);
@@ -46,9 +46,9 @@ void DatePageTest::Type(int comboId, const QString& text) {
 }
 
 void DatePageTest::AddDate(int month, int day) {
-    Choose(dates::kMonthCombo, month - 1);
-    Choose(dates::kDayCombo, day - 1);
-    Click(dates::kAddButton);
+    Choose(pages::kMonthCombo, month - 1);
+    Choose(pages::kDayCombo, day - 1);
+    Click(pages::kAddButton);
 }
 
 void DatePageTest::ClickEntry(int row, Qt::KeyboardModifiers modifiers) {
@@ -59,7 +59,7 @@ void DatePageTest::ClickEntry(int row, Qt::KeyboardModifiers modifiers) {
 
 void DatePageTest::OpenFolder(const std::string& path) {
     dialogs.AnswerFolder(QString::fromStdString(path));
-    Click(dates::kOpenFolderButton);
+    Click(pages::kOpenFolderButton);
 }
 
 QStringList DatePageTest::Entries() const {
@@ -74,7 +74,7 @@ int DatePageTest::SelectedRow() const {
 }
 
 QString DatePageTest::SavePathShown() const {
-    return Control<QLineEdit>(dates::kSavePathEdit).text();
+    return Control<QLineEdit>(pages::kSavePathEdit).text();
 }
 
 void DatePageTest::PutFile(const std::string& name, const Bytes& bytes) const {

@@ -15,8 +15,8 @@
 #include "QtPrinters.h"
 #include "ScriptedDialogs.h"
 #include "support/TempFolder.h"
-#include "dates/DatePageTemplate.h"
-#include "dates/Para3.h"
+#include "pages/dates/DatePageTemplate.h"
+#include "pages/dates/SpecialDatePage.h"
 #include "ui/DialogBuilder.h"
 
 using Bytes = std::vector<std::uint8_t>;
@@ -33,7 +33,7 @@ protected:
     template <class W>
     W& Control(int id) const;
     QComboBox& Combo(int id) const { return Control<QComboBox>(id); }
-    QListWidget& List() const { return Control<QListWidget>(dates::kDateList); }
+    QListWidget& List() const { return Control<QListWidget>(pages::kDateList); }
 
     void Click(int buttonId);
     // Picks entry `index` in the combo's opened list, as a person does (emits activated).
@@ -51,7 +51,7 @@ protected:
 
     QStringList Entries() const;
     int SelectedRow() const;
-    QString ProgramShown() const { return Combo(dates::kProgramCombo).currentText(); }
+    QString ProgramShown() const { return Combo(pages::kProgramCombo).currentText(); }
     QString SavePathShown() const;
 
     void PutFile(const std::string& name, const Bytes& bytes) const;
@@ -60,7 +60,7 @@ protected:
     testsupport::TempFolder folder;
     testsupport::FaultyFileSystem fs;
     testing_support::ScriptedDialogs dialogs;
-    std::unique_ptr<CPara3> page;
+    std::unique_ptr<pages::SpecialDatePage> page;
 };
 
 template <class W>

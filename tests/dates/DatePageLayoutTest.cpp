@@ -9,7 +9,8 @@
 #include "ui/DialogFont.h"
 #include "ui/DialogUnits.h"
 
-using namespace dates;
+using namespace pages;
+using namespace core;
 
 namespace {
 

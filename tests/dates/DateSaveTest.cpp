@@ -4,8 +4,9 @@
 
 #include "DatePageFixture.h"
 
-using namespace dates;
-using platform::FileErrorCause;
+using namespace pages;
+using namespace core;
+using core::FileErrorCause;
 
 namespace {
 
@@ -69,7 +70,7 @@ TEST_F(DateSave, SavedDatesComeBackInAnotherPage) {
     AddDate(5, 1);
     Click(kSaveButton);
 
-    CPara3 later(dialogs, fs);
+    pages::SpecialDatePage later(dialogs, fs);
     dialogs.AnswerFolder(QString::fromStdString(folder.path()));
     QTest::mouseClick(&ui::RequireControl<QPushButton>(&later, kOpenFolderButton), Qt::LeftButton);
     EXPECT_EQ(later.CurrentProgram(), 2);
@@ -123,7 +124,7 @@ TEST_F(DateSave, AFolderThatVanishedShowsTheErrorInsteadOfSuccess) {
 TEST_F(DateSave, ExitClosesTheWindowWithoutSavingOrAsking) {
     PutFile("SDATE01.DAT", {1, 1});
     QWidget window;
-    auto* inner = new CPara3(dialogs, fs, &window);
+    auto* inner = new pages::SpecialDatePage(dialogs, fs, &window);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     dialogs.AnswerFolder(QString::fromStdString(folder.path()));

@@ -2,13 +2,13 @@
 #include <QLineEdit>
 
 #include "PageFixture.h"
-#include "pages/ControlIds.h"
+#include "pages/schedule/ControlIds.h"
 
 namespace pagetest {
 namespace {
 
 using namespace pages::ids;
-using platform::FileErrorCause;
+using core::FileErrorCause;
 using testsupport::IoCall;
 
 using FolderTest = SchedulePageTest;

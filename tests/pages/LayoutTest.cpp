@@ -258,15 +258,15 @@ TEST_P(LayoutTest, StartsWithAnEmptyEditingStateAndEmptySummaries) {
     EXPECT_EQ(Page().timerCount(), 0u);
     EXPECT_EQ(Page().currentProgram(), 0);
 
-    storage::TimerRecord expected;
+    core::TimerRecord expected;
     expected.weekdays = 0x3E;
     expected.zones = 0xFFFF;
     expected.frequency = 8750;
     EXPECT_EQ(Page().editTimer(), expected);
 
-    const storage::TimerSummary empty{0xFFFF, 0xFF, 0xFF, 0xFF};
+    const core::TimerSummary empty{0xFFFF, 0xFF, 0xFF, 0xFF};
     for (int program = 0; program < Variant().programCount(); ++program) {
-        for (const storage::TimerSummary& slot : Page().timerSummary(program)) ASSERT_EQ(slot, empty);
+        for (const core::TimerSummary& slot : Page().timerSummary(program)) ASSERT_EQ(slot, empty);
     }
 }
 

@@ -4,15 +4,14 @@
 #include <QTest>
 
 #include "PageFixture.h"
-#include "pages/ControlIds.h"
-#include "pages/Para1.h"
+#include "pages/schedule/ControlIds.h"
 #include "support/MemoryFileSystem.h"
 
 namespace pagetest {
 namespace {
 
 using namespace pages::ids;
-using platform::FileErrorCause;
+using core::FileErrorCause;
 using testsupport::IoCall;
 
 // Clicks an entry of the music list, with the keyboard modifiers given.
@@ -170,7 +169,7 @@ TEST(MusicNameTest, AnAddedNameKeepsAtMost255Characters) {
     memory.SetFile("/music/" + longName + ".mp3", {1});
     memory.SetFile("/music/short.mp3", {1});
     testing_support::ScriptedDialogs dialogs;
-    CPara1 page(dialogs, memory);
+    pages::SchedulePage page(pages::GeneralScheduleVariant(), dialogs, memory);
     dialogs.AnswerMusicFiles({QString::fromStdString("/music/" + longName + ".mp3"),
                               QStringLiteral("/music/short.mp3")});
     QTest::mouseClick(&ui::RequireControl<QAbstractButton>(&page, kAddMusic), Qt::LeftButton);

@@ -1,12 +1,12 @@
 // Next, Previous, New, Cancel, Delete and Exit on the timers of one program.
 #include "PageFixture.h"
-#include "pages/ControlIds.h"
+#include "pages/schedule/ControlIds.h"
 
 namespace pagetest {
 namespace {
 
 using namespace pages::ids;
-using platform::FileErrorCause;
+using core::FileErrorCause;
 using testsupport::IoCall;
 
 constexpr int kNew = -1;  // the editor holds a new timer
@@ -59,7 +59,7 @@ void RunStepCases(PageKind kind, std::vector<int> hours, std::span<const StepCas
     for (const StepCase& c : cases) {
         SCOPED_TRACE(c.name);
         PageHarness page(kind);
-        std::vector<storage::TimerRecord> timers;
+        std::vector<core::TimerRecord> timers;
         for (int hour : hours) timers.push_back(TimerStartingAt(hour));
         page.LayProgram(0, timers);
         page.OpenSaveFolder();

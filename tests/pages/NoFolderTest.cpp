@@ -1,6 +1,6 @@
 // Every command before a save folder is chosen.
 #include "PageFixture.h"
-#include "pages/ControlIds.h"
+#include "pages/schedule/ControlIds.h"
 
 namespace pagetest {
 namespace {

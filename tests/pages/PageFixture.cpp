@@ -8,17 +8,15 @@
 #include <QTest>
 #include <sstream>
 
-#include "pages/ControlIds.h"
-#include "pages/Para1.h"
-#include "pages/Para2.h"
+#include "pages/schedule/ControlIds.h"
 
 namespace pagetest {
 
 using namespace pages::ids;
 
-std::unique_ptr<pages::SchedulePage> MakePage(PageKind kind, ui::Dialogs& dialogs, platform::FileSystem& fs) {
-    if (kind == PageKind::General) return std::make_unique<CPara1>(dialogs, fs);
-    return std::make_unique<CPara2>(dialogs, fs);
+std::unique_ptr<pages::SchedulePage> MakePage(PageKind kind, ui::Dialogs& dialogs, core::FileSystem& fs) {
+    const auto& variant = kind == PageKind::General ? pages::GeneralScheduleVariant() : pages::SpecialScheduleVariant();
+    return std::make_unique<pages::SchedulePage>(variant, dialogs, fs);
 }
 
 std::string PageKindName(const ::testing::TestParamInfo<PageKind>& info) {
@@ -112,7 +110,7 @@ std::optional<ProgramFile> PageHarness::Program(int program) const {
     return ReadProgramFile(ProgramPath(program));
 }
 
-void PageHarness::LayProgram(int program, const std::vector<storage::TimerRecord>& timers) const {
+void PageHarness::LayProgram(int program, const std::vector<core::TimerRecord>& timers) const {
     testsupport::WriteFileBytes(ProgramPath(program), ProgramFileBytes(timers));
 }
 

@@ -11,7 +11,7 @@
 #include "ProgramFiles.h"
 #include "QtPrinters.h"
 #include "ScriptedDialogs.h"
-#include "pages/SchedulePage.h"
+#include "pages/schedule/SchedulePage.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempFolder.h"
 #include "ui/DialogBuilder.h"
@@ -20,7 +20,7 @@ namespace pagetest {
 
 enum class PageKind { General, Special };
 
-std::unique_ptr<pages::SchedulePage> MakePage(PageKind kind, ui::Dialogs& dialogs, platform::FileSystem& fs);
+std::unique_ptr<pages::SchedulePage> MakePage(PageKind kind, ui::Dialogs& dialogs, core::FileSystem& fs);
 std::string PageKindName(const ::testing::TestParamInfo<PageKind>& info);
 inline void PrintTo(PageKind kind, std::ostream* out) {
     *out << (kind == PageKind::General ? "general page" : "special page");
@@ -71,7 +71,7 @@ public:
     std::string ProgramPath(int program) const;
     std::optional<Bytes> FileBytes(int program) const;
     std::optional<ProgramFile> Program(int program) const;
-    void LayProgram(int program, const std::vector<storage::TimerRecord>& timers) const;
+    void LayProgram(int program, const std::vector<core::TimerRecord>& timers) const;
     // A readable file of that name in a folder of its own; its full path.
     QString MusicFile(const std::string& name);
 

@@ -1,12 +1,12 @@
 // Copying a program's file over another program of the same page.
 #include "PageFixture.h"
-#include "pages/ControlIds.h"
+#include "pages/schedule/ControlIds.h"
 
 namespace pagetest {
 namespace {
 
 using namespace pages::ids;
-using platform::FileErrorCause;
+using core::FileErrorCause;
 using testsupport::IoCall;
 
 using ProgramCopyTest = SchedulePageTest;

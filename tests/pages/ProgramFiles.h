@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "storage/MusicEntry.h"
-#include "storage/ScheduleFile.h"
-#include "storage/TimerRecord.h"
+#include "core/schedule/MusicEntry.h"
+#include "core/schedule/ScheduleFile.h"
+#include "core/schedule/TimerRecord.h"
 
 // Program files as the tests lay them out and read them back, straight from the disk.
 namespace pagetest {
@@ -15,12 +15,12 @@ namespace pagetest {
 using Bytes = std::vector<std::uint8_t>;
 
 struct StoredTimer {
-    storage::TimerRecord record;
-    std::vector<storage::MusicEntryInfo> music;
+    core::TimerRecord record;
+    std::vector<core::MusicEntryInfo> music;
 };
 
 struct ProgramFile {
-    storage::ScheduleHeader header;
+    core::ScheduleHeader header;
     std::vector<StoredTimer> timers;  // the header's count of them, by their index entries
 };
 
@@ -28,9 +28,9 @@ struct ProgramFile {
 std::optional<ProgramFile> ReadProgramFile(const std::string& path);
 
 // The bytes of a well-formed program file holding `timers` (no music entries), program 0.
-Bytes ProgramFileBytes(const std::vector<storage::TimerRecord>& timers);
+Bytes ProgramFileBytes(const std::vector<core::TimerRecord>& timers);
 
 // A timer that starts at the given time, Monday to Friday, all zones.
-storage::TimerRecord TimerStartingAt(int hour, int minute = 0, int second = 0);
+core::TimerRecord TimerStartingAt(int hour, int minute = 0, int second = 0);
 
 }  // namespace pagetest

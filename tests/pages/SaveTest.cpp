@@ -3,13 +3,13 @@
 #include <filesystem>
 
 #include "PageFixture.h"
-#include "pages/ControlIds.h"
+#include "pages/schedule/ControlIds.h"
 
 namespace pagetest {
 namespace {
 
 using namespace pages::ids;
-using platform::FileErrorCause;
+using core::FileErrorCause;
 using testsupport::IoCall;
 
 const QString kSaved = QStringLiteral("保存成功！");
@@ -116,7 +116,7 @@ TEST_P(SaveTest, AFolderThatVanishedShowsTheFileErrorAndKeepsTheTimer) {
     EXPECT_EQ(Number(), "1");
     EXPECT_EQ(Selected(kStartHour), 7);
     EXPECT_EQ(Page().timerCount(), 0u);
-    EXPECT_EQ(Page().timerSummary(0)[0], (storage::TimerSummary{}));
+    EXPECT_EQ(Page().timerSummary(0)[0], (core::TimerSummary{}));
 
     // Back in place, the same timer is stored: the failed attempt left no trace in the check.
     std::filesystem::create_directory(card);
@@ -152,11 +152,11 @@ TEST_P(SaveTest, AFailedRewriteLeavesTheFileAsItWas) {
     EXPECT_TRUE(dialogs.Messages().isEmpty());
     EXPECT_EQ(FileBytes(0), before);
     EXPECT_EQ(Number(), "1");
-    EXPECT_EQ(Page().timerSummary(0)[0], (storage::TimerSummary{}));
+    EXPECT_EQ(Page().timerSummary(0)[0], (core::TimerSummary{}));
 }
 
 TEST_P(SaveTest, AFullProgramRefusesANewTimerBeforeWritingAnything) {
-    std::vector<storage::TimerRecord> timers;
+    std::vector<core::TimerRecord> timers;
     for (int i = 0; i < 512; ++i) timers.push_back(TimerStartingAt(i / 60 % 24, i % 60));
     LayProgram(0, timers);
     OpenSaveFolder();

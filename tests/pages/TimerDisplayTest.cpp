@@ -3,13 +3,13 @@
 #include <QComboBox>
 
 #include "PageFixture.h"
-#include "pages/ControlIds.h"
+#include "pages/schedule/ControlIds.h"
 
 namespace pagetest {
 namespace {
 
 using namespace pages::ids;
-using storage::TimerRecord;
+using core::TimerRecord;
 
 using TimerDisplayTest = SchedulePageTest;
 
@@ -22,9 +22,9 @@ TimerRecord ARadioTimerWithEveryFieldSet() {
     timer.endHour = 1;
     timer.endMinute = 2;
     timer.endSecond = 3;
-    timer.power = storage::kPower2 | storage::kExtensionPower | storage::kHoldPower;
+    timer.power = core::kPower2 | core::kExtensionPower | core::kHoldPower;
     timer.zones = 0xA5C3;
-    timer.mode = storage::kRadioTimer;
+    timer.mode = core::kRadioTimer;
     timer.playMode = 1;
     timer.loopMode = 1;
     timer.frequency = 10230;
@@ -64,7 +64,7 @@ TEST_P(TimerDisplayTest, TheChannelListShowsTheStoredFrequency) {
         SCOPED_TRACE(c.frequency);
         PageHarness page(Kind());
         TimerRecord timer = TimerStartingAt(6);
-        timer.mode = storage::kRadioTimer;
+        timer.mode = core::kRadioTimer;
         timer.frequency = c.frequency;
         page.LayProgram(0, {timer});
         page.OpenSaveFolder();
@@ -138,19 +138,19 @@ TEST_P(TimerDisplayTest, AStoredMusicTimerShowsItsListAndTheMediumOfItsEntries) 
     const struct {
         const char* name;
         std::vector<std::u16string> names;
-        storage::MusicSource source;
+        core::MusicSource source;
         bool external;
     } cases[] = {
-        {"SD card", {u"x.mp3", u"y.wma"}, storage::MusicSource::External, true},
-        {"internal memory", {u"x.mp3"}, storage::MusicSource::Internal, false},
-        {"no entries", {}, storage::MusicSource::External, false},
+        {"SD card", {u"x.mp3", u"y.wma"}, core::MusicSource::External, true},
+        {"internal memory", {u"x.mp3"}, core::MusicSource::Internal, false},
+        {"no entries", {}, core::MusicSource::External, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         PageHarness page(Kind());
-        storage::TimerData timer{TimerStartingAt(7), c.names, c.source};
+        core::TimerData timer{TimerStartingAt(7), c.names, c.source};
         timer.record.musicCount = static_cast<std::uint16_t>(c.names.size());
-        ASSERT_TRUE(storage::WriteTimer(page.fs, page.ProgramPath(0), 0, 0, 0, timer).ok());
+        ASSERT_TRUE(core::WriteTimer(page.fs, page.ProgramPath(0), 0, 0, 0, timer).ok());
         // Start from the other medium, so the page has to set it.
         page.Click(c.external ? kInternalMemory : kExternalCard);
         page.OpenSaveFolder();

@@ -5,8 +5,8 @@
 
 namespace testsupport {
 
-using platform::FileError;
-using platform::FileErrorCause;
+using core::FileError;
+using core::FileErrorCause;
 
 const char* IoCallName(IoCall call) {
     switch (call) {
@@ -25,9 +25,9 @@ const char* IoCallName(IoCall call) {
 
 // An open file of a FaultyFileSystem. It tracks its own position so that the space limit knows
 // which bytes of a write are new.
-class FaultyFile final : public platform::File {
+class FaultyFile final : public core::File {
 public:
-    FaultyFile(FaultyFileSystem& fs, std::unique_ptr<platform::File> inner)
+    FaultyFile(FaultyFileSystem& fs, std::unique_ptr<core::File> inner)
         : fs_(fs), inner_(std::move(inner)) {}
 
     const std::string& Path() const override { return inner_->Path(); }
@@ -96,11 +96,11 @@ private:
     }
 
     FaultyFileSystem& fs_;
-    std::unique_ptr<platform::File> inner_;
+    std::unique_ptr<core::File> inner_;
     std::uint64_t position_ = 0;
 };
 
-FaultyFileSystem::FaultyFileSystem(platform::FileSystem& inner) : inner_(inner) {}
+FaultyFileSystem::FaultyFileSystem(core::FileSystem& inner) : inner_(inner) {}
 
 void FaultyFileSystem::FailCall(std::size_t n, FileErrorCause cause, IoCalls kinds,
                                 std::size_t partialBytes) {
@@ -153,8 +153,8 @@ void FaultyFileSystem::Grew(std::uint64_t oldLength, std::uint64_t newLength) {
     }
 }
 
-std::unique_ptr<platform::File> FaultyFileSystem::Open(const std::string& path,
-                                                       platform::OpenMode mode) {
+std::unique_ptr<core::File> FaultyFileSystem::Open(const std::string& path,
+                                                       core::OpenMode mode) {
     if (const auto* fault = Enter(IoCall::Open, path)) throw FileError(fault->cause, path);
     return std::make_unique<FaultyFile>(*this, inner_.Open(path, mode));
 }

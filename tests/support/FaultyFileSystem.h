@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/FileError.h"
-#include "platform/FileSystem.h"
+#include "core/fs/FileError.h"
+#include "core/fs/FileSystem.h"
 
 namespace testsupport {
 
@@ -47,13 +47,13 @@ const char* IoCallName(IoCall call);
 //
 // A failed call does nothing before it throws, except a Write, which first writes the number
 // of bytes the fault allows (a write cut short). Remove never fails: it is the clean-up path.
-class FaultyFileSystem final : public platform::FileSystem {
+class FaultyFileSystem final : public core::FileSystem {
 public:
-    explicit FaultyFileSystem(platform::FileSystem& inner = platform::SystemFileSystem());
+    explicit FaultyFileSystem(core::FileSystem& inner = core::SystemFileSystem());
 
     // Call number `n` (from 0, counted from the last Reset) among the calls of `kinds` throws
     // FileError(cause). A failing Write first writes min(partialBytes, its size) bytes.
-    void FailCall(std::size_t n, platform::FileErrorCause cause,
+    void FailCall(std::size_t n, core::FileErrorCause cause,
                   IoCalls kinds = IoCalls::All(), std::size_t partialBytes = 0);
     // From now on only `bytes` more bytes may be added to files: a write that would grow files
     // past that writes what still fits and throws DiskFull. Writing over existing bytes and
@@ -68,7 +68,7 @@ public:
     std::size_t Calls(IoCall call) const { return counts_[static_cast<unsigned>(call)]; }
     std::size_t TotalCalls() const;
 
-    std::unique_ptr<platform::File> Open(const std::string& path, platform::OpenMode mode) override;
+    std::unique_ptr<core::File> Open(const std::string& path, core::OpenMode mode) override;
     void Rename(const std::string& from, const std::string& to) override;
     void Remove(const std::string& path) noexcept override;
 
@@ -77,7 +77,7 @@ private:
 
     struct Fault {
         std::size_t n;
-        platform::FileErrorCause cause;
+        core::FileErrorCause cause;
         IoCalls kinds;
         std::size_t partialBytes;
     };
@@ -93,7 +93,7 @@ private:
         std::string path;
     };
 
-    platform::FileSystem& inner_;
+    core::FileSystem& inner_;
     std::size_t counts_[kIoCallKinds] = {};
     std::size_t matching_ = 0;  // calls so far among the fault's kinds
     std::optional<Fault> fault_;

@@ -3,16 +3,16 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/FileError.h"
+#include "core/fs/FileError.h"
 
 namespace testsupport {
 
-using platform::FileError;
-using platform::FileErrorCause;
+using core::FileError;
+using core::FileErrorCause;
 
 namespace {
 
-class MemoryFile final : public platform::File {
+class MemoryFile final : public core::File {
 public:
     MemoryFile(std::shared_ptr<MemoryFileSystem::Node> node, std::string path,
                std::uint64_t capacity)
@@ -97,15 +97,15 @@ std::vector<std::string> MemoryFileSystem::Paths() const {
     return paths;
 }
 
-std::unique_ptr<platform::File> MemoryFileSystem::Open(const std::string& path,
-                                                        platform::OpenMode mode) {
+std::unique_ptr<core::File> MemoryFileSystem::Open(const std::string& path,
+                                                        core::OpenMode mode) {
     auto found = files_.find(path);
     if (found == files_.end()) {
-        if (mode != platform::OpenMode::Create) throw FileError(FileErrorCause::FileNotFound, path);
+        if (mode != core::OpenMode::Create) throw FileError(FileErrorCause::FileNotFound, path);
         found = files_.emplace(path, std::make_shared<Node>()).first;
     }
     if (found->second->held) throw FileError(FileErrorCause::SharingViolation, path);
-    if (mode == platform::OpenMode::Create) found->second->bytes.clear();
+    if (mode == core::OpenMode::Create) found->second->bytes.clear();
     return std::make_unique<MemoryFile>(found->second, path, capacity_);
 }
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/FileSystem.h"
+#include "core/fs/FileSystem.h"
 
 namespace testsupport {
 
@@ -20,7 +20,7 @@ using Bytes = std::vector<std::uint8_t>;
 // target even while someone holds the old one open. Folders do not exist: any path names a
 // file. A file cannot grow past `capacity` bytes (DiskFull), so damaged input cannot make a
 // test allocate without bound.
-class MemoryFileSystem final : public platform::FileSystem {
+class MemoryFileSystem final : public core::FileSystem {
 public:
     explicit MemoryFileSystem(std::uint64_t capacity = 64u << 20) : capacity_(capacity) {}
 
@@ -30,7 +30,7 @@ public:
     bool Exists(const std::string& path) const { return files_.count(path) != 0; }
     std::vector<std::string> Paths() const;
 
-    std::unique_ptr<platform::File> Open(const std::string& path, platform::OpenMode mode) override;
+    std::unique_ptr<core::File> Open(const std::string& path, core::OpenMode mode) override;
     void Rename(const std::string& from, const std::string& to) override;
     void Remove(const std::string& path) noexcept override;
 

@@ -7,7 +7,7 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "platform/Path.h"
+#include "core/fs/Path.h"
 
 namespace testsupport {
 
@@ -25,7 +25,7 @@ TempFolder::~TempFolder() {
 }
 
 std::string TempFolder::operator/(const std::string& name) const {
-    return platform::JoinPath(path_, name);
+    return core::JoinPath(path_, name);
 }
 
 std::vector<std::string> TempFolder::Entries() const {

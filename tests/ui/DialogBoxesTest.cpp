@@ -25,7 +25,7 @@ TEST(DialogBoxes, MessageBoxHasTheFixedCaptionOkAndNoIcon) {
 }
 
 TEST(DialogBoxes, FileErrorBoxNamesCauseAndFileUnderAStopIcon) {
-    const platform::FileError error(platform::FileErrorCause::DiskFull, "/media/sd/SCH01.DAT");
+    const core::FileError error(core::FileErrorCause::DiskFull, "/media/sd/SCH01.DAT");
     const auto box = MakeFileErrorBox(nullptr, error);
     EXPECT_EQ(box->text(), "在存取 /media/sd/SCH01.DAT 时磁盘已满。");
     EXPECT_EQ(box->icon(), QMessageBox::Critical);

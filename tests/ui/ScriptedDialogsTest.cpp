@@ -14,7 +14,7 @@ TEST(ScriptedDialogs, RecordsWhatWasShownAndAnswersInQueueOrder) {
     dialogs.AnswerMusicFiles({"/music/a.mp3", "/music/b.wav"});
 
     dialogs.ShowMessage(nullptr, "保存成功！");
-    dialogs.ShowFileError(nullptr, platform::FileError(platform::FileErrorCause::FileNotFound, ""));
+    dialogs.ShowFileError(nullptr, core::FileError(core::FileErrorCause::FileNotFound, ""));
     EXPECT_EQ(dialogs.BrowseForFolder(nullptr), std::optional<QString>("/media/sd"));
     EXPECT_EQ(dialogs.BrowseForFolder(nullptr), std::nullopt);
     EXPECT_EQ(dialogs.ChooseMusicFiles(nullptr), (QStringList{"/music/a.mp3", "/music/b.wav"}));

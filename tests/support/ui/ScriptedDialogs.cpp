@@ -13,7 +13,7 @@ void ScriptedDialogs::AnswerMusicFiles(const QStringList& files) { musicAnswers_
 QStringList ScriptedDialogs::FileErrorTexts() const {
     QStringList texts;
     for (const auto& error : fileErrors_) {
-        texts << QString::fromStdString(platform::FileErrorMessage(error));
+        texts << QString::fromStdString(core::FileErrorMessage(error));
     }
     return texts;
 }
@@ -26,7 +26,7 @@ void ScriptedDialogs::ClearShown() {
 
 void ScriptedDialogs::ShowMessage(QWidget*, const QString& text) { messages_ << text; }
 
-void ScriptedDialogs::ShowFileError(QWidget*, const platform::FileError& error) {
+void ScriptedDialogs::ShowFileError(QWidget*, const core::FileError& error) {
     fileErrors_.push_back(error);
 }
 

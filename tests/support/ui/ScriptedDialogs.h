@@ -25,7 +25,7 @@ public:
     // Texts of the message boxes, in the order shown.
     const QStringList& Messages() const { return messages_; }
     // The file errors shown, in order.
-    const std::vector<platform::FileError>& FileErrors() const { return fileErrors_; }
+    const std::vector<core::FileError>& FileErrors() const { return fileErrors_; }
     // Their texts as the error box shows them.
     QStringList FileErrorTexts() const;
     int FolderRequests() const { return folderRequests_; }
@@ -37,14 +37,14 @@ public:
     void ClearShown();
 
     void ShowMessage(QWidget* owner, const QString& text) override;
-    void ShowFileError(QWidget* owner, const platform::FileError& error) override;
+    void ShowFileError(QWidget* owner, const core::FileError& error) override;
     std::optional<QString> BrowseForFolder(QWidget* owner) override;
     QStringList ChooseMusicFiles(QWidget* owner) override;
     void ShowAbout(QWidget* owner) override;
 
 private:
     QStringList messages_;
-    std::vector<platform::FileError> fileErrors_;
+    std::vector<core::FileError> fileErrors_;
     std::deque<std::optional<QString>> folderAnswers_;
     std::deque<QStringList> musicAnswers_;
     int folderRequests_ = 0;

@@ -1,0 +1,90 @@
+#include "app/MainWindow.h"
+
+#include <QShortcut>
+#include <QTabBar>
+
+#include "app/AboutEntry.h"
+#include "app/AppIcon.h"
+#include "ui/DialogBuilder.h"
+#include "ui/DialogFont.h"
+#include "ui/DialogUnits.h"
+#include "ui/EnterAsTab.h"
+#include "ui/ToolInfo.h"
+
+namespace {
+
+// The window's client area and the tab strip (control 1000) on it, in dialog units.
+constexpr int kClientWidth = 440;
+constexpr int kClientHeight = 408;
+constexpr ui::DialogBox kTabStripBox{7, 7, 418, 394};
+constexpr int kTabStripId = 1000;
+
+const char* const kTabCaptions[] = {"一般时程设置", "特殊时程设置", "特殊日期设置"};
+
+}  // namespace
+
+MainWindow::MainWindow(ui::Dialogs& dialogs, core::FileSystem& fileSystem)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_dialogs(dialogs),
+      m_tab(this),
+      m_generalPage(pages::GeneralScheduleVariant(), dialogs, fileSystem, &m_tab),
+      m_specialPage(pages::SpecialScheduleVariant(), dialogs, fileSystem, &m_tab),
+      m_datePage(dialogs, fileSystem, &m_tab) {
+    OnInitDialog();
+}
+
+QWidget* MainWindow::Page(int tab) {
+    switch (tab) {
+        case 0: return &m_generalPage;
+        case 1: return &m_specialPage;
+        case 2: return &m_datePage;
+        default: return nullptr;
+    }
+}
+
+void MainWindow::OnInitDialog() {
+    setFont(ui::DialogFont());
+    const int dpi = ui::DialogDpi(this);
+    setFixedSize(ui::DialogSizeToPixels(kClientWidth, kClientHeight, dpi));
+    m_tab.setGeometry(ui::DialogBoxToPixels(kTabStripBox, dpi));
+    m_tab.setProperty(ui::kControlIdProperty, kTabStripId);
+
+    AddAboutEntry(this, &m_tab, [this] { OnAbout(); });
+    // There is no help content: F1 opens the about box.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            &MainWindow::OnAbout);
+    setWindowIcon(AppIcon());
+    setWindowTitle(ui::ToolName());
+
+    for (const char* caption : kTabCaptions) m_tab.Bar().addTab(QString::fromUtf8(caption));
+    m_tab.Bar().setCurrentIndex(0);
+    connect(&m_tab.Bar(), &QTabBar::currentChanged, this, &MainWindow::OnSelchangeTab);
+
+    // Every page gets the same rectangle, whatever its template's size.
+    for (int tab = 0; tab < m_tab.Bar().count(); ++tab) Page(tab)->setGeometry(m_tab.PageRect());
+    OnSelchangeTab();
+
+    ui::InstallEnterAsTab(this);
+}
+
+void MainWindow::OnSelchangeTab() {
+    QWidget* current = Page(m_tab.Bar().currentIndex());
+    if (current == nullptr) return;
+    // Show the new page before hiding the old one, so the focus can move over to it.
+    current->show();
+    for (int tab = 0; tab < m_tab.Bar().count(); ++tab) {
+        if (Page(tab) != current) Page(tab)->hide();
+    }
+}
+
+void MainWindow::OnAbout() { m_dialogs.ShowAbout(this); }
+
+bool MainWindow::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+    if (IsAboutCommand(message)) {
+        OnAbout();
+        *result = 0;
+        return true;
+    }
+    return QDialog::nativeEvent(eventType, message, result);
+}

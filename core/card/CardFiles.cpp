@@ -1,0 +1,51 @@
+#include "core/card/CardFiles.h"
+
+#include "core/fs/Path.h"
+
+namespace core {
+
+namespace {
+
+struct KindInfo {
+    const char* prefix;
+    int programs;
+};
+
+KindInfo Info(CardFileKind kind) {
+    switch (kind) {
+    case CardFileKind::GeneralSchedule: return {"SCH", 4};
+    case CardFileKind::SpecialSchedule: return {"SPSCH", 6};
+    case CardFileKind::SpecialDates: break;
+    }
+    return {"SDATE", 6};
+}
+
+}  // namespace
+
+int ProgramCount(CardFileKind kind) { return Info(kind).programs; }
+
+std::string CardFileName(CardFileKind kind, int program) {
+    const int number = program + 1;
+    std::string name = Info(kind).prefix;
+    name += static_cast<char>('0' + number / 10);
+    name += static_cast<char>('0' + number % 10);
+    return name + ".DAT";
+}
+
+std::string CardFilePath(const std::string& folder, CardFileKind kind, int program) {
+    return JoinPath(folder, CardFileName(kind, program));
+}
+
+const std::array<CardFileId, kCardFileCount>& AllCardFiles() {
+    static const auto files = [] {
+        std::array<CardFileId, kCardFileCount> all{};
+        std::size_t at = 0;
+        for (CardFileKind kind : kCardFileKinds) {
+            for (int program = 0; program < ProgramCount(kind); ++program) all[at++] = {kind, program};
+        }
+        return all;
+    }();
+    return files;
+}
+
+}  // namespace core

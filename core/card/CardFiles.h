@@ -1,0 +1,41 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+
+namespace core {
+
+// The three kinds of file on a card. Each kind has its own programs, numbered from 0, and one
+// file per program in the card's folder.
+enum class CardFileKind {
+    GeneralSchedule,  // SCH01.DAT to SCH04.DAT: timers with weekdays
+    SpecialSchedule,  // SPSCH01.DAT to SPSCH06.DAT: timers without weekdays
+    SpecialDates,     // SDATE01.DAT to SDATE06.DAT: the calendar days of the special programs
+};
+
+inline constexpr std::array<CardFileKind, 3> kCardFileKinds = {
+    CardFileKind::GeneralSchedule, CardFileKind::SpecialSchedule, CardFileKind::SpecialDates};
+
+// How many programs, and so files, a kind has: 4, 6 and 6.
+int ProgramCount(CardFileKind kind);
+
+// The name of program `program`'s file, e.g. "SCH01.DAT" for program 0 of the general schedule.
+std::string CardFileName(CardFileKind kind, int program);
+
+// The file in `folder`: the folder, one separator, the name.
+std::string CardFilePath(const std::string& folder, CardFileKind kind, int program);
+
+// One file of a card.
+struct CardFileId {
+    CardFileKind kind;
+    int program;
+
+    bool operator==(const CardFileId&) const = default;
+};
+
+// All 16 files of a card, general schedule first, then special schedule, then dates.
+inline constexpr std::size_t kCardFileCount = 16;
+const std::array<CardFileId, kCardFileCount>& AllCardFiles();
+
+}  // namespace core

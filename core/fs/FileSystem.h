@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+
+namespace core {
+
+// How a file is opened. Every open is exclusive: while the tool holds a file, no other
+// opener gets it.
+enum class OpenMode {
+    Read,       // an existing file, for reading
+    ReadWrite,  // an existing file, for reading and writing
+    Create,     // created when missing, emptied when present, for writing (and reading)
+};
+
+// An open file. Every failure throws FileError carrying the cause and this file's path.
+// The destructor closes the file quietly; call Close() to learn whether closing worked.
+class File {
+public:
+    virtual ~File() = default;
+
+    virtual const std::string& Path() const = 0;
+
+    // Reads up to buffer.size() bytes at the current position and returns how many were
+    // read: fewer only at the end of the file.
+    virtual std::size_t Read(std::span<std::uint8_t> buffer) = 0;
+    // Writes all of data at the current position.
+    virtual void Write(std::span<const std::uint8_t> data) = 0;
+    virtual void Seek(std::uint64_t offset) = 0;
+    virtual std::uint64_t Length() = 0;
+    // Cuts or extends the file to exactly length bytes.
+    virtual void Truncate(std::uint64_t length) = 0;
+    // Pushes everything written so far to the medium.
+    virtual void Sync() = 0;
+    virtual void Close() = 0;
+};
+
+// The file system as the tool sees it. Everything that touches disk goes through this seam,
+// so tests can make any single call fail.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // Opens path with exclusive access. Throws FileError: FileNotFound when a file that must
+    // exist is missing, SharingViolation when another opener holds it, and so on.
+    virtual std::unique_ptr<File> Open(const std::string& path, OpenMode mode) = 0;
+    // Puts the file at `from` in the place of `to` in one step, replacing `to`, and makes the
+    // change durable. Both lie in the same folder. Throws FileError.
+    virtual void Rename(const std::string& from, const std::string& to) = 0;
+    // Removes a file if it exists; never fails loudly (used to clean up).
+    virtual void Remove(const std::string& path) noexcept = 0;
+};
+
+// The machine's own file system.
+FileSystem& SystemFileSystem();
+
+// True when path names a file that can be opened for reading right now (opened, then
+// closed again at once).
+bool CanOpenForReading(FileSystem& fs, const std::string& path);
+
+// Reads exactly buffer.size() bytes, or as many as the file still has. Returns the count read.
+std::size_t ReadFully(File& file, std::span<std::uint8_t> buffer);
+
+}  // namespace core

@@ -1,0 +1,149 @@
+// The store operations that rewrite a program file whole: replacing and deleting a timer.
+// The new content is built in memory from the file's own header and replaces the file in one
+// step while the file is held, so it is always either exactly the old or exactly the new one.
+#include <algorithm>
+#include <span>
+
+#include "core/schedule/ScheduleFile.h"
+#include "core/schedule/StoreSupport.h"
+
+namespace core {
+
+using core::FileError;
+using core::FileErrorCause;
+using core::OpenMode;
+using namespace detail;
+
+namespace {
+
+// One timer of the new file: bytes kept from the old file, or the new timer's bytes.
+using Piece = std::span<const std::uint8_t>;
+
+// The bytes of timer j of the old file, as far as they lie inside it.
+Piece OldTimer(const ScheduleHeader& header, std::span<const std::uint8_t> content, std::size_t j) {
+    const std::uint64_t offset = header.index[j].offset;
+    if (offset >= content.size()) return {};
+    const std::uint64_t size = std::min<std::uint64_t>(header.index[j].size, content.size() - offset);
+    return content.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(size));
+}
+
+// The header of the file made of `old`'s own header fields and `pieces` back to back after it.
+// Index entries past the timers are zero, except that a program left empty keeps entry 0
+// pointing at the end of the header.
+ScheduleHeaderBytes HeaderFor(const ScheduleHeader& old, const std::vector<Piece>& pieces) {
+    ScheduleHeader header;
+    header.magic = old.magic;
+    header.program = old.program;
+    header.reserved = old.reserved;
+    header.count = static_cast<std::uint16_t>(pieces.size());
+    std::uint64_t at = kScheduleHeaderSize;
+    for (std::size_t j = 0; j < pieces.size(); ++j) {
+        header.index[j] = {static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(pieces[j].size())};
+        at += pieces[j].size();
+    }
+    if (pieces.empty()) header.index[0] = {static_cast<std::uint32_t>(kScheduleHeaderSize), 0};
+
+    return EncodeScheduleHeader(header);
+}
+
+// The runs to write for `header` followed by `pieces`. Timers that lie back to back in the old
+// file are written in one run, so a rewrite makes a handful of writes, not one per timer.
+std::vector<Piece> RunsToWrite(const ScheduleHeaderBytes& header, const std::vector<Piece>& pieces) {
+    std::vector<Piece> runs{Piece(header)};
+    for (const Piece& piece : pieces) {
+        Piece& last = runs.back();
+        if (runs.size() > 1 && !piece.empty() && last.data() + last.size() == piece.data()) {
+            last = Piece(last.data(), last.size() + piece.size());
+        } else {
+            runs.push_back(piece);
+        }
+    }
+    return runs;
+}
+
+// A program file read whole and held open, so nobody else writes it until it is replaced.
+struct HeldProgram {
+    std::unique_ptr<core::File> file;
+    std::vector<std::uint8_t> content;
+    ScheduleHeader header;
+    std::uint16_t count = 0;
+};
+
+// Opens and reads the program file and hands it, held, to `rewrite`, which gives the result.
+template <class Rewrite>
+StoreResult WithHeldProgram(core::FileSystem& fs, const std::string& path, Rewrite rewrite) {
+    HeldProgram held;
+    try {
+        held.file = fs.Open(path, OpenMode::Read);
+    } catch (const FileError& error) {
+        return Failed(StoreStatus::OpenFailed, error);
+    }
+    try {
+        held.content = ReadWholeFile(*held.file);
+        held.header = DecodeScheduleHeader(held.content);
+        held.count = UsableCount(held.header);
+        return rewrite(held);
+    } catch (const FileError& error) {
+        return Failed(StoreStatus::IoFailed, error);
+    }
+}
+
+// Replaces the held file by its timers `pieces`. A damaged index can name the same bytes many
+// times over; such a file is refused rather than blown up beyond its own size.
+StoreResult ReplaceHeld(core::FileSystem& fs, const std::string& path, HeldProgram& held,
+                        const std::vector<Piece>& pieces, std::size_t keptBytes) {
+    if (keptBytes > held.content.size()) {
+        return Failed(StoreStatus::IoFailed, FileError(FileErrorCause::Generic, path));
+    }
+    const ScheduleHeaderBytes header = HeaderFor(held.header, pieces);
+    return PutInPlace(fs, path, RunsToWrite(header, pieces), static_cast<std::uint16_t>(pieces.size()),
+                      std::move(held.file));
+}
+
+}  // namespace
+
+StoreResult ReplaceTimer(core::FileSystem& fs, const std::string& path, std::uint16_t index,
+                         const TimerData& timer) {
+    if (const auto fits = CheckTimerFits(timer); fits != StoreStatus::Done) return Refused(fits);
+    std::vector<std::uint8_t> replacement;
+    AppendStoredTimer(replacement, timer);
+
+    return WithHeldProgram(fs, path, [&](HeldProgram& held) {
+        if (index >= held.count) {
+            // No timer there to replace: store it as a new one rather than drop it.
+            held.file->Close();
+            return AppendTimer(fs, path, timer);
+        }
+        std::vector<Piece> pieces;
+        std::size_t kept = 0;
+        for (std::size_t j = 0; j < held.count; ++j) {
+            if (j == index) {
+                pieces.emplace_back(replacement);
+            } else {
+                pieces.push_back(OldTimer(held.header, held.content, j));
+                kept += pieces.back().size();
+            }
+        }
+        return ReplaceHeld(fs, path, held, pieces, kept);
+    });
+}
+
+StoreResult DeleteTimer(core::FileSystem& fs, const std::string& path, std::uint16_t index) {
+    return WithHeldProgram(fs, path, [&](HeldProgram& held) {
+        if (index >= held.count) {
+            // Nothing stored at that index: the file stays as it is.
+            held.file->Close();
+            return Stored(held.count);
+        }
+        std::vector<Piece> pieces;
+        std::size_t kept = 0;
+        for (std::size_t j = 0; j < held.count; ++j) {
+            if (j == index) continue;
+            pieces.push_back(OldTimer(held.header, held.content, j));
+            kept += pieces.back().size();
+        }
+        return ReplaceHeld(fs, path, held, pieces, kept);
+    });
+}
+
+}  // namespace core

@@ -1,0 +1,61 @@
+#pragma once
+
+// Pieces shared by the store operations; not part of the storage interface.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/schedule/ScheduleFile.h"
+#include "core/fs/AtomicReplace.h"
+
+namespace core::detail {
+
+// Refuses a timer that does not fit the stored form: more than 65535 names, fewer names than
+// its musicCount, or a name longer than 260 units. Done when it fits.
+StoreStatus CheckTimerFits(const TimerData& timer);
+
+// Appends the stored form of timer (record, then one entry per name) to out.
+void AppendStoredTimer(std::vector<std::uint8_t>& out, const TimerData& timer);
+
+// The whole content of an open file, read from its start.
+std::vector<std::uint8_t> ReadWholeFile(core::File& file);
+
+// Opens an existing file only to hold it (exclusive) while it is being replaced; nothing when
+// it does not exist. Throws FileError when it exists but cannot be opened (busy, denied).
+std::unique_ptr<core::File> HoldIfExists(core::FileSystem& fs, const std::string& path);
+
+// Puts content in place of the file at path in one step (see core::ReplaceFileContents) and
+// reports `count` on success. A temporary file that cannot be created is OpenFailed: nothing
+// was written; any later failure is IoFailed.
+// `held` is the caller's handle on the old file, released right before the rename.
+StoreResult PutInPlace(core::FileSystem& fs, const std::string& path,
+                       std::span<const core::ByteRun> runs, std::optional<std::uint16_t> count,
+                       std::unique_ptr<core::File> held = nullptr);
+
+// Timers a header can describe: its count, never more than the index has slots.
+inline std::uint16_t UsableCount(const ScheduleHeader& header) {
+    return header.count > kMaxTimers ? static_cast<std::uint16_t>(kMaxTimers) : header.count;
+}
+
+inline StoreResult Failed(StoreStatus status, const core::FileError& error) {
+    StoreResult result;
+    result.status = status;
+    result.error = error;
+    return result;
+}
+
+inline StoreResult Refused(StoreStatus status) {
+    StoreResult result;
+    result.status = status;
+    return result;
+}
+
+inline StoreResult Stored(std::uint16_t count) {
+    StoreResult result;
+    result.count = count;
+    return result;
+}
+
+}  // namespace core::detail
