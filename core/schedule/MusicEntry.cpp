@@ -34,4 +34,12 @@ MusicEntryInfo DecodeMusicEntry(std::span<const std::uint8_t, kMusicEntrySize> b
     return info;
 }
 
+MusicSource SourceOfEntries(std::span<const MusicEntryInfo> entries) {
+    MusicSource source = MusicSource::Internal;
+    for (const MusicEntryInfo& entry : entries) {
+        if (entry.source) source = *entry.source;
+    }
+    return source;
+}
+
 }  // namespace core

@@ -33,4 +33,8 @@ struct MusicEntryInfo {
 MusicEntryBytes EncodeMusicEntry(MusicSource source, std::u16string_view name);
 MusicEntryInfo DecodeMusicEntry(std::span<const std::uint8_t, kMusicEntrySize> bytes);
 
+// The medium of a timer read back from its entries: the last entry that names one decides; a
+// timer without such entries plays from internal memory.
+MusicSource SourceOfEntries(std::span<const MusicEntryInfo> entries);
+
 }  // namespace core

@@ -50,12 +50,10 @@ bool SchedulePage::LoadTimer(const std::string& path, int program, std::uint32_t
     m_editTimer = start;
 
     ClearMusicList();
-    // The last entry that names a medium decides it; a timer without entries plays from memory.
-    core::MusicSource source = core::MusicSource::Internal;
     for (const core::MusicEntryInfo& entry : read.music) {
         m_controls.musicList->addItem(QString::fromStdU16String(entry.name));
-        if (entry.source) source = *entry.source;
     }
+    const core::MusicSource source = core::SourceOfEntries(read.music);
     SelectRow(m_controls.musicList, 0);
     const bool external = source == core::MusicSource::External;
     m_controls.internalMemory->setChecked(!external);
