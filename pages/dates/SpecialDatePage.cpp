@@ -14,7 +14,7 @@
 #include "core/fs/Path.h"
 #include "ui/DialogBuilder.h"
 #include "ui/EnterAsTab.h"
-#include "ui/Messages.h"
+#include "pages/Messages.h"
 
 namespace pages {
 
@@ -22,8 +22,6 @@ using core::SpecialDate;
 
 namespace {
 
-using ui::messages::kNoSaveFolder;
-using ui::messages::kSaved;
 constexpr int kProgramCount = 6;
 
 QStringList ProgramNames() {
@@ -137,7 +135,7 @@ void SpecialDatePage::OnOpenFolder() {
 
 void SpecialDatePage::OnSelchangeProgram(int program) {
     if (m_savePath.isEmpty()) {
-        m_dialogs.ShowMessage(this, kNoSaveFolder);
+        m_dialogs.ShowMessage(this, MessageText(core::EditorMessage::NoSaveFolder));
         return;
     }
     if (program == m_currentProgram) return;
@@ -147,7 +145,7 @@ void SpecialDatePage::OnSelchangeProgram(int program) {
 
 void SpecialDatePage::OnSave() {
     if (m_savePath.isEmpty()) {
-        m_dialogs.ShowMessage(this, kNoSaveFolder);
+        m_dialogs.ShowMessage(this, MessageText(core::EditorMessage::NoSaveFolder));
         return;
     }
     m_currentProgram = m_programCombo->currentIndex();
@@ -155,7 +153,7 @@ void SpecialDatePage::OnSave() {
     const core::DateFileResult result =
         core::WriteDateFile(m_fs, path, g_specialDates, m_dateCount);
     if (result.ok) {
-        m_dialogs.ShowMessage(this, kSaved);
+        m_dialogs.ShowMessage(this, MessageText(core::EditorMessage::Saved));
     } else {
         // The old file stays as it was and the dates stay on the page, so Save can be retried.
         m_dialogs.ShowFileError(

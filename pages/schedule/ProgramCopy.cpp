@@ -1,7 +1,7 @@
 // Copying one program's file over another program's file of the same page.
 #include <QComboBox>
 
-#include "pages/schedule/Messages.h"
+#include "pages/Messages.h"
 #include "pages/schedule/SchedulePage.h"
 
 namespace pages {
@@ -13,7 +13,7 @@ void SchedulePage::OnCopyProgram() {
     // The selections are checked before the save folder: without both, nothing is said.
     if (!HasProgram(source) || !HasProgram(target) || source == target) return;
     if (m_savePath.isEmpty()) {
-        m_dialogs.ShowMessage(this, messages::kNoSaveFolder);
+        m_dialogs.ShowMessage(this, MessageText(core::EditorMessage::NoSaveFolder));
         return;
     }
     const std::string sourcePath = ProgramPath(source);

@@ -4,7 +4,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 
-#include "pages/schedule/Messages.h"
+#include "pages/Messages.h"
 #include "pages/schedule/SchedulePage.h"
 #include "pages/schedule/TimerControls.h"
 
@@ -22,11 +22,11 @@ void SchedulePage::OnSave() {
     if (!HasProgram(m_currentProgram)) return;
     // The index and the summary table have 512 slots; a new timer past them has no place.
     if (m_timerIndex >= core::kMaxTimers) {
-        m_dialogs.ShowMessage(this, messages::kProgramFull);
+        m_dialogs.ShowMessage(this, MessageText(core::EditorMessage::ProgramFull));
         return;
     }
     if (RepeatsSavedStartTime()) {
-        m_dialogs.ShowMessage(this, messages::kRepeatedStartTime);
+        m_dialogs.ShowMessage(this, MessageText(core::EditorMessage::RepeatedStartTime));
         return;
     }
     const core::StoreResult stored =
@@ -39,7 +39,7 @@ void SchedulePage::OnSave() {
     }
     m_timerSummary[static_cast<std::size_t>(m_currentProgram)][m_timerIndex] = core::SummaryOf(m_editTimer);
     if (stored.count) m_timerCount = *stored.count;
-    m_dialogs.ShowMessage(this, messages::kSaved);
+    m_dialogs.ShowMessage(this, MessageText(core::EditorMessage::Saved));
     StartNewTimer();
     PushBoundFields();
 }
@@ -94,7 +94,7 @@ void SchedulePage::OnSelchangeProgram() {
     const int chosen = m_controls.program->currentIndex();
     if (m_savePath.isEmpty()) {
         m_currentProgram = chosen;
-        m_dialogs.ShowMessage(this, messages::kNoSaveFolder);
+        m_dialogs.ShowMessage(this, MessageText(core::EditorMessage::NoSaveFolder));
         return;
     }
     if (!HasProgram(chosen)) return;

@@ -1,6 +1,6 @@
 #include "pages/schedule/ScheduleVariant.h"
 
-#include "pages/schedule/Messages.h"
+#include "pages/Messages.h"
 
 namespace pages {
 
@@ -25,7 +25,7 @@ const ScheduleVariant& GeneralScheduleVariant() {
         0,
         277,
         62, 68, 60,
-        messages::kNoProgramSaveFolder,
+        MessageText(core::EditorMessage::NoProgramSaveFolder),
         true,
     };
     return variant;
@@ -40,7 +40,7 @@ const ScheduleVariant& SpecialScheduleVariant() {
         2,
         278,
         120, 106, 102,
-        messages::kNoSaveFolder,
+        MessageText(core::EditorMessage::NoSaveFolder),
         false,
     };
     return variant;

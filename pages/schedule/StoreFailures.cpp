@@ -1,5 +1,5 @@
 // How the page tells the user that the store did not do what was asked.
-#include "pages/schedule/Messages.h"
+#include "pages/Messages.h"
 #include "pages/schedule/SchedulePage.h"
 
 namespace pages {
@@ -9,13 +9,13 @@ void SchedulePage::ReportStoreFailure(const core::StoreResult& result) {
     case core::StoreStatus::Done:
         return;
     case core::StoreStatus::ProgramFull:
-        m_dialogs.ShowMessage(this, messages::kProgramFull);
+        m_dialogs.ShowMessage(this, MessageText(core::EditorMessage::ProgramFull));
         return;
     case core::StoreStatus::TooManyMusicFiles:
-        m_dialogs.ShowMessage(this, messages::kTooManyMusicFiles);
+        m_dialogs.ShowMessage(this, MessageText(core::EditorMessage::TooManyMusicFiles));
         return;
     case core::StoreStatus::MusicNameTooLong:
-        m_dialogs.ShowMessage(this, messages::kMusicNameTooLong);
+        m_dialogs.ShowMessage(this, MessageText(core::EditorMessage::MusicNameTooLong));
         return;
     case core::StoreStatus::OpenFailed:
     case core::StoreStatus::IoFailed:

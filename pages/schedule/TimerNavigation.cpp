@@ -2,7 +2,7 @@
 #include <QComboBox>
 #include <algorithm>
 
-#include "pages/schedule/Messages.h"
+#include "pages/Messages.h"
 #include "pages/schedule/SchedulePage.h"
 
 namespace pages {
@@ -13,7 +13,7 @@ bool SchedulePage::BeginOnStoredProgram(std::string& path) {
     PullBoundFields();
     m_currentProgram = m_controls.program->currentIndex();
     if (m_savePath.isEmpty()) {
-        m_dialogs.ShowMessage(this, messages::kNoSaveFolder);
+        m_dialogs.ShowMessage(this, MessageText(core::EditorMessage::NoSaveFolder));
         return false;
     }
     if (!HasProgram(m_currentProgram)) return false;
@@ -24,7 +24,7 @@ bool SchedulePage::BeginOnStoredProgram(std::string& path) {
 void SchedulePage::OnNewTimer() {
     PullBoundFields();
     if (m_savePath.isEmpty()) {
-        m_dialogs.ShowMessage(this, messages::kNoSaveFolder);
+        m_dialogs.ShowMessage(this, MessageText(core::EditorMessage::NoSaveFolder));
         return;
     }
     StartNewTimer();
