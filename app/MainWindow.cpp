@@ -5,11 +5,11 @@
 
 #include "app/AboutEntry.h"
 #include "app/AppIcon.h"
+#include "app/AppTexts.h"
 #include "ui/DialogBuilder.h"
 #include "ui/DialogFont.h"
 #include "ui/DialogUnits.h"
 #include "ui/EnterAsTab.h"
-#include "ui/ToolInfo.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ constexpr int kClientHeight = 408;
 constexpr ui::DialogBox kTabStripBox{7, 7, 418, 394};
 constexpr int kTabStripId = 1000;
 
-const char* const kTabCaptions[] = {"一般时程设置", "特殊时程设置", "特殊日期设置"};
+constexpr int kTabCount = 3;
 
 }  // namespace
 
@@ -55,9 +55,9 @@ void MainWindow::OnInitDialog() {
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
             &MainWindow::OnAbout);
     setWindowIcon(AppIcon());
-    setWindowTitle(ui::ToolName());
+    setWindowTitle(ToolName());
 
-    for (const char* caption : kTabCaptions) m_tab.Bar().addTab(QString::fromUtf8(caption));
+    for (int tab = 0; tab < kTabCount; ++tab) m_tab.Bar().addTab(TabCaption(tab));
     m_tab.Bar().setCurrentIndex(0);
     connect(&m_tab.Bar(), &QTabBar::currentChanged, this, &MainWindow::OnSelchangeTab);
 

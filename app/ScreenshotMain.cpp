@@ -11,7 +11,8 @@
 #include "app/AppIcon.h"
 #include "app/MainWindow.h"
 #include "core/fs/FileSystem.h"
-#include "ui/Dialogs.h"
+#include "app/AppTexts.h"
+#include "ui/SystemDialogs.h"
 
 namespace {
 
@@ -35,7 +36,8 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(AppIcon());
     const QDir folder(QString::fromLocal8Bit(argv[1]));
 
-    MainWindow dlg(ui::SystemDialogs(), core::SystemFileSystem());
+    ui::SystemDialogs dialogs(ApplicationDialogTexts());
+    MainWindow dlg(dialogs, core::SystemFileSystem());
     dlg.show();
     WaitUntilExposed(dlg);
 

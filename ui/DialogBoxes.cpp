@@ -3,7 +3,6 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "ui/ToolInfo.h"
 
 namespace ui {
 
@@ -28,32 +27,30 @@ std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* owner, const QString& title
 
 }  // namespace
 
-std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& text) {
-    return MakeOkBox(owner, QMessageBox::NoIcon, QStringLiteral("信息提示框"), text);
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& caption, const QString& text) {
+    return MakeOkBox(owner, QMessageBox::NoIcon, caption, text);
 }
 
-std::unique_ptr<QMessageBox> MakeFileErrorBox(QWidget* owner, const core::FileError& error) {
-    return MakeOkBox(owner, QMessageBox::Critical, ToolName(),
+std::unique_ptr<QMessageBox> MakeFileErrorBox(QWidget* owner, const QString& caption, const core::FileError& error) {
+    return MakeOkBox(owner, QMessageBox::Critical, caption,
                      QString::fromStdString(core::FileErrorMessage(error)));
 }
 
-std::unique_ptr<QMessageBox> MakeAboutBox(QWidget* owner) {
-    const QString text = QStringLiteral("%1\n版本 %2\n\n编辑时程播放器从 SD 卡读取的一般时程、特殊时程和特殊日期。")
-                             .arg(ToolName(), ToolVersion());
-    return MakeOkBox(owner, QMessageBox::Information, QStringLiteral("关于 Tavrel"), text);
+std::unique_ptr<QMessageBox> MakeAboutBox(QWidget* owner, const QString& caption, const QString& text) {
+    return MakeOkBox(owner, QMessageBox::Information, caption, text);
 }
 
-std::unique_ptr<QFileDialog> MakeFolderDialog(QWidget* owner) {
-    auto dialog = MakeFileDialog(owner, QStringLiteral("请选择文件夹："));
+std::unique_ptr<QFileDialog> MakeFolderDialog(QWidget* owner, const QString& title) {
+    auto dialog = MakeFileDialog(owner, title);
     dialog->setFileMode(QFileDialog::Directory);
     dialog->setOption(QFileDialog::ShowDirsOnly);
     return dialog;
 }
 
-std::unique_ptr<QFileDialog> MakeMusicFileDialog(QWidget* owner) {
-    auto dialog = MakeFileDialog(owner, QStringLiteral("选择音乐文件"));
+std::unique_ptr<QFileDialog> MakeFilesDialog(QWidget* owner, const QString& title, const QString& filter) {
+    auto dialog = MakeFileDialog(owner, title);
     dialog->setFileMode(QFileDialog::ExistingFiles);
-    dialog->setNameFilter(QString::fromUtf8(kMusicFileFilter));
+    dialog->setNameFilter(filter);
     return dialog;
 }
 

@@ -11,20 +11,28 @@ class QWidget;
 
 namespace ui {
 
+// The words the application puts on the framework's dialogs; the framework has none of its own.
+struct DialogTexts {
+    QString messageCaption;  // caption of every message box
+    QString errorCaption;    // caption of the file error box
+    QString aboutCaption;
+    QString aboutText;
+    QString folderTitle;     // title of the folder browser
+    QString filesTitle;      // title of the file chooser
+    QString filesFilter;     // its one name filter, e.g. "Music (*.MP3 *.WAV)"
+};
+
 // The boxes behind SystemDialogs, built but not shown, so their set-up can be checked.
 
-// "信息提示框", the text, OK, no icon.
-std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& text);
-// Stop icon, OK, the cause and the file in the text, the tool's name as caption.
-std::unique_ptr<QMessageBox> MakeFileErrorBox(QWidget* owner, const core::FileError& error);
-// The tool's name, version and purpose.
-std::unique_ptr<QMessageBox> MakeAboutBox(QWidget* owner);
-// "请选择文件夹：", folders only.
-std::unique_ptr<QFileDialog> MakeFolderDialog(QWidget* owner);
-// "选择音乐文件", several existing files, music names in any letter case.
-std::unique_ptr<QFileDialog> MakeMusicFileDialog(QWidget* owner);
-
-// The one filter of the music chooser.
-inline constexpr char kMusicFileFilter[] = "音乐文件 (*.MP3 *.WMA *.WAV *.AAC *.OGG *.APE *.FLA)";
+// The caption, the text, OK, no icon.
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& caption, const QString& text);
+// Stop icon, OK, the cause and the file in the text.
+std::unique_ptr<QMessageBox> MakeFileErrorBox(QWidget* owner, const QString& caption, const core::FileError& error);
+// Information icon, OK.
+std::unique_ptr<QMessageBox> MakeAboutBox(QWidget* owner, const QString& caption, const QString& text);
+// Folders only.
+std::unique_ptr<QFileDialog> MakeFolderDialog(QWidget* owner, const QString& title);
+// Several existing files, the filter's names matched in any letter case.
+std::unique_ptr<QFileDialog> MakeFilesDialog(QWidget* owner, const QString& title, const QString& filter);
 
 }  // namespace ui

@@ -29,7 +29,4 @@ public:
     virtual void ShowAbout(QWidget* owner) = 0;
 };
 
-// The real dialogs, shown on screen.
-Dialogs& SystemDialogs();
-
 }  // namespace ui

@@ -1,9 +1,8 @@
+#include "ui/SystemDialogs.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
-
-#include "ui/DialogBoxes.h"
-#include "ui/Dialogs.h"
 
 namespace ui {
 
@@ -15,39 +14,30 @@ QStringList NativePaths(const QStringList& paths) {
     return native;
 }
 
-// Runs the dialogs modally on screen.
-class ScreenDialogs : public Dialogs {
-public:
-    void ShowMessage(QWidget* owner, const QString& text) override {
-        MakeMessageBox(owner, text)->exec();
-    }
-
-    void ShowFileError(QWidget* owner, const core::FileError& error) override {
-        MakeFileErrorBox(owner, error)->exec();
-    }
-
-    std::optional<QString> BrowseForFolder(QWidget* owner) override {
-        const auto dialog = MakeFolderDialog(owner);
-        if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) {
-            return std::nullopt;
-        }
-        return QDir::toNativeSeparators(dialog->selectedFiles().constFirst());
-    }
-
-    QStringList ChooseMusicFiles(QWidget* owner) override {
-        const auto dialog = MakeMusicFileDialog(owner);
-        if (dialog->exec() != QDialog::Accepted) return {};
-        return NativePaths(dialog->selectedFiles());
-    }
-
-    void ShowAbout(QWidget* owner) override { MakeAboutBox(owner)->exec(); }
-};
-
 }  // namespace
 
-Dialogs& SystemDialogs() {
-    static ScreenDialogs dialogs;
-    return dialogs;
+void SystemDialogs::ShowMessage(QWidget* owner, const QString& text) {
+    MakeMessageBox(owner, m_texts.messageCaption, text)->exec();
+}
+
+void SystemDialogs::ShowFileError(QWidget* owner, const core::FileError& error) {
+    MakeFileErrorBox(owner, m_texts.errorCaption, error)->exec();
+}
+
+std::optional<QString> SystemDialogs::BrowseForFolder(QWidget* owner) {
+    const auto dialog = MakeFolderDialog(owner, m_texts.folderTitle);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return std::nullopt;
+    return QDir::toNativeSeparators(dialog->selectedFiles().constFirst());
+}
+
+QStringList SystemDialogs::ChooseMusicFiles(QWidget* owner) {
+    const auto dialog = MakeFilesDialog(owner, m_texts.filesTitle, m_texts.filesFilter);
+    if (dialog->exec() != QDialog::Accepted) return {};
+    return NativePaths(dialog->selectedFiles());
+}
+
+void SystemDialogs::ShowAbout(QWidget* owner) {
+    MakeAboutBox(owner, m_texts.aboutCaption, m_texts.aboutText)->exec();
 }
 
 }  // namespace ui

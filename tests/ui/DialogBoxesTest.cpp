@@ -10,14 +10,15 @@
 #include "QtPrinters.h"
 
 #include "ui/DialogBoxes.h"
-#include "ui/ToolInfo.h"
 
 using namespace ui;
 
 namespace {
 
-TEST(DialogBoxes, MessageBoxHasTheFixedCaptionOkAndNoIcon) {
-    const auto box = MakeMessageBox(nullptr, "保存成功！");
+const QString kMusicFilter = "音乐文件 (*.MP3 *.WMA *.WAV *.AAC *.OGG *.APE *.FLA)";
+
+TEST(DialogBoxes, MessageBoxHasTheCaptionOkAndNoIcon) {
+    const auto box = MakeMessageBox(nullptr, "信息提示框", "保存成功！");
     EXPECT_EQ(box->windowTitle(), "信息提示框");
     EXPECT_EQ(box->text(), "保存成功！");
     EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
@@ -26,32 +27,33 @@ TEST(DialogBoxes, MessageBoxHasTheFixedCaptionOkAndNoIcon) {
 
 TEST(DialogBoxes, FileErrorBoxNamesCauseAndFileUnderAStopIcon) {
     const core::FileError error(core::FileErrorCause::DiskFull, "/media/sd/SCH01.DAT");
-    const auto box = MakeFileErrorBox(nullptr, error);
+    const auto box = MakeFileErrorBox(nullptr, "时程播放器使用工具", error);
     EXPECT_EQ(box->text(), "在存取 /media/sd/SCH01.DAT 时磁盘已满。");
     EXPECT_EQ(box->icon(), QMessageBox::Critical);
     EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
-    EXPECT_EQ(box->windowTitle(), ToolName());
+    EXPECT_EQ(box->windowTitle(), "时程播放器使用工具");
 }
 
-TEST(DialogBoxes, AboutBoxShowsNameAndVersion) {
-    const auto box = MakeAboutBox(nullptr);
-    EXPECT_TRUE(box->text().contains("时程播放器使用工具"));
-    EXPECT_TRUE(box->text().contains(ToolVersion()));
-    EXPECT_FALSE(ToolVersion().isEmpty());
+TEST(DialogBoxes, AboutBoxShowsItsCaptionAndText) {
+    const auto box = MakeAboutBox(nullptr, "关于 Tavrel", "时程播放器使用工具\n版本 1.0.0");
+    EXPECT_EQ(box->windowTitle(), "关于 Tavrel");
+    EXPECT_EQ(box->text(), "时程播放器使用工具\n版本 1.0.0");
+    EXPECT_EQ(box->icon(), QMessageBox::Information);
+    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
 }
 
 TEST(DialogBoxes, FolderBrowserOffersFoldersOnly) {
-    const auto dialog = MakeFolderDialog(nullptr);
+    const auto dialog = MakeFolderDialog(nullptr, "请选择文件夹：");
     EXPECT_EQ(dialog->windowTitle(), "请选择文件夹：");
     EXPECT_EQ(dialog->fileMode(), QFileDialog::Directory);
     EXPECT_TRUE(dialog->testOption(QFileDialog::ShowDirsOnly));
 }
 
-TEST(DialogBoxes, MusicChooserTakesSeveralFilesUnderOneFilter) {
-    const auto dialog = MakeMusicFileDialog(nullptr);
+TEST(DialogBoxes, FileChooserTakesSeveralFilesUnderOneFilter) {
+    const auto dialog = MakeFilesDialog(nullptr, "选择音乐文件", kMusicFilter);
     EXPECT_EQ(dialog->windowTitle(), "选择音乐文件");
     EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFiles);
-    EXPECT_EQ(dialog->nameFilters(), QStringList{"音乐文件 (*.MP3 *.WMA *.WAV *.AAC *.OGG *.APE *.FLA)"});
+    EXPECT_EQ(dialog->nameFilters(), QStringList{kMusicFilter});
     EXPECT_FALSE(dialog->testOption(QFileDialog::ReadOnly));
 }
 
@@ -75,14 +77,14 @@ QStringList ListedNames(QFileDialog& dialog, const QString& folder, int expected
     return names;
 }
 
-TEST(DialogBoxes, MusicChooserMatchesNamesInAnyLetterCase) {
+TEST(DialogBoxes, FileChooserMatchesNamesInAnyLetterCase) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     for (const char* name : {"a.mp3", "B.Wav", "c.FLA", "d.ogg", "notes.txt", "e.mp4"}) {
         QFile file(folder.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
-    const auto dialog = MakeMusicFileDialog(nullptr);
+    const auto dialog = MakeFilesDialog(nullptr, "选择音乐文件", kMusicFilter);
     EXPECT_EQ(ListedNames(*dialog, folder.path(), 4),
               (QStringList{"B.Wav", "a.mp3", "c.FLA", "d.ogg"}));
 }
