@@ -1,6 +1,7 @@
 #include "AllocationMeter.h"
 
 #include <atomic>
+#include <cstdint>
 #include <cstdlib>
 #include <new>
 
@@ -8,13 +9,20 @@ namespace allocationmeter {
 
 namespace {
 
+// Each block starts with its size and the measurement it was allocated in (0: none), so that
+// a delete gives back to the right measurement, or to none.
+struct Header {
+    std::size_t size;
+    std::uint64_t measurement;
+};
+constexpr std::size_t kHeaderSize = alignof(std::max_align_t);
+static_assert(sizeof(Header) <= kHeaderSize);
+
+std::atomic<std::uint64_t> g_measurement{0};
+std::uint64_t g_last = 0;
 std::atomic<std::size_t> g_held{0};
-std::atomic<std::size_t> g_base{0};
 std::atomic<std::size_t> g_peak{0};
 std::atomic<std::size_t> g_largest{0};
-
-// Each block starts with its size, so a delete knows how much it gives back.
-constexpr std::size_t kHeader = alignof(std::max_align_t);
 
 void RaiseTo(std::atomic<std::size_t>& value, std::size_t candidate) {
     std::size_t seen = value.load(std::memory_order_relaxed);
@@ -22,37 +30,41 @@ void RaiseTo(std::atomic<std::size_t>& value, std::size_t candidate) {
     }
 }
 
-}  // namespace
-
-void Start() {
-    const std::size_t held = g_held.load();
-    g_base = held;
-    g_peak = held;
-    g_largest = 0;
-}
-
-std::size_t PeakSinceStart() { return g_peak.load() - g_base.load(); }
-std::size_t LargestSinceStart() { return g_largest.load(); }
-
-namespace {
-
 void* Allocate(std::size_t size) {
-    void* block = std::malloc(size + kHeader);
+    void* block = std::malloc(size + kHeaderSize);
     if (!block) throw std::bad_alloc();
-    *static_cast<std::size_t*>(block) = size;
-    RaiseTo(g_peak, g_held.fetch_add(size, std::memory_order_relaxed) + size);
-    RaiseTo(g_largest, size);
-    return static_cast<char*>(block) + kHeader;
+    const std::uint64_t measurement = g_measurement.load(std::memory_order_relaxed);
+    *static_cast<Header*>(block) = {size, measurement};
+    if (measurement != 0) {
+        RaiseTo(g_peak, g_held.fetch_add(size, std::memory_order_relaxed) + size);
+        RaiseTo(g_largest, size);
+    }
+    return static_cast<char*>(block) + kHeaderSize;
 }
 
 void Release(void* pointer) noexcept {
     if (!pointer) return;
-    void* block = static_cast<char*>(pointer) - kHeader;
-    g_held.fetch_sub(*static_cast<std::size_t*>(block), std::memory_order_relaxed);
+    void* block = static_cast<char*>(pointer) - kHeaderSize;
+    const Header header = *static_cast<Header*>(block);
+    if (header.measurement != 0 && header.measurement == g_measurement.load(std::memory_order_relaxed)) {
+        g_held.fetch_sub(header.size, std::memory_order_relaxed);
+    }
     std::free(block);
 }
 
 }  // namespace
+
+void Start() {
+    g_held = 0;
+    g_peak = 0;
+    g_largest = 0;
+    g_measurement = ++g_last;
+}
+
+Figures Stop() {
+    g_measurement = 0;
+    return {g_peak.load(), g_largest.load()};
+}
 
 }  // namespace allocationmeter
 

@@ -2,16 +2,19 @@
 
 #include <cstddef>
 
-// Counts the bytes the program holds through operator new, so a test or a benchmark can see how
-// much a piece of code allocated at its peak. Linking AllocationMeter.cpp into a program
-// replaces the global operator new and delete of that whole program.
+// Measures what a piece of code allocates through operator new, so a test or a benchmark can
+// see its peak. Linking AllocationMeter.cpp into a program replaces the global operator new
+// and delete of that whole program; outside a measurement they cost next to nothing more.
 namespace allocationmeter {
 
-// Starts a measurement from what is held now.
+struct Figures {
+    std::size_t peak = 0;     // the most bytes held at once by blocks allocated while measuring
+    std::size_t largest = 0;  // the largest single allocation while measuring
+};
+
+// Starts a measurement; blocks allocated before it do not count.
 void Start();
-// The most bytes held at once since Start(), above what was held then.
-std::size_t PeakSinceStart();
-// The largest single allocation since Start().
-std::size_t LargestSinceStart();
+// Ends the measurement and gives its figures.
+Figures Stop();
 
 }  // namespace allocationmeter

@@ -72,12 +72,11 @@ TEST_P(ReaderMemory, StaysWithinTheBuffer) {
 
     allocationmeter::Start();
     const Card card = ReadCard(fs, kFolder);
-    const std::size_t peak = allocationmeter::PeakSinceStart();
-    const std::size_t largest = allocationmeter::LargestSinceStart();
+    const auto figures = allocationmeter::Stop();
 
     EXPECT_EQ(card[id].state, c.state);
-    EXPECT_LE(largest, kCardReadBufferSize);
-    EXPECT_LE(peak, kAllowance);
+    EXPECT_LE(figures.largest, kCardReadBufferSize);
+    EXPECT_LE(figures.peak, kAllowance);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, ReaderMemory, ::testing::ValuesIn(kCases),
