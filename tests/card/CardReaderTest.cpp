@@ -72,6 +72,18 @@ TEST(CardFolder, MissingFolderReadsAsAllAbsent) {
     for (const CardFile& file : card.files) EXPECT_EQ(file.state, CardFileState::Absent);
 }
 
+// A plain file where the folder should be: no card file can be reached through it.
+TEST(CardFolder, FileInThePlaceOfTheFolderMakesAllUnreadable) {
+    testsupport::TempFolder parent;
+    testsupport::WriteFileBytes(parent / "card", {1, 2, 3});
+    const Card card = ReadCard(SystemFileSystem(), parent / "card");
+    for (const CardFile& file : card.files) {
+        EXPECT_EQ(file.state, CardFileState::Unreadable);
+        const std::string path = CardFilePath(parent / "card", file.id.kind, file.id.program);
+        EXPECT_EQ(file.failure, (FileFailure{FileErrorCause::BadPath, path}));
+    }
+}
+
 // A folder in the place of a card file is not a file the reader could use.
 TEST(CardFolder, FolderInThePlaceOfAFileIsUnreadable) {
     testsupport::TempFolder folder;
