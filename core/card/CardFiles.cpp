@@ -24,6 +24,8 @@ KindInfo Info(CardFileKind kind) {
 
 int ProgramCount(CardFileKind kind) { return Info(kind).programs; }
 
+bool HoldsTimers(CardFileKind kind) { return kind != CardFileKind::SpecialDates; }
+
 std::string CardFileName(CardFileKind kind, int program) {
     const int number = program + 1;
     std::string name = Info(kind).prefix;
@@ -46,6 +48,15 @@ const std::array<CardFileId, kCardFileCount>& AllCardFiles() {
         return all;
     }();
     return files;
+}
+
+std::size_t CardFileIndex(CardFileId id) {
+    std::size_t at = 0;
+    for (CardFileKind kind : kCardFileKinds) {
+        if (kind == id.kind) break;
+        at += static_cast<std::size_t>(ProgramCount(kind));
+    }
+    return at + static_cast<std::size_t>(id.program);
 }
 
 }  // namespace core

@@ -20,6 +20,9 @@ inline constexpr std::array<CardFileKind, 3> kCardFileKinds = {
 // How many programs, and so files, a kind has: 4, 6 and 6.
 int ProgramCount(CardFileKind kind);
 
+// True for the kinds whose files hold timers (a header, then timers); false for date lists.
+bool HoldsTimers(CardFileKind kind);
+
 // The name of program `program`'s file, e.g. "SCH01.DAT" for program 0 of the general schedule.
 std::string CardFileName(CardFileKind kind, int program);
 
@@ -37,5 +40,8 @@ struct CardFileId {
 // All 16 files of a card, general schedule first, then special schedule, then dates.
 inline constexpr std::size_t kCardFileCount = 16;
 const std::array<CardFileId, kCardFileCount>& AllCardFiles();
+
+// The position of `id` in AllCardFiles(). The id must name one of the 16 files.
+std::size_t CardFileIndex(CardFileId id);
 
 }  // namespace core

@@ -19,11 +19,16 @@ MusicEntryBytes EncodeMusicEntry(MusicSource source, std::u16string_view name) {
 
 MusicEntryInfo DecodeMusicEntry(std::span<const std::uint8_t, kMusicEntrySize> b) {
     MusicEntryInfo info;
-    for (std::size_t at = kMusicPrefixSize; at + 1 < kMusicEntrySize; at += 2) {
-        const char16_t unit = le::Get16(b, at);
-        if (unit == 0) break;
-        info.name.push_back(unit);
-    }
+    // Measure the name up to its terminator first, so that it is allocated once, at its size:
+    // a card holds tens of thousands of names.
+    constexpr std::size_t kNameFieldUnits = (kMusicEntrySize - kMusicPrefixSize) / 2;
+    const auto unitAt = [&b](std::size_t i) {
+        return static_cast<char16_t>(le::Get16(b, kMusicPrefixSize + 2 * i));
+    };
+    std::size_t units = 0;
+    while (units < kNameFieldUnits && unitAt(units) != 0) ++units;
+    info.name.resize(units);
+    for (std::size_t i = 0; i < units; ++i) info.name[i] = unitAt(i);
     switch (b[0]) {
     case 'D':
     case 'd': info.source = MusicSource::Internal; break;
