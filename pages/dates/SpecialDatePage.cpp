@@ -1,12 +1,12 @@
 #include "pages/dates/SpecialDatePage.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <algorithm>
 
+#include "pages/dates/DateControlIds.h"
 #include "pages/dates/DateEntryText.h"
 #include "pages/dates/DatePageTemplate.h"
 #include "ui/KeepOneSelected.h"
@@ -18,6 +18,7 @@
 
 namespace pages {
 
+using namespace date_ids;
 using core::SpecialDate;
 
 namespace {
@@ -38,11 +39,11 @@ std::string DateFileName(int program) {
 SpecialDatePage::SpecialDatePage(ui::Dialogs& dialogs, core::FileSystem& fs, QWidget* parent)
     : QWidget(parent), m_dialogs(dialogs), m_fs(fs) {
     ui::BuildDialog(this, DatePageTemplate());
-    m_dayCombo = &ui::RequireControl<QComboBox>(this, kDayCombo);
-    m_monthCombo = &ui::RequireControl<QComboBox>(this, kMonthCombo);
-    m_programCombo = &ui::RequireControl<QComboBox>(this, kProgramCombo);
+    m_dayCombo = &ui::RequireControl<QComboBox>(this, kDay);
+    m_monthCombo = &ui::RequireControl<QComboBox>(this, kMonth);
+    m_programCombo = &ui::RequireControl<QComboBox>(this, kProgram);
     m_dateList = &ui::RequireControl<QListWidget>(this, kDateList);
-    m_savePathEdit = &ui::RequireControl<QLineEdit>(this, kSavePathEdit);
+    m_savePathEdit = &ui::RequireControl<QLineEdit>(this, kSavePath);
     OnInitDialog();
     ConnectCommands();
     ui::InstallEnterAsTab(this);
@@ -51,7 +52,6 @@ SpecialDatePage::SpecialDatePage(ui::Dialogs& dialogs, core::FileSystem& fs, QWi
 void SpecialDatePage::OnInitDialog() {
     m_monthCombo->setCurrentIndex(0);
     m_dayCombo->setCurrentIndex(0);
-    ui::RequireControl<QLabel>(this, kSavePathLabel).setText(QStringLiteral("保存路径:"));
     m_programCombo->addItems(ProgramNames());
     m_programCombo->setCurrentIndex(0);
     g_specialDates.fill(SpecialDate{});
@@ -64,11 +64,11 @@ void SpecialDatePage::ConnectCommands() {
     const auto onClick = [this](int id, void (SpecialDatePage::*handler)()) {
         connect(&ui::RequireControl<QPushButton>(this, id), &QPushButton::clicked, this, handler);
     };
-    onClick(kAddButton, &SpecialDatePage::OnAdd);
-    onClick(kOpenFolderButton, &SpecialDatePage::OnOpenFolder);
-    onClick(kSaveButton, &SpecialDatePage::OnSave);
-    onClick(kExitButton, &SpecialDatePage::OnExit);
-    onClick(kDeleteButton, &SpecialDatePage::OnDelete);
+    onClick(kAddDate, &SpecialDatePage::OnAdd);
+    onClick(kOpenFolder, &SpecialDatePage::OnOpenFolder);
+    onClick(kSave, &SpecialDatePage::OnSave);
+    onClick(kExit, &SpecialDatePage::OnExit);
+    onClick(kDeleteDate, &SpecialDatePage::OnDelete);
     // Only a choice the user makes counts, including choosing the program already shown.
     connect(m_programCombo, &QComboBox::activated, this, &SpecialDatePage::OnSelchangeProgram);
 

@@ -3,6 +3,7 @@
 #include "DatePageFixture.h"
 
 using namespace pages;
+using namespace pages::date_ids;
 using namespace core;
 
 namespace {
@@ -30,7 +31,7 @@ TEST_P(OpeningAFolder, LoadsTheLowestNumberedProgramWithAFileOrEmptiesTheList) {
     EXPECT_EQ(page->SavePath(), QString::fromStdString(folder.path()));
     EXPECT_EQ(SavePathShown(), page->SavePath());
     EXPECT_EQ(page->CurrentProgram(), c.program);
-    EXPECT_EQ(Combo(kProgramCombo).currentIndex(), c.program);
+    EXPECT_EQ(Combo(kProgram).currentIndex(), c.program);
     EXPECT_EQ(Entries(), c.entries);
     EXPECT_EQ(SelectedRow(), static_cast<int>(c.entries.size()) - 1);
     EXPECT_TRUE(dialogs.Messages().isEmpty());
@@ -107,21 +108,21 @@ TEST_F(DateFolder, ACancelledBrowserChangesNothingSoSaveKeepsTheFile) {
     AddDate(7, 7);
     ClickEntry(1);
     dialogs.CancelFolder();
-    Click(kOpenFolderButton);
+    Click(kOpenFolder);
     EXPECT_EQ(Entries(), QStringList({"01月01日", "10月01日", "12月25日", "07月07日"}));
     EXPECT_EQ(SelectedRow(), 1);
     EXPECT_EQ(page->CurrentProgram(), 2);
     EXPECT_EQ(ProgramShown(), "第三组程序");
     EXPECT_EQ(SavePathShown(), QString::fromStdString(folder.path()));
 
-    Click(kSaveButton);
+    Click(kSave);
     EXPECT_EQ(FileBytes("SDATE03.DAT"), Bytes({1, 1, 10, 1, 12, 25, 7, 7}));
 }
 
 TEST_F(DateFolder, ACancelledBrowserBeforeAnyFolderKeepsTheDates) {
     AddDate(2, 2);
     dialogs.CancelFolder();
-    Click(kOpenFolderButton);
+    Click(kOpenFolder);
     EXPECT_EQ(Entries(), QStringList({"02月02日"}));
     EXPECT_EQ(page->SavePath(), "");
     EXPECT_EQ(dialogs.FolderRequests(), 1);
@@ -132,11 +133,11 @@ TEST_F(DateFolder, AnotherProgramLoadsItsFileAndDropsUnsavedDates) {
     PutFile("SDATE02.DAT", {2, 2});
     OpenFolder();
     AddDate(3, 3);
-    Choose(kProgramCombo, 1);
+    Choose(kProgram, 1);
     EXPECT_EQ(page->CurrentProgram(), 1);
     EXPECT_EQ(Entries(), QStringList({"02月02日"}));
     EXPECT_EQ(SelectedRow(), 0);
-    Choose(kProgramCombo, 0);
+    Choose(kProgram, 0);
     EXPECT_EQ(Entries(), QStringList({"01月01日"}));
     EXPECT_EQ(FileBytes("SDATE01.DAT"), Bytes({1, 1})) << "choosing a program writes nothing";
     EXPECT_TRUE(dialogs.Messages().isEmpty());
@@ -145,7 +146,7 @@ TEST_F(DateFolder, AnotherProgramLoadsItsFileAndDropsUnsavedDates) {
 TEST_F(DateFolder, AProgramWithoutAFileHasNoDates) {
     PutFile("SDATE01.DAT", kWorkedExample);
     OpenFolder();
-    Choose(kProgramCombo, 5);
+    Choose(kProgram, 5);
     EXPECT_EQ(page->CurrentProgram(), 5);
     EXPECT_EQ(page->DateCount(), 0u);
     EXPECT_TRUE(dialogs.Messages().isEmpty());
@@ -156,14 +157,14 @@ TEST_F(DateFolder, TheSameProgramAgainReloadsNothing) {
     OpenFolder();
     AddDate(3, 3);
     const std::size_t opens = fs.Calls(testsupport::IoCall::Open);
-    Choose(kProgramCombo, 0);
+    Choose(kProgram, 0);
     EXPECT_EQ(Entries(), QStringList({"01月01日", "03月03日"}));
     EXPECT_EQ(fs.Calls(testsupport::IoCall::Open), opens);
 }
 
 TEST_F(DateFolder, AProgramChoiceWithoutAFolderShowsTheMessageAndKeepsTheDates) {
     AddDate(1, 1);
-    Choose(kProgramCombo, 2);
+    Choose(kProgram, 2);
     EXPECT_EQ(dialogs.Messages(), QStringList({kNoFolder}));
     EXPECT_EQ(Entries(), QStringList({"01月01日"}));
     EXPECT_EQ(page->CurrentProgram(), 0);
