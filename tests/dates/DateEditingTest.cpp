@@ -44,7 +44,7 @@ TEST_F(DateEditing, AFullTableTakesNoMoreDates) {
     OpenFolder();
     ASSERT_EQ(List().count(), 365);
     AddDate(12, 31);
-    EXPECT_EQ(page->DateCount(), 365u);
+    EXPECT_EQ(page->Editor().Dates().size(), 365u);
     EXPECT_EQ(List().count(), 365);
     EXPECT_EQ(Entries().last(), "12月24日");
     EXPECT_TRUE(dialogs.Messages().isEmpty());
@@ -69,7 +69,7 @@ TEST_P(DeletingDates, RemovesTheSelectedEntryAndSelectsTheOneInItsPlace) {
     Click(kDeleteDate);
     EXPECT_EQ(Entries(), c.left);
     EXPECT_EQ(SelectedRow(), c.selected);
-    EXPECT_EQ(page->DateCount(), static_cast<std::uint32_t>(c.left.size()));
+    EXPECT_EQ(page->Editor().Dates().size(), static_cast<std::size_t>(c.left.size()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(DateEditing, DeletingFromAnEmptyListDoesNothing) {
     Click(kDeleteDate);
-    EXPECT_EQ(page->DateCount(), 0u);
+    EXPECT_EQ(page->Editor().Dates().size(), 0u);
     EXPECT_TRUE(dialogs.Messages().isEmpty());
 }
 

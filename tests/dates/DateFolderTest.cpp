@@ -28,9 +28,9 @@ TEST_P(OpeningAFolder, LoadsTheLowestNumberedProgramWithAFileOrEmptiesTheList) {
     for (const auto& [name, bytes] : c.files) PutFile(name, bytes);
     AddDate(9, 9);  // chosen before any folder: replaced by what the folder holds
     OpenFolder();
-    EXPECT_EQ(page->SavePath(), QString::fromStdString(folder.path()));
-    EXPECT_EQ(SavePathShown(), page->SavePath());
-    EXPECT_EQ(page->CurrentProgram(), c.program);
+    EXPECT_EQ(page->Editor().SaveFolder(), folder.path());
+    EXPECT_EQ(SavePathShown(), QString::fromStdString(page->Editor().SaveFolder()));
+    EXPECT_EQ(page->Editor().Program(), c.program);
     EXPECT_EQ(Combo(kProgram).currentIndex(), c.program);
     EXPECT_EQ(Entries(), c.entries);
     EXPECT_EQ(SelectedRow(), static_cast<int>(c.entries.size()) - 1);
@@ -63,7 +63,7 @@ TEST_P(ReadingAFile, ListsEachRecordAsItStands) {
     PutFile("SDATE01.DAT", GetParam().bytes);
     OpenFolder();
     EXPECT_EQ(Entries(), GetParam().entries);
-    EXPECT_EQ(page->CurrentProgram(), 0);
+    EXPECT_EQ(page->Editor().Program(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -82,7 +82,7 @@ TEST_F(DateFolder, AnOversizedFileLoadsTheFirst365Dates) {
     for (std::size_t k = 0; k < bytes.size(); ++k) bytes[k] = static_cast<std::uint8_t>(k % 256);
     PutFile("SDATE01.DAT", bytes);
     OpenFolder();
-    EXPECT_EQ(page->DateCount(), 365u);
+    EXPECT_EQ(page->Editor().Dates().size(), 365u);
     ASSERT_EQ(List().count(), 365);
     EXPECT_EQ(Entries().first(), "00月01日");
     // Record 364 is bytes 728 and 729, that is 216 and 217; '0' + 21 is 'E'.
@@ -96,10 +96,10 @@ TEST_F(DateFolder, AnotherFolderWithoutFilesEmptiesTheListAndKeepsTheProgram) {
     testsupport::TempFolder empty;
     OpenFolder(empty.path());
     EXPECT_TRUE(Entries().isEmpty());
-    EXPECT_EQ(page->CurrentProgram(), 2);
+    EXPECT_EQ(page->Editor().Program(), 2);
     EXPECT_EQ(ProgramShown(), "第三组程序");
-    EXPECT_EQ(page->SavePath(), QString::fromStdString(empty.path()));
-    EXPECT_EQ(SavePathShown(), page->SavePath());
+    EXPECT_EQ(page->Editor().SaveFolder(), empty.path());
+    EXPECT_EQ(SavePathShown(), QString::fromStdString(page->Editor().SaveFolder()));
 }
 
 TEST_F(DateFolder, ACancelledBrowserChangesNothingSoSaveKeepsTheFile) {
@@ -111,7 +111,7 @@ TEST_F(DateFolder, ACancelledBrowserChangesNothingSoSaveKeepsTheFile) {
     Click(kOpenFolder);
     EXPECT_EQ(Entries(), QStringList({"01月01日", "10月01日", "12月25日", "07月07日"}));
     EXPECT_EQ(SelectedRow(), 1);
-    EXPECT_EQ(page->CurrentProgram(), 2);
+    EXPECT_EQ(page->Editor().Program(), 2);
     EXPECT_EQ(ProgramShown(), "第三组程序");
     EXPECT_EQ(SavePathShown(), QString::fromStdString(folder.path()));
 
@@ -124,7 +124,7 @@ TEST_F(DateFolder, ACancelledBrowserBeforeAnyFolderKeepsTheDates) {
     dialogs.CancelFolder();
     Click(kOpenFolder);
     EXPECT_EQ(Entries(), QStringList({"02月02日"}));
-    EXPECT_EQ(page->SavePath(), "");
+    EXPECT_EQ(page->Editor().SaveFolder(), "");
     EXPECT_EQ(dialogs.FolderRequests(), 1);
 }
 
@@ -134,7 +134,7 @@ TEST_F(DateFolder, AnotherProgramLoadsItsFileAndDropsUnsavedDates) {
     OpenFolder();
     AddDate(3, 3);
     Choose(kProgram, 1);
-    EXPECT_EQ(page->CurrentProgram(), 1);
+    EXPECT_EQ(page->Editor().Program(), 1);
     EXPECT_EQ(Entries(), QStringList({"02月02日"}));
     EXPECT_EQ(SelectedRow(), 0);
     Choose(kProgram, 0);
@@ -147,8 +147,8 @@ TEST_F(DateFolder, AProgramWithoutAFileHasNoDates) {
     PutFile("SDATE01.DAT", kWorkedExample);
     OpenFolder();
     Choose(kProgram, 5);
-    EXPECT_EQ(page->CurrentProgram(), 5);
-    EXPECT_EQ(page->DateCount(), 0u);
+    EXPECT_EQ(page->Editor().Program(), 5);
+    EXPECT_EQ(page->Editor().Dates().size(), 0u);
     EXPECT_TRUE(dialogs.Messages().isEmpty());
 }
 
@@ -167,7 +167,7 @@ TEST_F(DateFolder, AProgramChoiceWithoutAFolderShowsTheMessageAndKeepsTheDates) 
     Choose(kProgram, 2);
     EXPECT_EQ(dialogs.Messages(), QStringList({kNoFolder}));
     EXPECT_EQ(Entries(), QStringList({"01月01日"}));
-    EXPECT_EQ(page->CurrentProgram(), 0);
+    EXPECT_EQ(page->Editor().Program(), 0);
     EXPECT_EQ(ProgramShown(), "第三组程序") << "the box keeps the program just chosen";
     EXPECT_EQ(fs.TotalCalls(), 0u);
 }

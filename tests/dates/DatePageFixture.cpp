@@ -16,8 +16,8 @@ void DatePageTest::SetUp() {
 void DatePageTest::TearDown() {
     EXPECT_TRUE(dialogs.AllAnswersUsed());
     QStringList table;
-    for (std::uint32_t k = 0; k < page->DateCount(); ++k) {
-        table << pages::DateEntryText(page->SpecialDates()[k]);
+    for (const core::SpecialDate& date : page->Editor().Dates()) {
+        table << pages::DateEntryText(date);
     }
     EXPECT_EQ(Entries(), table) << "the list and the table disagree";
     EXPECT_EQ(List().selectedItems().size(), Entries().isEmpty() ? 0 : 1);

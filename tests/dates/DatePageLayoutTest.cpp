@@ -137,10 +137,9 @@ TEST_F(DatePageLayout, StartsWithProgramOneOnJanuaryFirstNoDatesAndNoFolder) {
     EXPECT_EQ(Combo(kDay).currentIndex(), 0);
     EXPECT_EQ(List().count(), 0);
     EXPECT_EQ(SavePathShown(), "");
-    EXPECT_EQ(page->SavePath(), "");
-    EXPECT_EQ(page->CurrentProgram(), 0);
-    EXPECT_EQ(page->DateCount(), 0u);
-    for (const SpecialDate& date : page->SpecialDates()) EXPECT_EQ(date, SpecialDate{});
+    EXPECT_EQ(page->Editor().SaveFolder(), "");
+    EXPECT_EQ(page->Editor().Program(), 0);
+    EXPECT_EQ(page->Editor().Dates().size(), 0u);
     EXPECT_EQ(fs.TotalCalls(), 0u) << "no file is read at start";
 }
 

@@ -74,10 +74,10 @@ TEST_F(DateSave, SavedDatesComeBackInAnotherPage) {
     pages::SpecialDatePage later(dialogs, fs);
     dialogs.AnswerFolder(QString::fromStdString(folder.path()));
     QTest::mouseClick(&ui::RequireControl<QPushButton>(&later, kOpenFolder), Qt::LeftButton);
-    EXPECT_EQ(later.CurrentProgram(), 2);
-    EXPECT_EQ(later.DateCount(), 2u);
-    EXPECT_EQ(later.SpecialDates()[0], (SpecialDate{10, 1}));
-    EXPECT_EQ(later.SpecialDates()[1], (SpecialDate{5, 1}));
+    EXPECT_EQ(later.Editor().Program(), 2);
+    EXPECT_EQ(later.Editor().Dates().size(), 2u);
+    EXPECT_EQ(later.Editor().Dates()[0], (SpecialDate{10, 1}));
+    EXPECT_EQ(later.Editor().Dates()[1], (SpecialDate{5, 1}));
 }
 
 // Every call of the save in turn fails: each time the error is shown with its cause, the old
