@@ -6,6 +6,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <algorithm>
+#include <span>
+#include <vector>
 
 #include "pages/dates/DateEntryText.h"
 #include "pages/dates/DatePageTemplate.h"
@@ -150,14 +152,14 @@ void SpecialDatePage::OnSave() {
     }
     m_currentProgram = m_programCombo->currentIndex();
     const std::string path = DateFilePath(m_currentProgram);
-    const core::DateFileResult result =
-        core::WriteDateFile(m_fs, path, g_specialDates, m_dateCount);
-    if (result.ok) {
+    const core::Result<> result = core::WriteDateFile(
+        m_fs, path, std::span(g_specialDates).first(std::min<std::size_t>(m_dateCount, g_specialDates.size())));
+    if (result.ok()) {
         m_dialogs.ShowMessage(this, MessageText(core::EditorMessage::Saved));
     } else {
         // The old file stays as it was and the dates stay on the page, so Save can be retried.
         m_dialogs.ShowFileError(
-            this, result.error.value_or(core::FileError(core::FileErrorCause::Generic, path)));
+            this, result.error().value_or(core::FileError(core::FileErrorCause::Generic, path)));
     }
 }
 
@@ -174,7 +176,12 @@ void SpecialDatePage::FillDateList(std::uint32_t count) {
 
 void SpecialDatePage::LoadProgram(int program) {
     // A file that is missing or cannot be read leaves the program without dates.
-    core::ReadDateFile(m_fs, DateFilePath(program), g_specialDates, m_dateCount);
+    const core::Result<std::vector<SpecialDate>> read = core::ReadDateFile(m_fs, DateFilePath(program));
+    m_dateCount = 0;
+    if (read.ok()) {
+        std::copy(read->begin(), read->end(), g_specialDates.begin());
+        m_dateCount = static_cast<std::uint32_t>(read->size());
+    }
     FillDateList(m_dateCount);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -18,6 +19,8 @@ class QListWidget;
 // memory; only Save writes a file, and only the folder and program choices read one.
 namespace pages {
 
+using SpecialDateTable = std::array<core::SpecialDate, core::kMaxSpecialDates>;
+
 class SpecialDatePage : public QWidget {
     Q_OBJECT
 
@@ -25,7 +28,7 @@ public:
     SpecialDatePage(ui::Dialogs& dialogs, core::FileSystem& fs, QWidget* parent = nullptr);
 
     // The dates the page holds: entries 0 to DateCount() - 1, in list order.
-    const core::SpecialDateTable& SpecialDates() const { return g_specialDates; }
+    const SpecialDateTable& SpecialDates() const { return g_specialDates; }
     std::uint32_t DateCount() const { return m_dateCount; }
     // Index 0 to 5 of the program whose dates the page holds.
     int CurrentProgram() const { return m_currentProgram; }
@@ -64,7 +67,7 @@ private:
     std::uint32_t m_dateCount = 0;
     QString m_savePath;
     // One table per page, so pages never share dates.
-    core::SpecialDateTable g_specialDates{};
+    SpecialDateTable g_specialDates{};
 };
 
 }  // namespace pages
