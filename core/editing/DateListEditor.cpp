@@ -12,24 +12,6 @@ namespace {
 
 constexpr CardFileKind kKind = CardFileKind::SpecialDates;
 
-// Until the date file routines answer with Result.
-Result<std::vector<SpecialDate>> ReadDates(FileSystem& fs, const std::string& path) {
-    SpecialDateTable table{};
-    std::uint32_t count = 0;
-    const DateFileResult read = ReadDateFile(fs, path, table, count);
-    if (!read.ok) return IoFailure(*read.error);
-    return std::vector<SpecialDate>(table.begin(), table.begin() + count);
-}
-
-Result<> WriteDates(FileSystem& fs, const std::string& path, std::span<const SpecialDate> dates) {
-    SpecialDateTable table{};
-    std::copy(dates.begin(), dates.end(), table.begin());
-    const DateFileResult written =
-        WriteDateFile(fs, path, table, static_cast<std::uint32_t>(dates.size()));
-    if (!written.ok) return Failure{Status::IoFailed, written.error};
-    return {};
-}
-
 }  // namespace
 
 DateListEditor::DateListEditor(FileSystem& fs) : m_fs(fs) {}
@@ -73,7 +55,7 @@ DateListAnswer DateListEditor::DeleteEntry(int row) {
 DateListAnswer DateListEditor::Save() {
     if (m_saveFolder.empty()) return Message(EditorMessage::NoSaveFolder);
     const std::string path = FilePath(m_program);
-    const Result<> written = WriteDates(m_fs, path, m_dates);
+    const Result<> written = WriteDateFile(m_fs, path, m_dates);
     if (written.ok()) return Message(EditorMessage::Saved);
     DateListAnswer answer = Answer(DateListChange::None, -1);
     answer.fileError = written.error().value_or(FileError(FileErrorCause::Generic, path));
@@ -82,7 +64,7 @@ DateListAnswer DateListEditor::Save() {
 
 DateListAnswer DateListEditor::Load(int program) {
     m_program = program;
-    Result<std::vector<SpecialDate>> read = ReadDates(m_fs, FilePath(program));
+    Result<std::vector<SpecialDate>> read = ReadDateFile(m_fs, FilePath(program));
     m_dates = read.ok() ? std::move(*read) : std::vector<SpecialDate>();
     return Answer(DateListChange::Reloaded, LastRow());
 }
