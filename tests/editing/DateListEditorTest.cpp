@@ -51,11 +51,15 @@ Bytes FileBytesOf(const Dates& dates) {
 class DateListEditorTest : public ::testing::Test {
 protected:
     void PutFile(const char* name, const Bytes& bytes) { memory.SetFile(DateFile(name), bytes); }
-    std::optional<Bytes> FileBytes(const char* name) const { return memory.FileBytes(DateFile(name)); }
+    std::optional<Bytes> FileBytes(const char* name) const {
+        return memory.FileBytes(DateFile(name));
+    }
 
     Dates Held() const { return {editor.Dates().begin(), editor.Dates().end()}; }
     void Add(const Dates& dates) {
-        for (const SpecialDate& date : dates) ASSERT_EQ(Added(date).change, DateListChange::Appended);
+        for (const SpecialDate& date : dates) {
+            ASSERT_EQ(Added(date).change, DateListChange::Appended);
+        }
     }
     DateListAnswer Added(SpecialDate date) { return editor.AddDate(date.month, date.day); }
 
@@ -69,6 +73,24 @@ protected:
     testsupport::MemoryFileSystem memory;
     testsupport::FaultyFileSystem fs{memory};
     DateListEditor editor{fs};
+};
+
+// A table of cases for the editor. Each case carries its name, which names its test and is
+// what a failure prints.
+template <class Case>
+class WithCases : public DateListEditorTest, public ::testing::WithParamInterface<Case> {};
+
+template <class Case>
+    requires requires(const Case& c) { c.name; }
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.name;
+}
+
+struct CaseName {
+    template <class Info>
+    std::string operator()(const Info& info) const {
+        return info.param.name;
+    }
 };
 
 TEST_F(DateListEditorTest, StartsWithProgramOneNoDatesAndNoFolderWithoutTouchingAFile) {
@@ -87,9 +109,7 @@ struct AddCase {
     bool added;
 };
 
-void PrintTo(const AddCase& c, std::ostream* out) { *out << c.name; }
-
-class AddingADate : public DateListEditorTest, public ::testing::WithParamInterface<AddCase> {};
+using AddingADate = WithCases<AddCase>;
 
 TEST_P(AddingADate, AppendsAndSelectsItOrChangesNothing) {
     const AddCase& c = GetParam();
@@ -123,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
                       AddCase{"MonthThirteen", 0, {13, 1}, false},
                       AddCase{"DayZero", 0, {1, 0}, false},
                       AddCase{"DayThirtyTwo", 0, {12, 32}, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST_F(DateListEditorTest, NegativeMonthsAndDaysAreRefused) {
     EXPECT_EQ(editor.AddDate(-1, 1).change, DateListChange::None);
@@ -142,9 +162,7 @@ struct DeleteCase {
     bool removed;
 };
 
-void PrintTo(const DeleteCase& c, std::ostream* out) { *out << c.name; }
-
-class DeletingAnEntry : public DateListEditorTest, public ::testing::WithParamInterface<DeleteCase> {};
+using DeletingAnEntry = WithCases<DeleteCase>;
 
 TEST_P(DeletingAnEntry, RemovesItAndSelectsTheOneInItsPlace) {
     const DeleteCase& c = GetParam();
@@ -172,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
         DeleteCase{"NothingSelected", 2, -1, {{1, 1}, {1, 2}}, -1, false},
         DeleteCase{"ARowPastTheEnd", 2, 2, {{1, 1}, {1, 2}}, -1, false},
         DeleteCase{"FromAnEmptyList", 0, 0, {}, -1, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST_F(DateListEditorTest, ADeletedDateCanBeAddedAgainAndAFullTableTakesOneAfterADeletion) {
     Add(FirstDates(365));
@@ -192,9 +210,7 @@ struct FolderCase {
     Dates dates;
 };
 
-void PrintTo(const FolderCase& c, std::ostream* out) { *out << c.name; }
-
-class ChoosingAFolder : public DateListEditorTest, public ::testing::WithParamInterface<FolderCase> {};
+using ChoosingAFolder = WithCases<FolderCase>;
 
 TEST_P(ChoosingAFolder, LoadsTheLowestNumberedProgramWithAFileOrEmptiesTheList) {
     const FolderCase& c = GetParam();
@@ -221,11 +237,11 @@ INSTANTIATE_TEST_SUITE_P(
                    {{2, 2}}},
         FolderCase{"AnEmptyFileCounts", {{"SDATE06.DAT", {6, 6}}, {"SDATE04.DAT", {}}}, 3, {}},
         FolderCase{"AnOddLastByteIsIgnored", {{"SDATE01.DAT", {1, 2, 3}}}, 0, {{1, 2}}},
-        FolderCase{"AnOversizedFileGivesItsFirst365", {{"SDATE01.DAT", FileBytesOf(FirstDates(366))}},
-                   0, FirstDates(365)},
+        FolderCase{"AnOversizedFileGivesItsFirst365",
+                   {{"SDATE01.DAT", FileBytesOf(FirstDates(366))}}, 0, FirstDates(365)},
         FolderCase{"NoDateFile", {}, 0, {}},
         FolderCase{"OnlyOtherFiles", {{"SDATE07.DAT", {7, 7}}, {"SPSCH01.DAT", {1, 1}}}, 0, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST_F(DateListEditorTest, AFileHeldOpenElsewhereIsPassedOverForTheNextProgram) {
     PutFile("SDATE01.DAT", {1, 1});
@@ -283,10 +299,7 @@ struct ProgramCase {
     Dates dates;  // held afterwards
 };
 
-void PrintTo(const ProgramCase& c, std::ostream* out) { *out << c.name; }
-
-class ChoosingAProgram : public DateListEditorTest,
-                         public ::testing::WithParamInterface<ProgramCase> {};
+using ChoosingAProgram = WithCases<ProgramCase>;
 
 TEST_P(ChoosingAProgram, LoadsItsFileAndDropsUnsavedDatesOnlyWhenThereIsSomethingToLoad) {
     const ProgramCase& c = GetParam();
@@ -323,7 +336,7 @@ INSTANTIATE_TEST_SUITE_P(
                     0, {{3, 3}}},
         ProgramCase{"TheSameWithoutAFolder", false, 0, DateListChange::None,
                     EditorMessage::NoSaveFolder, 0, {{3, 3}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 // Saving.
 
@@ -343,9 +356,7 @@ struct SaveCase {
     const char* file;
 };
 
-void PrintTo(const SaveCase& c, std::ostream* out) { *out << c.name; }
-
-class SavingDates : public DateListEditorTest, public ::testing::WithParamInterface<SaveCase> {};
+using SavingDates = WithCases<SaveCase>;
 
 TEST_P(SavingDates, WritesTheProgramsFileTwoBytesADateInListOrder) {
     const SaveCase& c = GetParam();
@@ -368,7 +379,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SaveCase{"NotSorted", 0, {{12, 25}, {1, 1}}, "SDATE01.DAT"},
                       SaveCase{"ProgramSix", 5, {{5, 31}}, "SDATE06.DAT"},
                       SaveCase{"AFullTable", 2, FirstDates(365), "SDATE03.DAT"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST_F(DateListEditorTest, SaveReplacesTheWholeFileOfTheProgramLoaded) {
     PutFile("SDATE02.DAT", {1, 1, 10, 1, 12, 25});
