@@ -90,7 +90,8 @@ void SpecialDatePage::BrowseForFolder() {
 }
 
 void SpecialDatePage::ChooseProgram(int program) {
-    // Without a folder the box keeps showing the program just chosen, though the dates stay.
+    // Without a folder the box keeps the program just chosen while the dates stay those of the
+    // program before; the next folder choice sets the box right.
     Show(m_editor.ChooseProgram(program));
 }
 
