@@ -57,21 +57,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fs.SetFile(kPath, before);
     auto result = core::ReplaceTimer(fs, kPath, index, timer);
     CheckLeft(fs, before, result.ok(), index < count);
-    if (result.ok() && index < count) FUZZ_CHECK(result.count == count);
+    if (result.ok() && index < count) FUZZ_CHECK(result->count == count);
 
     fs.SetFile(kPath, before);
     result = core::DeleteTimer(fs, kPath, index);
     CheckLeft(fs, before, result.ok(), index < count);
-    if (result.ok() && index < count) FUZZ_CHECK(result.count == count - 1);
+    if (result.ok() && index < count) FUZZ_CHECK(result->count == count - 1);
     if (index >= count) FUZZ_CHECK(*fs.FileBytes(kPath) == before);
 
     fs.SetFile(kPath, before);
     result = core::AppendTimer(fs, kPath, timer);
     CheckLeft(fs, before, result.ok(), false);
     if (result.ok()) {
-        FUZZ_CHECK(result.count == count + 1);
-        core::TimerRecord record;
-        FUZZ_CHECK(core::ReadTimer(fs, kPath, count, record).ok() && record == timer.record);
+        FUZZ_CHECK(result->count == count + 1);
+        const auto read = core::ReadTimer(fs, kPath, count, core::TimerRecord{});
+        FUZZ_CHECK(read.ok() && read->record == timer.record);
     }
 
     fs.SetFile(kPath, before);

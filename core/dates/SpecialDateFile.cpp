@@ -8,58 +8,48 @@
 
 namespace core {
 
-using core::FileError;
-using core::FileErrorCause;
-using core::OpenMode;
-
-namespace {
-
-DateFileResult Failed(const FileError& error) {
-    return {false, error};
-}
-
-}  // namespace
-
-DateFileResult ReadDateFile(core::FileSystem& fs, const std::string& path,
-                            SpecialDateTable& table, std::uint32_t& count) {
-    count = 0;
+Result<std::vector<SpecialDate>> ReadDateFile(FileSystem& fs, const std::string& path) {
+    std::unique_ptr<File> file;
     try {
-        auto file = fs.Open(path, OpenMode::Read);
+        file = fs.Open(path, OpenMode::Read);
+    } catch (const FileError& error) {
+        return OpenFailure(error);
+    }
+    try {
         const std::uint64_t records = std::min<std::uint64_t>(file->Length() / 2, kMaxSpecialDates);
         std::vector<std::uint8_t> bytes(static_cast<std::size_t>(records * 2));
-        const std::size_t got = core::ReadFully(*file, bytes);
+        const std::size_t got = ReadFully(*file, bytes);
         file->Close();
-        const std::size_t loaded = got / 2;
-        for (std::size_t k = 0; k < loaded; ++k) table[k] = {bytes[2 * k], bytes[2 * k + 1]};
-        count = static_cast<std::uint32_t>(loaded);
-        return {};
+        std::vector<SpecialDate> dates(got / 2);
+        for (std::size_t k = 0; k < dates.size(); ++k) dates[k] = {bytes[2 * k], bytes[2 * k + 1]};
+        return dates;
     } catch (const FileError& error) {
-        count = 0;
-        return Failed(error);
+        return IoFailure(error);
     }
 }
 
-DateFileResult WriteDateFile(core::FileSystem& fs, const std::string& path,
-                             const SpecialDateTable& table, std::uint32_t count) {
-    const std::size_t n = std::min<std::size_t>(count, kMaxSpecialDates);
+Result<> WriteDateFile(FileSystem& fs, const std::string& path, std::span<const SpecialDate> dates) {
+    dates = dates.first(std::min(dates.size(), kMaxSpecialDates));
     std::vector<std::uint8_t> bytes;
-    bytes.reserve(2 * n);
-    for (std::size_t k = 0; k < n; ++k) {
-        bytes.push_back(table[k].month);
-        bytes.push_back(table[k].day);
+    bytes.reserve(2 * dates.size());
+    for (const SpecialDate& date : dates) {
+        bytes.push_back(date.month);
+        bytes.push_back(date.day);
+    }
+    // Hold the old file, when there is one, until the new one has taken its place.
+    std::unique_ptr<File> held;
+    try {
+        held = fs.Open(path, OpenMode::Read);
+    } catch (const FileError& error) {
+        if (error.cause() != FileErrorCause::FileNotFound) return OpenFailure(error);
     }
     try {
-        // Hold the old file, when there is one, until the new one has taken its place.
-        std::unique_ptr<core::File> held;
-        try {
-            held = fs.Open(path, OpenMode::Read);
-        } catch (const FileError& error) {
-            if (error.cause() != FileErrorCause::FileNotFound) throw;
-        }
-        core::ReplaceFileContents(fs, path, bytes, std::move(held));
+        ReplaceFileContents(fs, path, bytes, std::move(held));
         return {};
+    } catch (const CreateFailed& error) {
+        return OpenFailure(error);
     } catch (const FileError& error) {
-        return Failed(error);
+        return IoFailure(error);
     }
 }
 

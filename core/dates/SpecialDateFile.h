@@ -1,13 +1,13 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
+#include <span>
 #include <string>
+#include <vector>
 
-#include "core/fs/FileError.h"
 #include "core/fs/FileSystem.h"
+#include "core/fs/Result.h"
 
 namespace core {
 
@@ -20,23 +20,17 @@ struct SpecialDate {
 };
 
 inline constexpr std::size_t kMaxSpecialDates = 365;
-using SpecialDateTable = std::array<SpecialDate, kMaxSpecialDates>;
 
 // A special date file is nothing but its records, two bytes each, in list order.
-struct DateFileResult {
-    bool ok = true;
-    std::optional<core::FileError> error;  // why not, when !ok
-};
 
-// Loads the file at path into table from entry 0 on and sets count to the number of records
-// loaded (0 to 365; an odd last byte is ignored). A file that cannot be opened gives count 0
-// and !ok with the cause (FileNotFound when it is simply missing).
-DateFileResult ReadDateFile(core::FileSystem& fs, const std::string& path,
-                            SpecialDateTable& table, std::uint32_t& count);
+// The records of the file at path: at most 365, an odd last byte ignored. A file that cannot be
+// opened is OpenFailed with the cause (FileNotFound when it is simply missing); a failing read
+// is IoFailed.
+Result<std::vector<SpecialDate>> ReadDateFile(FileSystem& fs, const std::string& path);
 
-// Writes entries 0 to count-1 of table (count is at most 365) as the whole new content of the
-// file, replaced in one step: on a failure the old file stays as it was.
-DateFileResult WriteDateFile(core::FileSystem& fs, const std::string& path,
-                             const SpecialDateTable& table, std::uint32_t count);
+// Writes the first 365 of `dates` (all of them when fewer) as the whole new content of the
+// file, replaced in one step: on a failure the old file stays as it was. A file held by another
+// opener or a replacement that cannot be created is OpenFailed, a later failure IoFailed.
+Result<> WriteDateFile(FileSystem& fs, const std::string& path, std::span<const SpecialDate> dates);
 
 }  // namespace core

@@ -15,13 +15,6 @@ using namespace detail;
 
 namespace {
 
-ReadResult ReadFailed(StoreStatus status, const FileError& error) {
-    ReadResult result;
-    result.status = status;
-    result.error = error;
-    return result;
-}
-
 // Reads the music entries that follow a record at `at`: at most `count`, and only as many as
 // have at least one byte in the file (an entry cut short reads as if padded with zeros).
 std::vector<MusicEntryInfo> ReadMusicEntries(core::File& file, std::uint64_t at,
@@ -43,13 +36,13 @@ std::vector<MusicEntryInfo> ReadMusicEntries(core::File& file, std::uint64_t at,
 
 }  // namespace
 
-ReadResult ReadTimer(core::FileSystem& fs, const std::string& path, std::uint16_t index,
-                     TimerRecord& record) {
+Result<TimerRead> ReadTimer(FileSystem& fs, const std::string& path, std::uint16_t index,
+                            const TimerRecord& start) {
     std::unique_ptr<core::File> file;
     try {
         file = fs.Open(path, OpenMode::Read);
     } catch (const FileError& error) {
-        return ReadFailed(StoreStatus::OpenFailed, error);
+        return OpenFailure(error);
     }
     try {
         const std::uint64_t length = file->Length();
@@ -57,30 +50,30 @@ ReadResult ReadTimer(core::FileSystem& fs, const std::string& path, std::uint16_
         const std::size_t got = core::ReadFully(*file, headerBytes);
         const ScheduleHeader header = DecodeScheduleHeader(std::span(headerBytes).first(got));
 
-        ReadResult result;
-        result.count = UsableCount(header);
+        TimerRead result{start, UsableCount(header), {}};
         if (index < kMaxTimers) {
             const std::uint64_t at = header.index[index].offset;
             if (at < length) {
                 TimerRecordBytes recordBytes{};
                 file->Seek(at);
                 const std::size_t present = core::ReadFully(*file, recordBytes);
-                OverlayTimerRecord(std::span(recordBytes).first(present), record);
+                OverlayTimerRecord(std::span(recordBytes).first(present), result.record);
                 if (present == kTimerRecordSize) {
-                    result.music = ReadMusicEntries(*file, at + kTimerRecordSize, length, record.musicCount);
+                    result.music =
+                        ReadMusicEntries(*file, at + kTimerRecordSize, length, result.record.musicCount);
                 }
             }
         }
         file.reset();
         return result;
     } catch (const FileError& error) {
-        return ReadFailed(StoreStatus::IoFailed, error);
+        return IoFailure(error);
     }
 }
 
-StoreResult WriteTimer(core::FileSystem& fs, const std::string& path, std::uint16_t index,
+Result<Stored> WriteTimer(core::FileSystem& fs, const std::string& path, std::uint16_t index,
                        std::uint32_t pageCount, std::uint16_t program, const TimerData& timer) {
-    if (const auto fits = CheckTimerFits(timer); fits != StoreStatus::Done) return Refused(fits);
+    if (auto fits = CheckTimerFits(timer); !fits.ok()) return fits.failure();
 
     std::unique_ptr<core::File> file;
     try {
@@ -90,23 +83,23 @@ StoreResult WriteTimer(core::FileSystem& fs, const std::string& path, std::uint1
         if (error.cause() == FileErrorCause::FileNotFound) {
             return CreateScheduleFile(fs, path, program, timer);
         }
-        return Failed(StoreStatus::OpenFailed, error);
+        return OpenFailure(error);
     }
     std::array<std::uint8_t, 6> start{};
     try {
         core::ReadFully(*file, start);
         file->Close();
     } catch (const FileError& error) {
-        return Failed(StoreStatus::IoFailed, error);
+        return IoFailure(error);
     }
     if (le::Get16(start, 0) != kScheduleMagic) return CreateScheduleFile(fs, path, program, timer);
     if (pageCount != 0 && index < pageCount) return ReplaceTimer(fs, path, index, timer);
     return AppendTimer(fs, path, timer);
 }
 
-StoreResult CreateScheduleFile(core::FileSystem& fs, const std::string& path,
+Result<Stored> CreateScheduleFile(core::FileSystem& fs, const std::string& path,
                                std::uint16_t program, const TimerData& timer) {
-    if (const auto fits = CheckTimerFits(timer); fits != StoreStatus::Done) return Refused(fits);
+    if (auto fits = CheckTimerFits(timer); !fits.ok()) return fits.failure();
 
     ScheduleHeader header;
     header.program = program;
@@ -121,20 +114,20 @@ StoreResult CreateScheduleFile(core::FileSystem& fs, const std::string& path,
     try {
         held = HoldIfExists(fs, path);
     } catch (const FileError& error) {
-        return Failed(StoreStatus::OpenFailed, error);
+        return OpenFailure(error);
     }
     const core::ByteRun runs[] = {content};
     return PutInPlace(fs, path, runs, 1, std::move(held));
 }
 
-StoreResult AppendTimer(core::FileSystem& fs, const std::string& path, const TimerData& timer) {
-    if (const auto fits = CheckTimerFits(timer); fits != StoreStatus::Done) return Refused(fits);
+Result<Stored> AppendTimer(core::FileSystem& fs, const std::string& path, const TimerData& timer) {
+    if (auto fits = CheckTimerFits(timer); !fits.ok()) return fits.failure();
 
     std::unique_ptr<core::File> file;
     try {
         file = fs.Open(path, OpenMode::ReadWrite);
     } catch (const FileError& error) {
-        return Failed(StoreStatus::OpenFailed, error);
+        return OpenFailure(error);
     }
 
     std::uint64_t oldLength = 0;
@@ -144,13 +137,13 @@ StoreResult AppendTimer(core::FileSystem& fs, const std::string& path, const Tim
         oldLength = file->Length();
         const std::size_t got = core::ReadFully(*file, oldHeader);
         ScheduleHeader header = DecodeScheduleHeader(std::span(oldHeader).first(got));
-        if (header.count >= kMaxTimers) return Refused(StoreStatus::ProgramFull);
+        if (header.count >= kMaxTimers) return Refusal(Status::ProgramFull);
 
         // The data never goes inside the header, even of a file cut short.
         const std::uint64_t at = std::max<std::uint64_t>(oldLength, kScheduleHeaderSize);
         std::vector<std::uint8_t> data;
         AppendStoredTimer(data, timer);
-        if (at + data.size() > UINT32_MAX) return Refused(StoreStatus::ProgramFull);
+        if (at + data.size() > UINT32_MAX) return Refusal(Status::ProgramFull);
 
         const std::uint16_t index = header.count;
         header.index[index] = {static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(data.size())};
@@ -175,7 +168,7 @@ StoreResult AppendTimer(core::FileSystem& fs, const std::string& path, const Tim
         }
         file->Sync();
         file.reset();  // everything is on the medium; closing cannot lose anything now
-        return Stored(header.count);
+        return Stored{header.count};
     } catch (const FileError& error) {
         if (touched) {
             // Put the file back as it was, as far as the medium lets us.
@@ -188,29 +181,29 @@ StoreResult AppendTimer(core::FileSystem& fs, const std::string& path, const Tim
             } catch (const FileError&) {
             }
         }
-        return Failed(StoreStatus::IoFailed, error);
+        return IoFailure(error);
     }
 }
 
-StoreResult CopyScheduleFile(core::FileSystem& fs, const std::string& source,
+Result<Stored> CopyScheduleFile(core::FileSystem& fs, const std::string& source,
                              const std::string& target) {
     std::vector<std::uint8_t> content;
     std::unique_ptr<core::File> from;
     try {
         from = fs.Open(source, OpenMode::Read);
     } catch (const FileError& error) {
-        return Failed(StoreStatus::OpenFailed, error);
+        return OpenFailure(error);
     }
     try {
         content = ReadWholeFile(*from);
     } catch (const FileError& error) {
-        return Failed(StoreStatus::IoFailed, error);
+        return IoFailure(error);
     }
     std::unique_ptr<core::File> held;
     try {
         held = HoldIfExists(fs, target);
     } catch (const FileError& error) {
-        return Failed(StoreStatus::OpenFailed, error);
+        return OpenFailure(error);
     }
     const ScheduleHeader header = DecodeScheduleHeader(content);
     std::optional<std::uint16_t> count;

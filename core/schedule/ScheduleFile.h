@@ -10,8 +10,8 @@
 
 #include "core/schedule/MusicEntry.h"
 #include "core/schedule/TimerRecord.h"
-#include "core/fs/FileError.h"
 #include "core/fs/FileSystem.h"
+#include "core/fs/Result.h"
 
 namespace core {
 
@@ -54,70 +54,56 @@ struct TimerData {
     MusicSource source = MusicSource::Internal;
 };
 
-// How a store operation ended.
-enum class StoreStatus {
-    Done,               // the file was written (or read) as asked
-    OpenFailed,         // the file could not be opened or created; error says why
-    IoFailed,           // a read or write failed after the open, or the file is too damaged
-                        // to rewrite; error says why
-    ProgramFull,        // a new timer, but the file already holds 512 timers
-    TooManyMusicFiles,  // more than 65535 names, or fewer names than musicCount
-    MusicNameTooLong,   // a name longer than 260 UTF-16 units
-};
-
-struct StoreResult {
-    StoreStatus status = StoreStatus::Done;
-    // The file's count of timers after the operation, whenever the file could be read.
+// What a store operation leaves behind: the file's count of timers after it, whenever the file
+// could be read (none for a copied file that is not a program file).
+struct Stored {
     std::optional<std::uint16_t> count;
-    // For OpenFailed and IoFailed: the cause and the file's path.
-    std::optional<core::FileError> error;
-
-    bool ok() const { return status == StoreStatus::Done; }
 };
 
 // One timer read from a program file.
-struct ReadResult {
-    StoreStatus status = StoreStatus::Done;  // Done, OpenFailed or IoFailed
-    std::uint16_t count = 0;                 // the header's count; above 512 reads as 512
-    std::vector<MusicEntryInfo> music;       // the timer's entries in file order
-    std::optional<core::FileError> error;
-
-    bool ok() const { return status == StoreStatus::Done; }
+struct TimerRead {
+    TimerRecord record;
+    std::uint16_t count = 0;             // the header's count; above 512 reads as 512
+    std::vector<MusicEntryInfo> music;   // the timer's entries in file order
 };
 
-// Reads timer `index` into `record`. Reads only the header and that one timer. Where the file
-// ends early the missing header bytes read as 0 and a record cut short keeps the rest of the
-// caller's record; of the music entries, those that start inside the file are read, one cut
-// short reading as if padded with zeros.
-ReadResult ReadTimer(core::FileSystem& fs, const std::string& path, std::uint16_t index,
-                     TimerRecord& record);
+// Reads timer `index` over `start`. Reads only the header and that one timer. Where the file
+// ends early the missing header bytes read as 0 and a record cut short keeps the rest of
+// `start`; of the music entries, those that start inside the file are read, one cut short
+// reading as if padded with zeros. OpenFailed or IoFailed with the cause otherwise.
+Result<TimerRead> ReadTimer(FileSystem& fs, const std::string& path, std::uint16_t index,
+                            const TimerRecord& start);
+
+// The writing operations below refuse a timer that does not fit the stored form
+// (TooManyMusicFiles, MusicNameTooLong) or a program without room (ProgramFull) before touching
+// the file. A file that cannot be opened, or whose replacement cannot be created, is OpenFailed
+// and nothing was written; a failure after that is IoFailed.
 
 // Stores the timer that Save collected at `index`, `pageCount` being the count the page
 // believes the file has. Creates the file when it does not exist or is not a program file;
 // otherwise replaces timer `index` when index < pageCount, or appends.
-StoreResult WriteTimer(core::FileSystem& fs, const std::string& path, std::uint16_t index,
-                       std::uint32_t pageCount, std::uint16_t program, const TimerData& timer);
+Result<Stored> WriteTimer(FileSystem& fs, const std::string& path, std::uint16_t index,
+                          std::uint32_t pageCount, std::uint16_t program, const TimerData& timer);
 
 // Writes a new file (replacing whatever is there) holding only `timer`, as timer 0.
-StoreResult CreateScheduleFile(core::FileSystem& fs, const std::string& path,
-                               std::uint16_t program, const TimerData& timer);
+Result<Stored> CreateScheduleFile(FileSystem& fs, const std::string& path, std::uint16_t program,
+                                  const TimerData& timer);
 
 // Appends `timer` at the file's own count: data first, then the header. On a failure the file
 // is cut back to its old length where possible.
-StoreResult AppendTimer(core::FileSystem& fs, const std::string& path, const TimerData& timer);
+Result<Stored> AppendTimer(FileSystem& fs, const std::string& path, const TimerData& timer);
 
 // Replaces timer `index` (below the file's count; at or past it, appends instead). The file is
 // rewritten whole and replaced in one step.
-StoreResult ReplaceTimer(core::FileSystem& fs, const std::string& path, std::uint16_t index,
-                         const TimerData& timer);
+Result<Stored> ReplaceTimer(FileSystem& fs, const std::string& path, std::uint16_t index,
+                            const TimerData& timer);
 
 // Removes timer `index` (below the file's count; otherwise nothing is written). The file is
 // rewritten whole and replaced in one step; a program left with no timers keeps its file.
-StoreResult DeleteTimer(core::FileSystem& fs, const std::string& path, std::uint16_t index);
+Result<Stored> DeleteTimer(FileSystem& fs, const std::string& path, std::uint16_t index);
 
 // Copies a whole file byte for byte over target (replaced in one step). OpenFailed with
 // FileNotFound when the source does not exist.
-StoreResult CopyScheduleFile(core::FileSystem& fs, const std::string& source,
-                             const std::string& target);
+Result<Stored> CopyScheduleFile(FileSystem& fs, const std::string& source, const std::string& target);
 
 }  // namespace core

@@ -71,12 +71,12 @@ struct HeldProgram {
 
 // Opens and reads the program file and hands it, held, to `rewrite`, which gives the result.
 template <class Rewrite>
-StoreResult WithHeldProgram(core::FileSystem& fs, const std::string& path, Rewrite rewrite) {
+Result<Stored> WithHeldProgram(core::FileSystem& fs, const std::string& path, Rewrite rewrite) {
     HeldProgram held;
     try {
         held.file = fs.Open(path, OpenMode::Read);
     } catch (const FileError& error) {
-        return Failed(StoreStatus::OpenFailed, error);
+        return OpenFailure(error);
     }
     try {
         held.content = ReadWholeFile(*held.file);
@@ -84,16 +84,16 @@ StoreResult WithHeldProgram(core::FileSystem& fs, const std::string& path, Rewri
         held.count = UsableCount(held.header);
         return rewrite(held);
     } catch (const FileError& error) {
-        return Failed(StoreStatus::IoFailed, error);
+        return IoFailure(error);
     }
 }
 
 // Replaces the held file by its timers `pieces`. A damaged index can name the same bytes many
 // times over; such a file is refused rather than blown up beyond its own size.
-StoreResult ReplaceHeld(core::FileSystem& fs, const std::string& path, HeldProgram& held,
+Result<Stored> ReplaceHeld(core::FileSystem& fs, const std::string& path, HeldProgram& held,
                         const std::vector<Piece>& pieces, std::size_t keptBytes) {
     if (keptBytes > held.content.size()) {
-        return Failed(StoreStatus::IoFailed, FileError(FileErrorCause::Generic, path));
+        return IoFailure(FileError(FileErrorCause::Generic, path));
     }
     const ScheduleHeaderBytes header = HeaderFor(held.header, pieces);
     return PutInPlace(fs, path, RunsToWrite(header, pieces), static_cast<std::uint16_t>(pieces.size()),
@@ -102,9 +102,9 @@ StoreResult ReplaceHeld(core::FileSystem& fs, const std::string& path, HeldProgr
 
 }  // namespace
 
-StoreResult ReplaceTimer(core::FileSystem& fs, const std::string& path, std::uint16_t index,
+Result<Stored> ReplaceTimer(core::FileSystem& fs, const std::string& path, std::uint16_t index,
                          const TimerData& timer) {
-    if (const auto fits = CheckTimerFits(timer); fits != StoreStatus::Done) return Refused(fits);
+    if (auto fits = CheckTimerFits(timer); !fits.ok()) return fits.failure();
     std::vector<std::uint8_t> replacement;
     AppendStoredTimer(replacement, timer);
 
@@ -128,12 +128,12 @@ StoreResult ReplaceTimer(core::FileSystem& fs, const std::string& path, std::uin
     });
 }
 
-StoreResult DeleteTimer(core::FileSystem& fs, const std::string& path, std::uint16_t index) {
+Result<Stored> DeleteTimer(core::FileSystem& fs, const std::string& path, std::uint16_t index) {
     return WithHeldProgram(fs, path, [&](HeldProgram& held) {
         if (index >= held.count) {
             // Nothing stored at that index: the file stays as it is.
             held.file->Close();
-            return Stored(held.count);
+            return Result<Stored>(Stored{held.count});
         }
         std::vector<Piece> pieces;
         std::size_t kept = 0;

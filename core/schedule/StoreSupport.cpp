@@ -8,15 +8,15 @@ namespace core::detail {
 using core::FileError;
 using core::FileErrorCause;
 
-StoreStatus CheckTimerFits(const TimerData& timer) {
+Result<> CheckTimerFits(const TimerData& timer) {
     const auto& names = timer.musicNames;
     if (names.size() > kMaxMusicFiles || names.size() < timer.record.musicCount) {
-        return StoreStatus::TooManyMusicFiles;
+        return Refusal(Status::TooManyMusicFiles);
     }
     for (std::size_t i = 0; i < timer.record.musicCount; ++i) {
-        if (names[i].size() > kMusicNameMaxUnits) return StoreStatus::MusicNameTooLong;
+        if (names[i].size() > kMusicNameMaxUnits) return Refusal(Status::MusicNameTooLong);
     }
-    return StoreStatus::Done;
+    return {};
 }
 
 void AppendStoredTimer(std::vector<std::uint8_t>& out, const TimerData& timer) {
@@ -36,19 +36,16 @@ std::vector<std::uint8_t> ReadWholeFile(core::File& file) {
     return content;
 }
 
-StoreResult PutInPlace(core::FileSystem& fs, const std::string& path,
-                       std::span<const core::ByteRun> runs, std::optional<std::uint16_t> count,
-                       std::unique_ptr<core::File> held) {
+Result<Stored> PutInPlace(FileSystem& fs, const std::string& path, std::span<const ByteRun> runs,
+                          std::optional<std::uint16_t> count, std::unique_ptr<File> held) {
     try {
         core::ReplaceFileContents(fs, path, runs, std::move(held));
     } catch (const core::CreateFailed& error) {
-        return Failed(StoreStatus::OpenFailed, error);
+        return OpenFailure(error);
     } catch (const FileError& error) {
-        return Failed(StoreStatus::IoFailed, error);
+        return IoFailure(error);
     }
-    StoreResult result;
-    result.count = count;
-    return result;
+    return Stored{count};
 }
 
 std::unique_ptr<core::File> HoldIfExists(core::FileSystem& fs, const std::string& path) {

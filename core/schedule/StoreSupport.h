@@ -13,8 +13,8 @@
 namespace core::detail {
 
 // Refuses a timer that does not fit the stored form: more than 65535 names, fewer names than
-// its musicCount, or a name longer than 260 units. Done when it fits.
-StoreStatus CheckTimerFits(const TimerData& timer);
+// its musicCount, or a name longer than 260 units.
+Result<> CheckTimerFits(const TimerData& timer);
 
 // Appends the stored form of timer (record, then one entry per name) to out.
 void AppendStoredTimer(std::vector<std::uint8_t>& out, const TimerData& timer);
@@ -30,32 +30,12 @@ std::unique_ptr<core::File> HoldIfExists(core::FileSystem& fs, const std::string
 // reports `count` on success. A temporary file that cannot be created is OpenFailed: nothing
 // was written; any later failure is IoFailed.
 // `held` is the caller's handle on the old file, released right before the rename.
-StoreResult PutInPlace(core::FileSystem& fs, const std::string& path,
-                       std::span<const core::ByteRun> runs, std::optional<std::uint16_t> count,
-                       std::unique_ptr<core::File> held = nullptr);
+Result<Stored> PutInPlace(FileSystem& fs, const std::string& path, std::span<const ByteRun> runs,
+                          std::optional<std::uint16_t> count, std::unique_ptr<File> held = nullptr);
 
 // Timers a header can describe: its count, never more than the index has slots.
 inline std::uint16_t UsableCount(const ScheduleHeader& header) {
     return header.count > kMaxTimers ? static_cast<std::uint16_t>(kMaxTimers) : header.count;
-}
-
-inline StoreResult Failed(StoreStatus status, const core::FileError& error) {
-    StoreResult result;
-    result.status = status;
-    result.error = error;
-    return result;
-}
-
-inline StoreResult Refused(StoreStatus status) {
-    StoreResult result;
-    result.status = status;
-    return result;
-}
-
-inline StoreResult Stored(std::uint16_t count) {
-    StoreResult result;
-    result.count = count;
-    return result;
 }
 
 }  // namespace core::detail

@@ -1,14 +1,20 @@
 #include "pages/dates/DateEntryText.h"
 
+#include <cstdint>
+
 namespace pages {
 
-QString FormatTwoDigits(std::uint8_t value) {
+namespace {
+
+QString TwoCharacters(std::uint8_t value) {
     const QChar digits[] = {QChar(u'0' + value / 10), QChar(u'0' + value % 10)};
     return QString(digits, 2);
 }
 
+}  // namespace
+
 QString DateEntryText(const core::SpecialDate& date) {
-    return FormatTwoDigits(date.month) + u'月' + FormatTwoDigits(date.day) + u'日';
+    return TwoCharacters(date.month) + u'月' + TwoCharacters(date.day) + u'日';
 }
 
 }  // namespace pages

@@ -1,33 +1,36 @@
 #include "pages/dates/DatePageTemplate.h"
 
+#include "pages/dates/DateControlIds.h"
+
 namespace pages {
 
 ui::DialogTemplate DatePageTemplate() {
     using namespace ui;
+    using namespace date_ids;
     return DialogTemplate{
         418, 372,
         {
-            {kOpenFolderButton, ControlKind::PushButton, "打开...", {279, 32, 52, 15}, TabStop},
-            {kDateSettingsFrame, ControlKind::GroupBox, "特殊日期设置", {13, 85, 329, 182}},
+            {kOpenFolder, ControlKind::PushButton, "打开...", {279, 32, 52, 15}, TabStop},
+            {kSettingsFrame, ControlKind::GroupBox, "特殊日期设置", {13, 85, 329, 182}},
             {kProgramLabel, ControlKind::Label, "程序选择：", {20, 102, 40, 11}},
-            {kProgramCombo, ControlKind::DropDownList, "", {60, 99, 59, 101}, TabStop | Unsorted},
+            // No items: the opened list is sized as for an empty list, and the page adds the
+            // program names when it starts.
+            {kProgram, ControlKind::DropDownList, "", {60, 99, 59, 101}, TabStop | Unsorted},
             {kMonthLabel, ControlKind::Label, "月份：", {20, 124, 31, 11}},
-            {kMonthCombo, ControlKind::DropDownCombo, "", {52, 122, 47, 142},
-             TabStop | VScroll | Unsorted, TwoDigitItems(1, 12)},
+            {kMonth, ControlKind::DropDownCombo, "", {52, 122, 47, 142}, TabStop | Unsorted,
+             TwoDigitItems(1, 12)},
             {kDayLabel, ControlKind::Label, "日期：", {104, 124, 24, 11}},
-            {kDayCombo, ControlKind::DropDownCombo, "", {131, 122, 47, 142},
-             TabStop | VScroll | Unsorted, TwoDigitItems(1, 31)},
-            {kAddButton, ControlKind::PushButton, "添加", {279, 119, 56, 16}, TabStop},
+            {kDay, ControlKind::DropDownCombo, "", {131, 122, 47, 142}, TabStop | Unsorted,
+             TwoDigitItems(1, 31)},
+            {kAddDate, ControlKind::PushButton, "添加", {279, 119, 56, 16}, TabStop},
             {kDateListFrame, ControlKind::GroupBox, "特殊日期", {19, 138, 317, 116}},
             {kDateList, ControlKind::ListBox, "", {25, 152, 306, 95},
              TabStop | Border | VScroll | Unsorted | NoIntegralHeight},
-            {kSaveButton, ControlKind::PushButton, "保存", {351, 283, 54, 19}, TabStop},
-            {kDeleteButton, ControlKind::PushButton, "删除", {351, 309, 54, 19}, TabStop},
-            {kExitButton, ControlKind::PushButton, "退出", {351, 335, 54, 19}, TabStop},
-            // The template's caption; the page shows "保存路径:" once initialised.
-            {kSavePathLabel, ControlKind::Label, "保存路径：", {17, 32, 56, 11}},
-            {kSavePathEdit, ControlKind::Edit, "", {77, 32, 196, 14},
-             TabStop | ReadOnly | Border | AutoHScroll},
+            {kSave, ControlKind::PushButton, "保存", {351, 283, 54, 19}, TabStop},
+            {kDeleteDate, ControlKind::PushButton, "删除", {351, 309, 54, 19}, TabStop},
+            {kExit, ControlKind::PushButton, "退出", {351, 335, 54, 19}, TabStop},
+            {kSavePathLabel, ControlKind::Label, "保存路径:", {17, 32, 56, 11}},
+            {kSavePath, ControlKind::Edit, "", {77, 32, 196, 14}, TabStop | ReadOnly | Border},
             // Frame around the buttons on the right.
             {kNoControlId, ControlKind::GroupBox, "", {345, 10, 66, 352}},
         },

@@ -1,76 +1,63 @@
 #include "pages/dates/SpecialDatePage.h"
 
 #include <QComboBox>
-#include <QLabel>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <algorithm>
 
+#include "core/card/CardFiles.h"
+#include "core/text/ProgramNames.h"
+#include "pages/Messages.h"
+#include "pages/dates/DateControlIds.h"
 #include "pages/dates/DateEntryText.h"
 #include "pages/dates/DatePageTemplate.h"
-#include "ui/KeepOneSelected.h"
-#include "ui/TypedComboItem.h"
-#include "core/fs/Path.h"
 #include "ui/DialogBuilder.h"
 #include "ui/EnterAsTab.h"
-#include "pages/Messages.h"
+#include "ui/KeepOneSelected.h"
+#include "ui/TypedComboItem.h"
 
 namespace pages {
 
-using core::SpecialDate;
-
-namespace {
-
-constexpr int kProgramCount = 6;
-
-QStringList ProgramNames() {
-    return {"第一组程序", "第二组程序", "第三组程序", "第四组程序", "第五组程序", "第六组程序"};
-}
-
-// SDATE01.DAT to SDATE06.DAT for programs 0 to 5.
-std::string DateFileName(int program) {
-    return "SDATE0" + std::to_string(program + 1) + ".DAT";
-}
-
-}  // namespace
+using namespace date_ids;
 
 SpecialDatePage::SpecialDatePage(ui::Dialogs& dialogs, core::FileSystem& fs, QWidget* parent)
-    : QWidget(parent), m_dialogs(dialogs), m_fs(fs) {
+    : QWidget(parent), m_dialogs(dialogs), m_editor(fs) {
     ui::BuildDialog(this, DatePageTemplate());
-    m_dayCombo = &ui::RequireControl<QComboBox>(this, kDayCombo);
-    m_monthCombo = &ui::RequireControl<QComboBox>(this, kMonthCombo);
-    m_programCombo = &ui::RequireControl<QComboBox>(this, kProgramCombo);
+    m_dayCombo = &ui::RequireControl<QComboBox>(this, kDay);
+    m_monthCombo = &ui::RequireControl<QComboBox>(this, kMonth);
+    m_programCombo = &ui::RequireControl<QComboBox>(this, kProgram);
     m_dateList = &ui::RequireControl<QListWidget>(this, kDateList);
-    m_savePathEdit = &ui::RequireControl<QLineEdit>(this, kSavePathEdit);
-    OnInitDialog();
+    m_savePathEdit = &ui::RequireControl<QLineEdit>(this, kSavePath);
+    ShowStartingState();
     ConnectCommands();
     ui::InstallEnterAsTab(this);
 }
 
-void SpecialDatePage::OnInitDialog() {
+void SpecialDatePage::ShowStartingState() {
     m_monthCombo->setCurrentIndex(0);
     m_dayCombo->setCurrentIndex(0);
-    ui::RequireControl<QLabel>(this, kSavePathLabel).setText(QStringLiteral("保存路径:"));
-    m_programCombo->addItems(ProgramNames());
-    m_programCombo->setCurrentIndex(0);
-    g_specialDates.fill(SpecialDate{});
-    m_currentProgram = 0;
-    m_dateCount = 0;
-    ShowSavePath();
+    QStringList names;
+    const int programs = core::ProgramCount(core::CardFileKind::SpecialDates);
+    for (int program = 0; program < programs; ++program) {
+        names << QCoreApplication::translate("Program", core::ProgramName(program));
+    }
+    m_programCombo->addItems(names);
+    m_programCombo->setCurrentIndex(m_editor.Program());
+    ShowSavePath(m_editor.SaveFolder());
 }
 
 void SpecialDatePage::ConnectCommands() {
-    const auto onClick = [this](int id, void (SpecialDatePage::*handler)()) {
-        connect(&ui::RequireControl<QPushButton>(this, id), &QPushButton::clicked, this, handler);
+    const auto onClick = [this](int id, void (SpecialDatePage::*command)()) {
+        connect(&ui::RequireControl<QPushButton>(this, id), &QPushButton::clicked, this, command);
     };
-    onClick(kAddButton, &SpecialDatePage::OnAdd);
-    onClick(kOpenFolderButton, &SpecialDatePage::OnOpenFolder);
-    onClick(kSaveButton, &SpecialDatePage::OnSave);
-    onClick(kExitButton, &SpecialDatePage::OnExit);
-    onClick(kDeleteButton, &SpecialDatePage::OnDelete);
+    onClick(kAddDate, &SpecialDatePage::AddTypedDate);
+    onClick(kOpenFolder, &SpecialDatePage::BrowseForFolder);
+    onClick(kSave, &SpecialDatePage::Save);
+    onClick(kExit, &SpecialDatePage::CloseWindow);
+    onClick(kDeleteDate, &SpecialDatePage::DeleteSelectedEntry);
     // Only a choice the user makes counts, including choosing the program already shown.
-    connect(m_programCombo, &QComboBox::activated, this, &SpecialDatePage::OnSelchangeProgram);
+    connect(m_programCombo, &QComboBox::activated, this, &SpecialDatePage::ChooseProgram);
 
     // A typed "3" shows as "03" once the field is left, so the field names what Add will take.
     // Inline completion would turn a typed "1" into "10" behind the user's back.
@@ -82,111 +69,62 @@ void SpecialDatePage::ConnectCommands() {
     ui::KeepOneSelected(*m_dateList);
 }
 
-void SpecialDatePage::OnAdd() {
-    const int month = ui::SelectTypedItem(*m_monthCombo);
-    const int day = ui::SelectTypedItem(*m_dayCombo);
-    if (month < 0 || day < 0) return;  // the typed text names no month or no day
-    const SpecialDate date{static_cast<std::uint8_t>(month + 1), static_cast<std::uint8_t>(day + 1)};
-    if (HoldsDate(date) || m_dateCount >= core::kMaxSpecialDates) return;
-
-    g_specialDates[m_dateCount++] = date;
-    m_dateList->addItem(DateEntryText(date));
-    m_dateList->setCurrentRow(m_dateList->count() - 1);
-    ShowSavePath();
+void SpecialDatePage::AddTypedDate() {
+    // Item 0 is the 1st; a text that names no item gives 0, which the editor refuses.
+    const int month = ui::SelectTypedItem(*m_monthCombo) + 1;
+    const int day = ui::SelectTypedItem(*m_dayCombo) + 1;
+    Show(m_editor.AddDate(month, day));
 }
 
-void SpecialDatePage::OnDelete() {
+void SpecialDatePage::DeleteSelectedEntry() {
     const QModelIndexList selected = m_dateList->selectionModel()->selectedIndexes();
-    if (selected.isEmpty()) return;
-    const int row = selected.first().row();
-    if (static_cast<std::uint32_t>(row) >= m_dateCount) return;
-
-    delete m_dateList->takeItem(row);
-    if (m_dateList->count() > 0) m_dateList->setCurrentRow(std::min(row, m_dateList->count() - 1));
-
-    const auto end = g_specialDates.begin() + m_dateCount;
-    std::copy(g_specialDates.begin() + row + 1, end, g_specialDates.begin() + row);
-    *(end - 1) = SpecialDate{};
-    --m_dateCount;
-    ShowSavePath();
+    Show(m_editor.DeleteEntry(selected.isEmpty() ? -1 : selected.first().row()));
 }
 
-void SpecialDatePage::OnOpenFolder() {
+void SpecialDatePage::BrowseForFolder() {
     const std::optional<QString> folder = m_dialogs.BrowseForFolder(this);
     // A cancelled browser leaves the page as it was: emptying the list here would let the next
     // Save wipe the program's file.
     if (!folder || folder->isEmpty()) return;
+    Show(m_editor.ChooseFolder(folder->toStdString()));
+}
 
-    m_savePath = *folder;
-    for (int program = 0; program < kProgramCount; ++program) {
-        if (core::CanOpenForReading(m_fs, DateFilePath(program))) {
-            LoadProgram(program);
-            m_currentProgram = program;
-            m_programCombo->setCurrentIndex(program);
-            ShowSavePath();
-            return;
-        }
+void SpecialDatePage::ChooseProgram(int program) {
+    // Without a folder the box keeps the program just chosen while the dates stay those of the
+    // program before; the next folder choice sets the box right.
+    Show(m_editor.ChooseProgram(program));
+}
+
+void SpecialDatePage::Save() { Show(m_editor.Save()); }
+
+void SpecialDatePage::CloseWindow() { window()->close(); }
+
+void SpecialDatePage::Show(const core::DateListAnswer& answer) {
+    using core::DateListChange;
+    switch (answer.change) {
+    case DateListChange::None: break;
+    case DateListChange::Appended: m_dateList->addItem(DateEntryText(answer.dates.back())); break;
+    case DateListChange::Removed: delete m_dateList->takeItem(answer.removedRow); break;
+    case DateListChange::Reloaded:
+        ShowDates(answer.dates);
+        m_programCombo->setCurrentIndex(answer.program);
+        break;
     }
+    if (answer.change != DateListChange::None) {
+        if (answer.selectedRow >= 0) m_dateList->setCurrentRow(answer.selectedRow);
+        ShowSavePath(answer.saveFolder);
+    }
+    if (answer.message) m_dialogs.ShowMessage(this, MessageText(*answer.message));
+    if (answer.fileError) m_dialogs.ShowFileError(this, *answer.fileError);
+}
+
+void SpecialDatePage::ShowDates(std::span<const core::SpecialDate> dates) {
     m_dateList->clear();
-    m_dateCount = 0;
-    m_programCombo->setCurrentIndex(m_currentProgram);
-    ShowSavePath();
+    for (const core::SpecialDate& date : dates) m_dateList->addItem(DateEntryText(date));
 }
 
-void SpecialDatePage::OnSelchangeProgram(int program) {
-    if (m_savePath.isEmpty()) {
-        m_dialogs.ShowMessage(this, MessageText(core::EditorMessage::NoSaveFolder));
-        return;
-    }
-    if (program == m_currentProgram) return;
-    m_currentProgram = program;
-    LoadProgram(program);
+void SpecialDatePage::ShowSavePath(const std::string& folder) {
+    m_savePathEdit->setText(QString::fromStdString(folder));
 }
-
-void SpecialDatePage::OnSave() {
-    if (m_savePath.isEmpty()) {
-        m_dialogs.ShowMessage(this, MessageText(core::EditorMessage::NoSaveFolder));
-        return;
-    }
-    m_currentProgram = m_programCombo->currentIndex();
-    const std::string path = DateFilePath(m_currentProgram);
-    const core::DateFileResult result =
-        core::WriteDateFile(m_fs, path, g_specialDates, m_dateCount);
-    if (result.ok) {
-        m_dialogs.ShowMessage(this, MessageText(core::EditorMessage::Saved));
-    } else {
-        // The old file stays as it was and the dates stay on the page, so Save can be retried.
-        m_dialogs.ShowFileError(
-            this, result.error.value_or(core::FileError(core::FileErrorCause::Generic, path)));
-    }
-}
-
-void SpecialDatePage::OnExit() { window()->close(); }
-
-void SpecialDatePage::FillDateList(std::uint32_t count) {
-    m_dateList->clear();
-    for (std::uint32_t k = 0; k < count; ++k) {
-        m_dateList->addItem(DateEntryText(g_specialDates[k]));
-    }
-    if (m_dateList->count() > 0) m_dateList->setCurrentRow(m_dateList->count() - 1);
-    ShowSavePath();
-}
-
-void SpecialDatePage::LoadProgram(int program) {
-    // A file that is missing or cannot be read leaves the program without dates.
-    core::ReadDateFile(m_fs, DateFilePath(program), g_specialDates, m_dateCount);
-    FillDateList(m_dateCount);
-}
-
-bool SpecialDatePage::HoldsDate(const SpecialDate& date) const {
-    const auto end = g_specialDates.begin() + m_dateCount;
-    return std::find(g_specialDates.begin(), end, date) != end;
-}
-
-std::string SpecialDatePage::DateFilePath(int program) const {
-    return core::JoinPath(m_savePath.toStdString(), DateFileName(program));
-}
-
-void SpecialDatePage::ShowSavePath() { m_savePathEdit->setText(m_savePath); }
 
 }  // namespace pages

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QString>
 #include <QWidget>
-#include <cstdint>
+#include <span>
 #include <string>
 
-#include "core/dates/SpecialDateFile.h"
+#include "core/editing/DateListEditor.h"
 #include "core/fs/FileSystem.h"
 #include "ui/Dialogs.h"
 
@@ -13,9 +12,8 @@ class QComboBox;
 class QLineEdit;
 class QListWidget;
 
-// The special date page: a save folder, one of six programs and that program's list of
-// calendar days, saved into SDATE01.DAT to SDATE06.DAT. Every command edits the list in
-// memory; only Save writes a file, and only the folder and program choices read one.
+// The special date page: a view over a DateListEditor. It hands each command with what its
+// controls hold to the editor and shows the answer.
 namespace pages {
 
 class SpecialDatePage : public QWidget {
@@ -24,47 +22,33 @@ class SpecialDatePage : public QWidget {
 public:
     SpecialDatePage(ui::Dialogs& dialogs, core::FileSystem& fs, QWidget* parent = nullptr);
 
-    // The dates the page holds: entries 0 to DateCount() - 1, in list order.
-    const core::SpecialDateTable& SpecialDates() const { return g_specialDates; }
-    std::uint32_t DateCount() const { return m_dateCount; }
-    // Index 0 to 5 of the program whose dates the page holds.
-    int CurrentProgram() const { return m_currentProgram; }
-    // The save folder; empty until one is chosen.
-    const QString& SavePath() const { return m_savePath; }
+    // What the page shows, held by its editor: the save folder, the program and its dates.
+    const core::DateListEditor& Editor() const { return m_editor; }
 
 private:
-    void OnInitDialog();
+    void ShowStartingState();
     void ConnectCommands();
 
-    void OnAdd();
-    void OnDelete();
-    void OnOpenFolder();
-    void OnSelchangeProgram(int program);
-    void OnSave();
-    void OnExit();
+    void AddTypedDate();
+    void DeleteSelectedEntry();
+    void BrowseForFolder();
+    void ChooseProgram(int program);
+    void Save();
+    void CloseWindow();
 
-    // Rebuilds the list from table entries 0 to count - 1 and selects the last one.
-    void FillDateList(std::uint32_t count);
-    // Loads program's file into the table (a missing or unreadable file gives no dates).
-    void LoadProgram(int program);
-    bool HoldsDate(const core::SpecialDate& date) const;
-    std::string DateFilePath(int program) const;
-    void ShowSavePath();
+    // Redraws what the command changed and gives its message or file error.
+    void Show(const core::DateListAnswer& answer);
+    void ShowDates(std::span<const core::SpecialDate> dates);
+    void ShowSavePath(const std::string& folder);
 
     ui::Dialogs& m_dialogs;
-    core::FileSystem& m_fs;
+    core::DateListEditor m_editor;
 
     QComboBox* m_dayCombo = nullptr;
     QComboBox* m_monthCombo = nullptr;
     QComboBox* m_programCombo = nullptr;
     QListWidget* m_dateList = nullptr;
     QLineEdit* m_savePathEdit = nullptr;
-
-    int m_currentProgram = 0;
-    std::uint32_t m_dateCount = 0;
-    QString m_savePath;
-    // One table per page, so pages never share dates.
-    core::SpecialDateTable g_specialDates{};
 };
 
 }  // namespace pages

@@ -20,9 +20,9 @@ void SchedulePage::OnCopyProgram() {
     // A program that was never saved has nothing to copy.
     if (!core::CanOpenForReading(m_fs, sourcePath)) return;
     const std::string targetPath = ProgramPath(target);
-    const core::StoreResult copied = core::CopyScheduleFile(m_fs, sourcePath, targetPath);
+    const core::Result<core::Stored> copied = core::CopyScheduleFile(m_fs, sourcePath, targetPath);
     if (!copied.ok()) {
-        ReportStoreFailure(copied);
+        ReportStoreFailure(copied.failure());
         return;
     }
     // The open program's file has changed under the editor: open it afresh, as choosing it does.

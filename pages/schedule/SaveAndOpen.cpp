@@ -29,16 +29,16 @@ void SchedulePage::OnSave() {
         m_dialogs.ShowMessage(this, MessageText(core::EditorMessage::RepeatedStartTime));
         return;
     }
-    const core::StoreResult stored =
+    const core::Result<core::Stored> stored =
         core::WriteTimer(m_fs, ProgramPath(m_currentProgram), static_cast<std::uint16_t>(m_timerIndex),
                             m_timerCount, static_cast<std::uint16_t>(m_currentProgram), TimerToStore());
     if (!stored.ok()) {
         // The editor keeps the timer so the user can try again; the summary learns nothing.
-        ReportStoreFailure(stored);
+        ReportStoreFailure(stored.failure());
         return;
     }
     m_timerSummary[static_cast<std::size_t>(m_currentProgram)][m_timerIndex] = core::SummaryOf(m_editTimer);
-    if (stored.count) m_timerCount = *stored.count;
+    if (stored->count) m_timerCount = *stored->count;
     m_dialogs.ShowMessage(this, MessageText(core::EditorMessage::Saved));
     StartNewTimer();
     PushBoundFields();

@@ -91,7 +91,7 @@ private:
     void ClearMusicList();
     core::TimerData TimerToStore() const;
     bool RepeatsSavedStartTime() const;
-    void ReportStoreFailure(const core::StoreResult& result);
+    void ReportStoreFailure(const core::Failure& failure);
 
     const ScheduleVariant& m_variant;
     ui::Dialogs& m_dialogs;

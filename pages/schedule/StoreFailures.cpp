@@ -4,24 +4,24 @@
 
 namespace pages {
 
-void SchedulePage::ReportStoreFailure(const core::StoreResult& result) {
-    switch (result.status) {
-    case core::StoreStatus::Done:
+void SchedulePage::ReportStoreFailure(const core::Failure& failure) {
+    switch (failure.status) {
+    case core::Status::Done:
         return;
-    case core::StoreStatus::ProgramFull:
+    case core::Status::ProgramFull:
         m_dialogs.ShowMessage(this, MessageText(core::EditorMessage::ProgramFull));
         return;
-    case core::StoreStatus::TooManyMusicFiles:
+    case core::Status::TooManyMusicFiles:
         m_dialogs.ShowMessage(this, MessageText(core::EditorMessage::TooManyMusicFiles));
         return;
-    case core::StoreStatus::MusicNameTooLong:
+    case core::Status::MusicNameTooLong:
         m_dialogs.ShowMessage(this, MessageText(core::EditorMessage::MusicNameTooLong));
         return;
-    case core::StoreStatus::OpenFailed:
-    case core::StoreStatus::IoFailed:
+    case core::Status::OpenFailed:
+    case core::Status::IoFailed:
         break;
     }
-    m_dialogs.ShowFileError(this, result.error.value_or(core::FileError(core::FileErrorCause::Generic, "")));
+    m_dialogs.ShowFileError(this, failure.error.value_or(core::FileError(core::FileErrorCause::Generic, "")));
 }
 
 }  // namespace pages

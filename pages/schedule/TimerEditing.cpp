@@ -38,22 +38,23 @@ void SchedulePage::StartNewTimer() {
 }
 
 bool SchedulePage::LoadTimer(const std::string& path, int program, std::uint32_t index, TimerRecord start) {
-    const core::ReadResult read = core::ReadTimer(m_fs, path, static_cast<std::uint16_t>(index), start);
-    if (read.status == core::StoreStatus::OpenFailed) return false;  // a missing file says nothing
+    const core::Result<core::TimerRead> read =
+        core::ReadTimer(m_fs, path, static_cast<std::uint16_t>(index), start);
+    if (read.status() == core::Status::OpenFailed) return false;  // a missing file says nothing
     if (!read.ok()) {
-        if (read.error) m_dialogs.ShowFileError(this, *read.error);
+        if (read.error()) m_dialogs.ShowFileError(this, *read.error());
         return false;
     }
     m_currentProgram = program;
     m_timerIndex = index;
-    m_timerCount = read.count;
-    m_editTimer = start;
+    m_timerCount = read->count;
+    m_editTimer = read->record;
 
     ClearMusicList();
-    for (const core::MusicEntryInfo& entry : read.music) {
+    for (const core::MusicEntryInfo& entry : read->music) {
         m_controls.musicList->addItem(QString::fromStdU16String(entry.name));
     }
-    const core::MusicSource source = core::SourceOfEntries(read.music);
+    const core::MusicSource source = core::SourceOfEntries(read->music);
     SelectRow(m_controls.musicList, 0);
     const bool external = source == core::MusicSource::External;
     m_controls.internalMemory->setChecked(!external);

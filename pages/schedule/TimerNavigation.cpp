@@ -69,12 +69,12 @@ void SchedulePage::OnDeleteTimer() {
         PushBoundFields();
         return;
     }
-    const core::StoreResult deleted = core::DeleteTimer(m_fs, path, static_cast<std::uint16_t>(m_timerIndex));
+    const core::Result<core::Stored> deleted = core::DeleteTimer(m_fs, path, static_cast<std::uint16_t>(m_timerIndex));
     if (!deleted.ok()) {
-        ReportStoreFailure(deleted);
+        ReportStoreFailure(deleted.failure());
         return;
     }
-    if (deleted.count) m_timerCount = *deleted.count;
+    if (deleted->count) m_timerCount = *deleted->count;
     if (m_timerCount > 0) {
         // The timer that followed now has the same index; after the last, show the new last.
         if (m_timerIndex >= m_timerCount) m_timerIndex = m_timerCount - 1;

@@ -7,7 +7,7 @@
 #include "MainWindowFixture.h"
 #include "QtPrinters.h"
 #include "app/AppIcon.h"
-#include "pages/dates/DatePageTemplate.h"
+#include "pages/dates/DateControlIds.h"
 #include "ui/DialogUnits.h"
 
 namespace {
@@ -69,12 +69,12 @@ void PrintTo(const DatePageState& state, std::ostream* out) {
 }
 
 DatePageState StateOf(const QWidget& page) {
-    using namespace pages;
+    using namespace pages::date_ids;
 using namespace core;
-    DatePageState state{ui::RequireControl<QLineEdit>(&page, kSavePathEdit).text(),
-                        ui::RequireControl<QComboBox>(&page, kProgramCombo).currentIndex(),
-                        ui::RequireControl<QComboBox>(&page, kMonthCombo).currentIndex(),
-                        ui::RequireControl<QComboBox>(&page, kDayCombo).currentIndex(),
+    DatePageState state{ui::RequireControl<QLineEdit>(&page, kSavePath).text(),
+                        ui::RequireControl<QComboBox>(&page, kProgram).currentIndex(),
+                        ui::RequireControl<QComboBox>(&page, kMonth).currentIndex(),
+                        ui::RequireControl<QComboBox>(&page, kDay).currentIndex(),
                         {}};
     const auto& list = ui::RequireControl<QListWidget>(&page, kDateList);
     for (int row = 0; row < list.count(); ++row) state.dates << list.item(row)->text();
@@ -82,18 +82,18 @@ using namespace core;
 }
 
 TEST_F(MainWindowTest, AHiddenPageKeepsItsState) {
-    using namespace pages;
+    using namespace pages::date_ids;
 using namespace core;
     QWidget& page = *window.Page(2);
     ClickTab(2);
     dialogs.AnswerFolder(QStringLiteral("/card"));
-    ui::RequireControl<QPushButton>(&page, kOpenFolderButton).click();
-    auto& program = ui::RequireControl<QComboBox>(&page, kProgramCombo);
+    ui::RequireControl<QPushButton>(&page, kOpenFolder).click();
+    auto& program = ui::RequireControl<QComboBox>(&page, kProgram);
     program.setCurrentIndex(2);
     emit program.activated(2);
-    ui::RequireControl<QComboBox>(&page, kMonthCombo).setCurrentIndex(2);
-    ui::RequireControl<QComboBox>(&page, kDayCombo).setCurrentIndex(7);
-    ui::RequireControl<QPushButton>(&page, kAddButton).click();
+    ui::RequireControl<QComboBox>(&page, kMonth).setCurrentIndex(2);
+    ui::RequireControl<QComboBox>(&page, kDay).setCurrentIndex(7);
+    ui::RequireControl<QPushButton>(&page, kAddDate).click();
     const DatePageState before = StateOf(page);
     ASSERT_EQ(before, (DatePageState{"/card", 2, 2, 7, {"03月08日"}}));
 

@@ -62,13 +62,12 @@ protected:
 
     // The saved timer is stored as timer `index`.
     void ExpectSavedAt(std::uint16_t index) {
-        TimerRecord record;
-        const auto read = ReadTimer(fs, kPath, index, record);
+        const auto read = ReadTimer(fs, kPath, index, TimerRecord{});
         ASSERT_TRUE(read.ok());
-        EXPECT_EQ(record, saved.timer.record);
-        ASSERT_EQ(read.music.size(), 2u);
-        EXPECT_EQ(read.music[1].name, u"y.mp3");
-        EXPECT_EQ(read.music[1].source, MusicSource::External);
+        EXPECT_EQ(read->record, saved.timer.record);
+        ASSERT_EQ(read->music.size(), 2u);
+        EXPECT_EQ(read->music[1].name, u"y.mp3");
+        EXPECT_EQ(read->music[1].source, MusicSource::External);
     }
 
     void ExpectAppended(const Bytes& before, const Bytes& after, const Outcome& outcome) {
@@ -122,16 +121,17 @@ protected:
         }
     }
 
-    // Reads timer `index` into a record of 0xAB bytes and checks it against the bytes present.
+    // Reads timer `index` over a record of 0xAB bytes and checks it against the bytes present.
     void CheckRead(const Bytes& file, std::uint16_t index) {
         SCOPED_TRACE("timer " + std::to_string(index) + " of " + std::to_string(file.size()) + " bytes");
         fs.SetFile(kPath, file);
         const Bytes sentinel(32, 0xAB);
-        TimerRecord record = DecodeTimerRecord(std::span<const std::uint8_t, 32>(sentinel.data(), 32));
-        const auto read = ReadTimer(fs, kPath, index, record);
+        const TimerRecord start = DecodeTimerRecord(std::span<const std::uint8_t, 32>(sentinel.data(), 32));
+        const auto read = ReadTimer(fs, kPath, index, start);
         ASSERT_TRUE(read.ok());
+        const TimerRecord& record = read->record;
         const Bytes header = Padded(file, 4104);
-        EXPECT_EQ(read.count, UsableCount(file));
+        EXPECT_EQ(read->count, UsableCount(file));
 
         Bytes expected = sentinel;
         std::size_t present = 0;
@@ -147,11 +147,11 @@ protected:
         const std::uint64_t entriesAt = offset + 32;
         const std::uint64_t room = present == 32 && entriesAt < file.size() ? file.size() - entriesAt : 0;
         const std::size_t whole = static_cast<std::size_t>(std::min<std::uint64_t>(record.musicCount, room / 624));
-        EXPECT_LE(read.music.size(), std::min<std::uint64_t>(record.musicCount, (room + 623) / 624));
-        ASSERT_GE(read.music.size(), whole);
+        EXPECT_LE(read->music.size(), std::min<std::uint64_t>(record.musicCount, (room + 623) / 624));
+        ASSERT_GE(read->music.size(), whole);
         for (std::size_t m = 0; m < whole; ++m) {
             const auto at = file.begin() + static_cast<std::ptrdiff_t>(entriesAt + 624 * m);
-            EXPECT_EQ(read.music[m], DecodeMusicEntry(std::span<const std::uint8_t, 624>(&*at, 624)));
+            EXPECT_EQ(read->music[m], DecodeMusicEntry(std::span<const std::uint8_t, 624>(&*at, 624)));
         }
     }
 };
@@ -211,7 +211,7 @@ TEST_F(DamagedFile, CountAbove512IsAFullProgram) {
     Bytes file = kSmall;
     Put16(file, 4, 600);
     fs.SetFile(kPath, file);
-    EXPECT_EQ(AppendTimer(fs, kPath, saved.timer).status, StoreStatus::ProgramFull);
+    EXPECT_EQ(AppendTimer(fs, kPath, saved.timer).status(), Status::ProgramFull);
     EXPECT_EQ(fs.FileBytes(kPath), file);
 }
 
@@ -220,13 +220,12 @@ TEST_F(DamagedFile, HugeMusicCountReadsOnlyWhatIsThere) {
     Bytes file = kSmall;
     Put16(file, 4104 + 28, 65535);
     fs.SetFile(kPath, file);
-    TimerRecord record;
-    const auto read = ReadTimer(fs, kPath, 0, record);
+    const auto read = ReadTimer(fs, kPath, 0, TimerRecord{});
     ASSERT_TRUE(read.ok());
-    EXPECT_EQ(record.musicCount, 65535);
-    EXPECT_LE(read.music.size(), (file.size() - 4136 + 623) / 624);
-    ASSERT_FALSE(read.music.empty());
-    EXPECT_EQ(read.music[0].name, u"a.mp3");
+    EXPECT_EQ(read->record.musicCount, 65535);
+    EXPECT_LE(read->music.size(), (file.size() - 4136 + 623) / 624);
+    ASSERT_FALSE(read->music.empty());
+    EXPECT_EQ(read->music[0].name, u"a.mp3");
 }
 
 }  // namespace

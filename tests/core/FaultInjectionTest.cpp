@@ -15,7 +15,7 @@ namespace {
 
 using namespace storecases;
 using core::FileErrorCause;
-using core::StoreStatus;
+using core::Status;
 using testsupport::FaultyFileSystem;
 using testsupport::IoCall;
 
@@ -63,19 +63,19 @@ protected:
         EXPECT_EQ(outcome.error->cause(), cause) << outcome;
         const std::string temporary = core::TemporaryPathFor(folder / c.target);
         EXPECT_NE(outcome.error->path(), temporary) << "the user knows the file, not the temporary one";
-        if (outcome.status) ExpectStatus(fs, temporary, *outcome.status);
+        ExpectStatus(fs, temporary, outcome.status);
         return attempted;
     }
 
     // An open of the file itself that fails is OpenFailed; a failure after it is IoFailed. The
     // temporary file not being created may be told either way.
-    static void ExpectStatus(const FaultyFileSystem& fs, const std::string& temporary, StoreStatus status) {
+    static void ExpectStatus(const FaultyFileSystem& fs, const std::string& temporary, Status status) {
         const std::string call = fs.FiredCall();
         const bool open = call.rfind("Open ", 0) == 0;
         if (call == "Open " + temporary) {
-            EXPECT_TRUE(status == StoreStatus::OpenFailed || status == StoreStatus::IoFailed) << StatusName(status);
+            EXPECT_TRUE(status == Status::OpenFailed || status == Status::IoFailed) << StatusName(status);
         } else {
-            EXPECT_STREQ(StatusName(status), StatusName(open ? StoreStatus::OpenFailed : StoreStatus::IoFailed));
+            EXPECT_STREQ(StatusName(status), StatusName(open ? Status::OpenFailed : Status::IoFailed));
         }
     }
 

@@ -42,8 +42,8 @@ TEST_F(ScheduleFile, GrowsAndRewritesAsSaved) {
     };
     for (const auto& step : steps) {
         const auto result = WriteTimer(fs, path, step.index, step.pageCount, 2, step.saved.timer);
-        ASSERT_TRUE(result.ok()) << static_cast<int>(result.status);
-        EXPECT_EQ(result.count, step.timers.size());
+        ASSERT_TRUE(result.ok()) << static_cast<int>(result.status());
+        EXPECT_EQ(result->count, step.timers.size());
         const Bytes file = Stored();
         ASSERT_EQ(file.size(), step.size);
         EXPECT_EQ(Bytes(file.begin(), file.begin() + 8), Concat({Hex("AA 55 02 00"), {std::uint8_t(step.timers.size()), 0, 0, 0}}));
@@ -67,7 +67,7 @@ TEST_P(DeleteTimers, LeavesTheOthersBackToBack) {
     Lay(ProgramImage(3, c.before));
     const auto result = DeleteTimer(fs, path, c.k);
     ASSERT_TRUE(result.ok());
-    EXPECT_EQ(result.count, c.after.size());
+    EXPECT_EQ(result->count, c.after.size());
     EXPECT_EQ(Stored(), ProgramImage(3, c.after));
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"SCH01.DAT"});
 }
@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ScheduleFile, DeletingPastTheLastTimerWritesNothing) {
     const Bytes before = ProgramImage(3, {kMusic, kRadio});
     Lay(before);
-    DeleteTimer(fs, path, 2);
+    EXPECT_TRUE(DeleteTimer(fs, path, 2).ok());
     EXPECT_EQ(Stored(), before);
 }
 
@@ -140,7 +140,7 @@ TEST_P(SaveIntoFiveTimers, ReplacesOrAppendsAtTheFilesCount) {
     } else {
         timers.push_back(saved.stored);
     }
-    EXPECT_EQ(result.count, timers.size());
+    EXPECT_EQ(result->count, timers.size());
     EXPECT_EQ(Stored(), ProgramImage(0, timers));
 }
 
@@ -162,8 +162,8 @@ TEST_F(ScheduleFile, ForeignFileIsReplacedByOneTimer) {
     for (const auto& before : foreign) {
         Lay(before);
         const auto result = WriteTimer(fs, path, 3, 7, 1, NoonRadio().timer);
-        EXPECT_TRUE(result.ok());
-        EXPECT_EQ(result.count, 1);
+        ASSERT_TRUE(result.ok());
+        EXPECT_EQ(result->count, 1);
         EXPECT_EQ(Stored(), ProgramImage(1, {kRadio})) << before.size() << " bytes before";
     }
 }
@@ -171,7 +171,7 @@ TEST_F(ScheduleFile, ForeignFileIsReplacedByOneTimer) {
 TEST_F(ScheduleFile, MissingFileIsCreated) {
     const auto result = WriteTimer(fs, path, 4, 4, 1, NoonRadio().timer);
     ASSERT_TRUE(result.ok());
-    EXPECT_EQ(result.count, 1);
+    EXPECT_EQ(result->count, 1);
     EXPECT_EQ(Stored(), ProgramImage(1, {kRadio}));
 }
 
@@ -181,7 +181,7 @@ TEST_F(ScheduleFile, EmptiedProgramGetsTimerZero) {
     Lay(ProgramImage(1, {}));
     const auto result = WriteTimer(fs, path, 0, 0, 3, NoonRadio().timer);
     ASSERT_TRUE(result.ok());
-    EXPECT_EQ(result.count, 1);
+    EXPECT_EQ(result->count, 1);
     EXPECT_EQ(Stored(), ProgramImage(1, {kRadio}));
 }
 
@@ -200,15 +200,14 @@ TEST_F(ScheduleFile, ReadsEachModeBackAsSaved) {
     EXPECT_EQ(Stored(), ProgramImage(0, stored));
 
     for (std::uint16_t i = 0; i < std::size(timers); ++i) {
-        TimerRecord record;
-        const auto read = ReadTimer(fs, path, i, record);
+        const auto read = ReadTimer(fs, path, i, TimerRecord{});
         ASSERT_TRUE(read.ok());
-        EXPECT_EQ(read.count, std::size(timers));
-        EXPECT_EQ(record, timers[i].timer.record);
-        ASSERT_EQ(read.music.size(), timers[i].timer.musicNames.size());
-        for (std::size_t m = 0; m < read.music.size(); ++m) {
-            EXPECT_EQ(read.music[m].name, timers[i].timer.musicNames[m]);
-            EXPECT_EQ(read.music[m].source, timers[i].timer.source);
+        EXPECT_EQ(read->count, std::size(timers));
+        EXPECT_EQ(read->record, timers[i].timer.record);
+        ASSERT_EQ(read->music.size(), timers[i].timer.musicNames.size());
+        for (std::size_t m = 0; m < read->music.size(); ++m) {
+            EXPECT_EQ(read->music[m].name, timers[i].timer.musicNames[m]);
+            EXPECT_EQ(read->music[m].source, timers[i].timer.source);
         }
     }
 }
@@ -217,21 +216,19 @@ TEST_F(ScheduleFile, ReadsEachModeBackAsSaved) {
 // of the file, so nothing of the record is read.
 TEST_F(ScheduleFile, ReadingTimerZeroOfEmptiedProgramLeavesTheRecord) {
     Lay(ProgramImage(0, {}));
-    TimerRecord record = NoonRadio().timer.record;
-    const auto read = ReadTimer(fs, path, 0, record);
+    const auto read = ReadTimer(fs, path, 0, NoonRadio().timer.record);
     ASSERT_TRUE(read.ok());
-    EXPECT_EQ(read.count, 0);
-    EXPECT_EQ(record, NoonRadio().timer.record);
-    EXPECT_TRUE(read.music.empty());
+    EXPECT_EQ(read->count, 0);
+    EXPECT_EQ(read->record, NoonRadio().timer.record);
+    EXPECT_TRUE(read->music.empty());
 }
 
 TEST_F(ScheduleFile, ReadingMissingFileReportsNotFound) {
-    TimerRecord record = NoonRadio().timer.record;
-    const auto read = ReadTimer(fs, path, 0, record);
-    EXPECT_EQ(read.status, StoreStatus::OpenFailed);
-    ASSERT_TRUE(read.error);
-    EXPECT_EQ(read.error->cause(), core::FileErrorCause::FileNotFound);
-    EXPECT_EQ(record, NoonRadio().timer.record);
+    const auto read = ReadTimer(fs, path, 0, NoonRadio().timer.record);
+    EXPECT_EQ(read.status(), Status::OpenFailed);
+    ASSERT_TRUE(read.error());
+    EXPECT_EQ(read.error()->cause(), core::FileErrorCause::FileNotFound);
+    EXPECT_EQ(read.error()->path(), path);
 }
 
 // Timers that do not fit their fields are refused before anything is written.
@@ -242,23 +239,23 @@ TEST_F(ScheduleFile, TimersThatDoNotFitAreRefused) {
     tooManyNames.record.musicCount = 65535;
     auto namesMissing = WeekdayMusic().timer;
     namesMissing.record.musicCount = 3;
-    const std::pair<TimerData, StoreStatus> refused[] = {
-        {tooLongName, StoreStatus::MusicNameTooLong},
-        {tooManyNames, StoreStatus::TooManyMusicFiles},
-        {namesMissing, StoreStatus::TooManyMusicFiles},
+    const std::pair<TimerData, Status> refused[] = {
+        {tooLongName, Status::MusicNameTooLong},
+        {tooManyNames, Status::TooManyMusicFiles},
+        {namesMissing, Status::TooManyMusicFiles},
     };
     const Bytes before = ProgramImage(0, {kRadio});
     for (const auto& [timer, status] : refused) {
         std::filesystem::remove(path);
-        EXPECT_EQ(WriteTimer(fs, path, 0, 0, 0, timer).status, status);
-        EXPECT_EQ(CreateScheduleFile(fs, path, 0, timer).status, status);
+        EXPECT_EQ(WriteTimer(fs, path, 0, 0, 0, timer).status(), status);
+        EXPECT_EQ(CreateScheduleFile(fs, path, 0, timer).status(), status);
         EXPECT_TRUE(folder.Entries().empty());
 
         Lay(before);
-        EXPECT_EQ(WriteTimer(fs, path, 0, 1, 0, timer).status, status);
-        EXPECT_EQ(WriteTimer(fs, path, 1, 1, 0, timer).status, status);
-        EXPECT_EQ(AppendTimer(fs, path, timer).status, status);
-        EXPECT_EQ(ReplaceTimer(fs, path, 0, timer).status, status);
+        EXPECT_EQ(WriteTimer(fs, path, 0, 1, 0, timer).status(), status);
+        EXPECT_EQ(WriteTimer(fs, path, 1, 1, 0, timer).status(), status);
+        EXPECT_EQ(AppendTimer(fs, path, timer).status(), status);
+        EXPECT_EQ(ReplaceTimer(fs, path, 0, timer).status(), status);
         EXPECT_EQ(Stored(), before);
     }
 }
@@ -274,9 +271,9 @@ TEST_F(ScheduleFile, OnlyTheFirstMusicCountNamesAreStored) {
 TEST_F(ScheduleFile, FullProgramTakesNoNewTimer) {
     const Bytes full = ProgramImage(0, PowerTimers(512));
     Lay(full);
-    EXPECT_EQ(AppendTimer(fs, path, NoonRadio().timer).status, StoreStatus::ProgramFull);
-    EXPECT_EQ(WriteTimer(fs, path, 512, 512, 0, NoonRadio().timer).status, StoreStatus::ProgramFull);
-    EXPECT_EQ(ReplaceTimer(fs, path, 600, NoonRadio().timer).status, StoreStatus::ProgramFull);
+    EXPECT_EQ(AppendTimer(fs, path, NoonRadio().timer).status(), Status::ProgramFull);
+    EXPECT_EQ(WriteTimer(fs, path, 512, 512, 0, NoonRadio().timer).status(), Status::ProgramFull);
+    EXPECT_EQ(ReplaceTimer(fs, path, 600, NoonRadio().timer).status(), Status::ProgramFull);
     EXPECT_EQ(Stored(), full);
 
     // A stored timer of a full program can still be changed.
@@ -296,18 +293,22 @@ TEST_F(ScheduleFile, CopyTakesTheWholeFile) {
         EXPECT_TRUE(CopyScheduleFile(fs, path, target).ok());
         EXPECT_EQ(testsupport::ReadFileBytes(target), source);
     }
-    EXPECT_EQ(CopyScheduleFile(fs, path, target).count, std::nullopt);  // not a program file
+    const auto foreign = CopyScheduleFile(fs, path, target);
+    ASSERT_TRUE(foreign.ok());
+    EXPECT_EQ(foreign->count, std::nullopt);  // not a program file
     Lay(ProgramImage(3, {kMusic, kRadio}));
-    EXPECT_EQ(CopyScheduleFile(fs, path, target).count, 2);
+    const auto program = CopyScheduleFile(fs, path, target);
+    ASSERT_TRUE(program.ok());
+    EXPECT_EQ(program->count, 2);
 }
 
 TEST_F(ScheduleFile, CopyOfMissingFileLeavesTheTarget) {
     const std::string target = folder / "SCH02.DAT";
     testsupport::WriteFileBytes(target, ProgramImage(1, {kPower}));
     const auto result = CopyScheduleFile(fs, folder / "SCH04.DAT", target);
-    EXPECT_EQ(result.status, StoreStatus::OpenFailed);
-    ASSERT_TRUE(result.error);
-    EXPECT_EQ(result.error->cause(), core::FileErrorCause::FileNotFound);
+    EXPECT_EQ(result.status(), Status::OpenFailed);
+    ASSERT_TRUE(result.error());
+    EXPECT_EQ(result.error()->cause(), core::FileErrorCause::FileNotFound);
     EXPECT_EQ(testsupport::ReadFileBytes(target), ProgramImage(1, {kPower}));
 }
 

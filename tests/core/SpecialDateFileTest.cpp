@@ -9,45 +9,33 @@ namespace {
 
 using namespace testbytes;
 using core::SpecialDate;
-using core::SpecialDateTable;
+using Dates = std::vector<SpecialDate>;
 
 class SpecialDateFile : public ::testing::Test {
 protected:
     core::FileSystem& fs = core::SystemFileSystem();
     testsupport::TempFolder folder;
     const std::string path = folder / "SDATE01.DAT";
-
-    // Reads the file into a table whose entries all start as 7/7, so untouched ones show.
-    std::vector<SpecialDate> Read(core::DateFileResult* result = nullptr) {
-        SpecialDateTable table;
-        table.fill({7, 7});
-        std::uint32_t count = 99;
-        const auto r = core::ReadDateFile(fs, path, table, count);
-        if (result) *result = r;
-        EXPECT_LE(count, table.size());
-        return {table.begin(), table.begin() + std::min<std::size_t>(count, table.size())};
-    }
 };
 
 TEST_F(SpecialDateFile, WritesMonthAndDayInListOrder) {
-    SpecialDateTable table{};
-    table[0] = {1, 1};
-    table[1] = {10, 1};
-    table[2] = {12, 25};
-    table[3] = {4, 4};  // past the count: not written
-    ASSERT_TRUE(core::WriteDateFile(fs, path, table, 3).ok);
+    const Dates dates = {{1, 1}, {10, 1}, {12, 25}, {4, 4}};
+    // The last one is left out: only the first three are written.
+    ASSERT_TRUE(core::WriteDateFile(fs, path, std::span(dates).first(3)).ok());
     EXPECT_EQ(testsupport::ReadFileBytes(path), Hex("01 01 0A 01 0C 19"));
-    EXPECT_EQ(Read(), (std::vector<SpecialDate>{{1, 1}, {10, 1}, {12, 25}}));
+    const auto read = core::ReadDateFile(fs, path);
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(*read, (Dates{{1, 1}, {10, 1}, {12, 25}}));
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"SDATE01.DAT"});
 }
 
 TEST_F(SpecialDateFile, NoDatesGiveAnEmptyFile) {
     testsupport::WriteFileBytes(path, Hex("01 01 0A 01"));
-    ASSERT_TRUE(core::WriteDateFile(fs, path, SpecialDateTable{}, 0).ok);
+    ASSERT_TRUE(core::WriteDateFile(fs, path, Dates{}).ok());
     EXPECT_EQ(testsupport::ReadFileBytes(path), Bytes{});
-    core::DateFileResult result;
-    EXPECT_TRUE(Read(&result).empty());
-    EXPECT_TRUE(result.ok);
+    const auto read = core::ReadDateFile(fs, path);
+    ASSERT_TRUE(read.ok());
+    EXPECT_TRUE(read->empty());
 }
 
 // Whatever the file holds is loaded as it is: an odd last byte and records past the 365th are
@@ -67,41 +55,37 @@ TEST_F(SpecialDateFile, ReadsWhatTheFileHolds) {
     };
     for (const auto& c : table) {
         testsupport::WriteFileBytes(path, c.file);
-        core::DateFileResult result;
-        const auto read = Read(&result);
-        EXPECT_TRUE(result.ok);
-        ASSERT_EQ(read.size(), c.count) << c.file.size() << " bytes";
+        const auto read = core::ReadDateFile(fs, path);
+        ASSERT_TRUE(read.ok());
+        ASSERT_EQ(read->size(), c.count) << c.file.size() << " bytes";
         if (c.count) {
-            EXPECT_EQ(read.back(), c.last);
+            EXPECT_EQ(read->back(), c.last);
         }
     }
 }
 
 TEST_F(SpecialDateFile, MissingFileGivesNoDates) {
-    core::DateFileResult result;
-    EXPECT_TRUE(Read(&result).empty());
-    EXPECT_FALSE(result.ok);
-    ASSERT_TRUE(result.error);
-    EXPECT_EQ(result.error->cause(), core::FileErrorCause::FileNotFound);
+    const auto read = core::ReadDateFile(fs, path);
+    EXPECT_EQ(read.status(), core::Status::OpenFailed);
+    ASSERT_TRUE(read.error());
+    EXPECT_EQ(read.error()->cause(), core::FileErrorCause::FileNotFound);
+    EXPECT_EQ(read.error()->path(), path);
 }
 
 TEST_F(SpecialDateFile, BusyFileGivesNoDates) {
     testsupport::WriteFileBytes(path, Hex("01 01"));
     const auto holder = fs.Open(path, core::OpenMode::Read);
-    core::DateFileResult result;
-    EXPECT_TRUE(Read(&result).empty());
-    ASSERT_TRUE(result.error);
-    EXPECT_EQ(result.error->cause(), core::FileErrorCause::SharingViolation);
+    const auto read = core::ReadDateFile(fs, path);
+    EXPECT_EQ(read.status(), core::Status::OpenFailed);
+    ASSERT_TRUE(read.error());
+    EXPECT_EQ(read.error()->cause(), core::FileErrorCause::SharingViolation);
 }
 
-// A count past the table's end never reads past it.
-TEST_F(SpecialDateFile, CountPastTheTableWritesTheTable) {
-    SpecialDateTable table;
-    table.fill({2, 29});
-    const auto result = core::WriteDateFile(fs, path, table, 1000);
-    if (result.ok) {
-        EXPECT_EQ(testsupport::ReadFileBytes(path)->size(), 730u);
-    }
+// More dates than a file holds: only the first 365 are written.
+TEST_F(SpecialDateFile, DatesPastTheLimitAreNotWritten) {
+    const Dates dates(1000, {2, 29});
+    ASSERT_TRUE(core::WriteDateFile(fs, path, dates).ok());
+    EXPECT_EQ(testsupport::ReadFileBytes(path)->size(), 730u);
 }
 
 }  // namespace

@@ -7,31 +7,28 @@
 namespace storecases {
 
 using namespace samples;
-using core::StoreStatus;
+using core::Status;
 
-const char* StatusName(StoreStatus status) {
+const char* StatusName(Status status) {
     switch (status) {
-    case StoreStatus::Done: return "Done";
-    case StoreStatus::OpenFailed: return "OpenFailed";
-    case StoreStatus::IoFailed: return "IoFailed";
-    case StoreStatus::ProgramFull: return "ProgramFull";
-    case StoreStatus::TooManyMusicFiles: return "TooManyMusicFiles";
-    case StoreStatus::MusicNameTooLong: return "MusicNameTooLong";
+    case Status::Done: return "Done";
+    case Status::OpenFailed: return "OpenFailed";
+    case Status::IoFailed: return "IoFailed";
+    case Status::ProgramFull: return "ProgramFull";
+    case Status::TooManyMusicFiles: return "TooManyMusicFiles";
+    case Status::MusicNameTooLong: return "MusicNameTooLong";
     }
     return "?";
 }
 
-Outcome From(const core::StoreResult& result) {
-    return {result.ok(), result.status, result.error, result.count};
+Outcome From(const core::Result<core::Stored>& result) {
+    return {result.ok(), result.status(), result.error(), result.ok() ? result->count : std::nullopt};
 }
 
-Outcome From(const core::DateFileResult& result) {
-    return {result.ok, std::nullopt, result.error, std::nullopt};
-}
+Outcome From(const core::Result<>& result) { return {result.ok(), result.status(), result.error(), std::nullopt}; }
 
 std::ostream& operator<<(std::ostream& out, const Outcome& outcome) {
-    out << (outcome.ok ? "ok" : "failed");
-    if (outcome.status) out << " " << StatusName(*outcome.status);
+    out << (outcome.ok ? "ok" : "failed") << " " << StatusName(outcome.status);
     if (outcome.error) {
         out << " cause " << static_cast<int>(outcome.error->cause()) << " path " << outcome.error->path();
     }
@@ -75,12 +72,7 @@ const Bytes kOneTimer = ProgramImage(3, {PowerAt(6).stored});
 const Bytes kEmptied = ProgramImage(1, {});
 const Bytes kThreeDates = testbytes::Hex("01 01 0A 01 0C 19");
 
-core::SpecialDateTable Dates(std::initializer_list<core::SpecialDate> list) {
-    core::SpecialDateTable table{};
-    std::size_t i = 0;
-    for (const auto& date : list) table[i++] = date;
-    return table;
-}
+using Dates = std::vector<core::SpecialDate>;
 
 }  // namespace
 
@@ -124,14 +116,14 @@ std::vector<StoreCase> WritingOperations() {
          }},
         {"WriteDatesOverDates", {{"SDATE01.DAT", kThreeDates}}, "SDATE01.DAT",
          [](FS& fs, const Folder& f) {
-             return From(core::WriteDateFile(fs, f / "SDATE01.DAT", Dates({{2, 14}, {5, 1}, {2, 30}, {12, 31}}), 4));
+             return From(core::WriteDateFile(fs, f / "SDATE01.DAT", Dates{{2, 14}, {5, 1}, {2, 30}, {12, 31}}));
          }},
         {"WriteDatesToNewFile", {}, "SDATE02.DAT",
          [](FS& fs, const Folder& f) {
-             return From(core::WriteDateFile(fs, f / "SDATE02.DAT", Dates({{1, 1}, {10, 1}, {12, 25}}), 3));
+             return From(core::WriteDateFile(fs, f / "SDATE02.DAT", Dates{{1, 1}, {10, 1}, {12, 25}}));
          }},
         {"WriteNoDates", {{"SDATE01.DAT", kThreeDates}}, "SDATE01.DAT",
-         [](FS& fs, const Folder& f) { return From(core::WriteDateFile(fs, f / "SDATE01.DAT", Dates({}), 0)); }},
+         [](FS& fs, const Folder& f) { return From(core::WriteDateFile(fs, f / "SDATE01.DAT", Dates{})); }},
     };
 }
 

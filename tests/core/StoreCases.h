@@ -22,14 +22,14 @@ using testbytes::Bytes;
 // What an operation reported, in one shape for the store and the date file routines.
 struct Outcome {
     bool ok = false;
-    std::optional<core::StoreStatus> status;  // none for the date file routines
+    core::Status status = core::Status::Done;
     std::optional<core::FileError> error;
-    std::optional<std::uint16_t> count;
+    std::optional<std::uint16_t> count;  // none for the date file routines
 };
-Outcome From(const core::StoreResult& result);
-Outcome From(const core::DateFileResult& result);
+Outcome From(const core::Result<core::Stored>& result);
+Outcome From(const core::Result<>& result);
 std::ostream& operator<<(std::ostream& out, const Outcome& outcome);
-const char* StatusName(core::StoreStatus status);
+const char* StatusName(core::Status status);
 
 // The files of a folder, by name.
 using Snapshot = std::map<std::string, Bytes>;

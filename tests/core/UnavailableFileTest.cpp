@@ -28,9 +28,7 @@ std::vector<StoreCase> OperationsOnExistingTargets() {
 
 void ExpectOpenFailed(const Outcome& outcome, FileErrorCause cause, const std::string& path) {
     EXPECT_FALSE(outcome.ok) << outcome;
-    if (outcome.status) {
-        EXPECT_STREQ(StatusName(*outcome.status), StatusName(core::StoreStatus::OpenFailed));
-    }
+    EXPECT_STREQ(StatusName(outcome.status), StatusName(core::Status::OpenFailed));
     ASSERT_TRUE(outcome.error) << outcome;
     EXPECT_EQ(outcome.error->cause(), cause) << outcome;
     EXPECT_EQ(outcome.error->path(), path);
@@ -76,12 +74,11 @@ TEST_F(UnavailableProgram, BusySourceIsNotCopied) {
 TEST_F(UnavailableProgram, BusyFileIsNotRead) {
     Lay(samples::ProgramImage(0, {samples::NoonRadio().stored}));
     const auto holder = fs.Open(path, core::OpenMode::Read);
-    core::TimerRecord record;
-    const auto read = core::ReadTimer(fs, path, 0, record);
-    EXPECT_EQ(read.status, core::StoreStatus::OpenFailed);
-    ASSERT_TRUE(read.error);
-    EXPECT_EQ(read.error->cause(), FileErrorCause::SharingViolation);
-    EXPECT_EQ(record, core::TimerRecord{});
+    const auto read = core::ReadTimer(fs, path, 0, core::TimerRecord{});
+    EXPECT_EQ(read.status(), core::Status::OpenFailed);
+    ASSERT_TRUE(read.error());
+    EXPECT_EQ(read.error()->cause(), FileErrorCause::SharingViolation);
+    EXPECT_EQ(read.error()->path(), path);
 }
 
 // A folder under the program's name exists but is no file: it is reported, not replaced.

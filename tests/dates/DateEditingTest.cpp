@@ -5,6 +5,7 @@
 #include "DatePageFixture.h"
 
 using namespace pages;
+using namespace pages::date_ids;
 using namespace core;
 
 namespace {
@@ -43,7 +44,7 @@ TEST_F(DateEditing, AFullTableTakesNoMoreDates) {
     OpenFolder();
     ASSERT_EQ(List().count(), 365);
     AddDate(12, 31);
-    EXPECT_EQ(page->DateCount(), 365u);
+    EXPECT_EQ(page->Editor().Dates().size(), 365u);
     EXPECT_EQ(List().count(), 365);
     EXPECT_EQ(Entries().last(), "12月24日");
     EXPECT_TRUE(dialogs.Messages().isEmpty());
@@ -65,10 +66,10 @@ TEST_P(DeletingDates, RemovesTheSelectedEntryAndSelectsTheOneInItsPlace) {
     const DeleteCase& c = GetParam();
     for (int month = 1; month <= c.dates; ++month) AddDate(month, 1);
     ClickEntry(c.row);
-    Click(kDeleteButton);
+    Click(kDeleteDate);
     EXPECT_EQ(Entries(), c.left);
     EXPECT_EQ(SelectedRow(), c.selected);
-    EXPECT_EQ(page->DateCount(), static_cast<std::uint32_t>(c.left.size()));
+    EXPECT_EQ(page->Editor().Dates().size(), static_cast<std::size_t>(c.left.size()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -81,8 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DateEditing, DeletingFromAnEmptyListDoesNothing) {
-    Click(kDeleteButton);
-    EXPECT_EQ(page->DateCount(), 0u);
+    Click(kDeleteDate);
+    EXPECT_EQ(page->Editor().Dates().size(), 0u);
     EXPECT_TRUE(dialogs.Messages().isEmpty());
 }
 
@@ -90,7 +91,7 @@ TEST_F(DateEditing, AfterDeletingTheRemainingDatesAreStillThereForAddAndSave) {
     AddDate(3, 3);
     AddDate(4, 4);
     ClickEntry(0);
-    Click(kDeleteButton);
+    Click(kDeleteDate);
     AddDate(4, 4);  // still listed: a duplicate
     AddDate(3, 3);  // deleted: comes back at the end
     EXPECT_EQ(Entries(), QStringList({"04月04日", "03月03日"}));
@@ -111,16 +112,16 @@ class TypingDates : public DatePageTest, public ::testing::WithParamInterface<Ty
 TEST_P(TypingDates, AddTakesTheTypedMonthAndDayOrNothing) {
     const TypedCase& c = GetParam();
     AddDate(6, 6);  // the month and day lists now select 06
-    Type(kMonthCombo, c.month);
-    Type(kDayCombo, c.day);
-    Click(kAddButton);
+    Type(kMonth, c.month);
+    Type(kDay, c.day);
+    Click(kAddDate);
     QStringList expected = {"06月06日"};
     if (!c.added.isEmpty()) expected << c.added;
     EXPECT_EQ(Entries(), expected);
-    EXPECT_EQ(Combo(kMonthCombo).currentText(), c.monthShown);
+    EXPECT_EQ(Combo(kMonth).currentText(), c.monthShown);
     if (!c.added.isEmpty()) {
-        EXPECT_EQ(Combo(kMonthCombo).currentIndex(), c.added.left(2).toInt() - 1);
-        EXPECT_EQ(Combo(kDayCombo).currentIndex(), c.added.mid(3, 2).toInt() - 1);
+        EXPECT_EQ(Combo(kMonth).currentIndex(), c.added.left(2).toInt() - 1);
+        EXPECT_EQ(Combo(kDay).currentIndex(), c.added.mid(3, 2).toInt() - 1);
     }
 }
 
@@ -144,10 +145,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(DateEditing, LeavingTheFieldShowsTheItemTheTypedNumberNames) {
     page->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(page.get()));
-    Type(kMonthCombo, "4");
-    QTest::keyClick(Combo(kMonthCombo).lineEdit(), Qt::Key_Return);  // moves on like Tab
-    EXPECT_EQ(Combo(kMonthCombo).currentText(), "04");
-    EXPECT_EQ(Combo(kMonthCombo).currentIndex(), 3);
+    Type(kMonth, "4");
+    QTest::keyClick(Combo(kMonth).lineEdit(), Qt::Key_Return);  // moves on like Tab
+    EXPECT_EQ(Combo(kMonth).currentText(), "04");
+    EXPECT_EQ(Combo(kMonth).currentIndex(), 3);
     EXPECT_TRUE(Entries().isEmpty()) << "Enter pressed Add";
 }
 
@@ -177,7 +178,7 @@ TEST_P(KeepingTheSelection, OneEntryStaysSelected) {
     ClickEntry(1);
     GetParam().gesture(*this);
     EXPECT_EQ(SelectedRow(), 1);
-    Click(kDeleteButton);
+    Click(kDeleteDate);
     EXPECT_EQ(Entries(), QStringList({"01月01日", "03月03日"}));
 }
 

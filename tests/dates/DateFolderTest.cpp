@@ -3,6 +3,7 @@
 #include "DatePageFixture.h"
 
 using namespace pages;
+using namespace pages::date_ids;
 using namespace core;
 
 namespace {
@@ -27,10 +28,10 @@ TEST_P(OpeningAFolder, LoadsTheLowestNumberedProgramWithAFileOrEmptiesTheList) {
     for (const auto& [name, bytes] : c.files) PutFile(name, bytes);
     AddDate(9, 9);  // chosen before any folder: replaced by what the folder holds
     OpenFolder();
-    EXPECT_EQ(page->SavePath(), QString::fromStdString(folder.path()));
-    EXPECT_EQ(SavePathShown(), page->SavePath());
-    EXPECT_EQ(page->CurrentProgram(), c.program);
-    EXPECT_EQ(Combo(kProgramCombo).currentIndex(), c.program);
+    EXPECT_EQ(page->Editor().SaveFolder(), folder.path());
+    EXPECT_EQ(SavePathShown(), QString::fromStdString(page->Editor().SaveFolder()));
+    EXPECT_EQ(page->Editor().Program(), c.program);
+    EXPECT_EQ(Combo(kProgram).currentIndex(), c.program);
     EXPECT_EQ(Entries(), c.entries);
     EXPECT_EQ(SelectedRow(), static_cast<int>(c.entries.size()) - 1);
     EXPECT_TRUE(dialogs.Messages().isEmpty());
@@ -62,7 +63,7 @@ TEST_P(ReadingAFile, ListsEachRecordAsItStands) {
     PutFile("SDATE01.DAT", GetParam().bytes);
     OpenFolder();
     EXPECT_EQ(Entries(), GetParam().entries);
-    EXPECT_EQ(page->CurrentProgram(), 0);
+    EXPECT_EQ(page->Editor().Program(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -81,7 +82,7 @@ TEST_F(DateFolder, AnOversizedFileLoadsTheFirst365Dates) {
     for (std::size_t k = 0; k < bytes.size(); ++k) bytes[k] = static_cast<std::uint8_t>(k % 256);
     PutFile("SDATE01.DAT", bytes);
     OpenFolder();
-    EXPECT_EQ(page->DateCount(), 365u);
+    EXPECT_EQ(page->Editor().Dates().size(), 365u);
     ASSERT_EQ(List().count(), 365);
     EXPECT_EQ(Entries().first(), "00月01日");
     // Record 364 is bytes 728 and 729, that is 216 and 217; '0' + 21 is 'E'.
@@ -95,10 +96,10 @@ TEST_F(DateFolder, AnotherFolderWithoutFilesEmptiesTheListAndKeepsTheProgram) {
     testsupport::TempFolder empty;
     OpenFolder(empty.path());
     EXPECT_TRUE(Entries().isEmpty());
-    EXPECT_EQ(page->CurrentProgram(), 2);
+    EXPECT_EQ(page->Editor().Program(), 2);
     EXPECT_EQ(ProgramShown(), "第三组程序");
-    EXPECT_EQ(page->SavePath(), QString::fromStdString(empty.path()));
-    EXPECT_EQ(SavePathShown(), page->SavePath());
+    EXPECT_EQ(page->Editor().SaveFolder(), empty.path());
+    EXPECT_EQ(SavePathShown(), QString::fromStdString(page->Editor().SaveFolder()));
 }
 
 TEST_F(DateFolder, ACancelledBrowserChangesNothingSoSaveKeepsTheFile) {
@@ -107,23 +108,23 @@ TEST_F(DateFolder, ACancelledBrowserChangesNothingSoSaveKeepsTheFile) {
     AddDate(7, 7);
     ClickEntry(1);
     dialogs.CancelFolder();
-    Click(kOpenFolderButton);
+    Click(kOpenFolder);
     EXPECT_EQ(Entries(), QStringList({"01月01日", "10月01日", "12月25日", "07月07日"}));
     EXPECT_EQ(SelectedRow(), 1);
-    EXPECT_EQ(page->CurrentProgram(), 2);
+    EXPECT_EQ(page->Editor().Program(), 2);
     EXPECT_EQ(ProgramShown(), "第三组程序");
     EXPECT_EQ(SavePathShown(), QString::fromStdString(folder.path()));
 
-    Click(kSaveButton);
+    Click(kSave);
     EXPECT_EQ(FileBytes("SDATE03.DAT"), Bytes({1, 1, 10, 1, 12, 25, 7, 7}));
 }
 
 TEST_F(DateFolder, ACancelledBrowserBeforeAnyFolderKeepsTheDates) {
     AddDate(2, 2);
     dialogs.CancelFolder();
-    Click(kOpenFolderButton);
+    Click(kOpenFolder);
     EXPECT_EQ(Entries(), QStringList({"02月02日"}));
-    EXPECT_EQ(page->SavePath(), "");
+    EXPECT_EQ(page->Editor().SaveFolder(), "");
     EXPECT_EQ(dialogs.FolderRequests(), 1);
 }
 
@@ -132,11 +133,11 @@ TEST_F(DateFolder, AnotherProgramLoadsItsFileAndDropsUnsavedDates) {
     PutFile("SDATE02.DAT", {2, 2});
     OpenFolder();
     AddDate(3, 3);
-    Choose(kProgramCombo, 1);
-    EXPECT_EQ(page->CurrentProgram(), 1);
+    Choose(kProgram, 1);
+    EXPECT_EQ(page->Editor().Program(), 1);
     EXPECT_EQ(Entries(), QStringList({"02月02日"}));
     EXPECT_EQ(SelectedRow(), 0);
-    Choose(kProgramCombo, 0);
+    Choose(kProgram, 0);
     EXPECT_EQ(Entries(), QStringList({"01月01日"}));
     EXPECT_EQ(FileBytes("SDATE01.DAT"), Bytes({1, 1})) << "choosing a program writes nothing";
     EXPECT_TRUE(dialogs.Messages().isEmpty());
@@ -145,9 +146,9 @@ TEST_F(DateFolder, AnotherProgramLoadsItsFileAndDropsUnsavedDates) {
 TEST_F(DateFolder, AProgramWithoutAFileHasNoDates) {
     PutFile("SDATE01.DAT", kWorkedExample);
     OpenFolder();
-    Choose(kProgramCombo, 5);
-    EXPECT_EQ(page->CurrentProgram(), 5);
-    EXPECT_EQ(page->DateCount(), 0u);
+    Choose(kProgram, 5);
+    EXPECT_EQ(page->Editor().Program(), 5);
+    EXPECT_EQ(page->Editor().Dates().size(), 0u);
     EXPECT_TRUE(dialogs.Messages().isEmpty());
 }
 
@@ -156,17 +157,17 @@ TEST_F(DateFolder, TheSameProgramAgainReloadsNothing) {
     OpenFolder();
     AddDate(3, 3);
     const std::size_t opens = fs.Calls(testsupport::IoCall::Open);
-    Choose(kProgramCombo, 0);
+    Choose(kProgram, 0);
     EXPECT_EQ(Entries(), QStringList({"01月01日", "03月03日"}));
     EXPECT_EQ(fs.Calls(testsupport::IoCall::Open), opens);
 }
 
 TEST_F(DateFolder, AProgramChoiceWithoutAFolderShowsTheMessageAndKeepsTheDates) {
     AddDate(1, 1);
-    Choose(kProgramCombo, 2);
+    Choose(kProgram, 2);
     EXPECT_EQ(dialogs.Messages(), QStringList({kNoFolder}));
     EXPECT_EQ(Entries(), QStringList({"01月01日"}));
-    EXPECT_EQ(page->CurrentProgram(), 0);
+    EXPECT_EQ(page->Editor().Program(), 0);
     EXPECT_EQ(ProgramShown(), "第三组程序") << "the box keeps the program just chosen";
     EXPECT_EQ(fs.TotalCalls(), 0u);
 }

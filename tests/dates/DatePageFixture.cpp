@@ -16,8 +16,8 @@ void DatePageTest::SetUp() {
 void DatePageTest::TearDown() {
     EXPECT_TRUE(dialogs.AllAnswersUsed());
     QStringList table;
-    for (std::uint32_t k = 0; k < page->DateCount(); ++k) {
-        table << pages::DateEntryText(page->SpecialDates()[k]);
+    for (const core::SpecialDate& date : page->Editor().Dates()) {
+        table << pages::DateEntryText(date);
     }
     EXPECT_EQ(Entries(), table) << "the list and the table disagree";
     EXPECT_EQ(List().selectedItems().size(), Entries().isEmpty() ? 0 : 1);
@@ -46,9 +46,9 @@ void DatePageTest::Type(int comboId, const QString& text) {
 }
 
 void DatePageTest::AddDate(int month, int day) {
-    Choose(pages::kMonthCombo, month - 1);
-    Choose(pages::kDayCombo, day - 1);
-    Click(pages::kAddButton);
+    Choose(pages::date_ids::kMonth, month - 1);
+    Choose(pages::date_ids::kDay, day - 1);
+    Click(pages::date_ids::kAddDate);
 }
 
 void DatePageTest::ClickEntry(int row, Qt::KeyboardModifiers modifiers) {
@@ -59,7 +59,7 @@ void DatePageTest::ClickEntry(int row, Qt::KeyboardModifiers modifiers) {
 
 void DatePageTest::OpenFolder(const std::string& path) {
     dialogs.AnswerFolder(QString::fromStdString(path));
-    Click(pages::kOpenFolderButton);
+    Click(pages::date_ids::kOpenFolder);
 }
 
 QStringList DatePageTest::Entries() const {
@@ -74,7 +74,7 @@ int DatePageTest::SelectedRow() const {
 }
 
 QString DatePageTest::SavePathShown() const {
-    return Control<QLineEdit>(pages::kSavePathEdit).text();
+    return Control<QLineEdit>(pages::date_ids::kSavePath).text();
 }
 
 void DatePageTest::PutFile(const std::string& name, const Bytes& bytes) const {

@@ -15,7 +15,7 @@
 #include "QtPrinters.h"
 #include "ScriptedDialogs.h"
 #include "support/TempFolder.h"
-#include "pages/dates/DatePageTemplate.h"
+#include "pages/dates/DateControlIds.h"
 #include "pages/dates/SpecialDatePage.h"
 #include "ui/DialogBuilder.h"
 
@@ -33,7 +33,7 @@ protected:
     template <class W>
     W& Control(int id) const;
     QComboBox& Combo(int id) const { return Control<QComboBox>(id); }
-    QListWidget& List() const { return Control<QListWidget>(pages::kDateList); }
+    QListWidget& List() const { return Control<QListWidget>(pages::date_ids::kDateList); }
 
     void Click(int buttonId);
     // Picks entry `index` in the combo's opened list, as a person does (emits activated).
@@ -51,7 +51,7 @@ protected:
 
     QStringList Entries() const;
     int SelectedRow() const;
-    QString ProgramShown() const { return Combo(pages::kProgramCombo).currentText(); }
+    QString ProgramShown() const { return Combo(pages::date_ids::kProgram).currentText(); }
     QString SavePathShown() const;
 
     void PutFile(const std::string& name, const Bytes& bytes) const;

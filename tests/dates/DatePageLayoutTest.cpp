@@ -10,6 +10,7 @@
 #include "ui/DialogUnits.h"
 
 using namespace pages;
+using namespace pages::date_ids;
 using namespace core;
 
 namespace {
@@ -123,32 +124,30 @@ TEST_F(DatePageLayout, TheListsHoldTheProgramsMonthsAndDays) {
         for (int i = 0; i < combo.count(); ++i) texts << combo.itemText(i);
         return texts;
     };
-    EXPECT_EQ(items(Combo(kProgramCombo)),
+    EXPECT_EQ(items(Combo(kProgram)),
               QStringList({"第一组程序", "第二组程序", "第三组程序", "第四组程序", "第五组程序",
                            "第六组程序"}));
-    EXPECT_EQ(items(Combo(kMonthCombo)), ui::TwoDigitItems(1, 12));
-    EXPECT_EQ(items(Combo(kDayCombo)), ui::TwoDigitItems(1, 31));
+    EXPECT_EQ(items(Combo(kMonth)), ui::TwoDigitItems(1, 12));
+    EXPECT_EQ(items(Combo(kDay)), ui::TwoDigitItems(1, 31));
 }
 
 TEST_F(DatePageLayout, StartsWithProgramOneOnJanuaryFirstNoDatesAndNoFolder) {
-    EXPECT_EQ(Combo(kProgramCombo).currentIndex(), 0);
-    EXPECT_EQ(Combo(kMonthCombo).currentIndex(), 0);
-    EXPECT_EQ(Combo(kDayCombo).currentIndex(), 0);
+    EXPECT_EQ(Combo(kProgram).currentIndex(), 0);
+    EXPECT_EQ(Combo(kMonth).currentIndex(), 0);
+    EXPECT_EQ(Combo(kDay).currentIndex(), 0);
     EXPECT_EQ(List().count(), 0);
     EXPECT_EQ(SavePathShown(), "");
-    EXPECT_EQ(page->SavePath(), "");
-    EXPECT_EQ(page->CurrentProgram(), 0);
-    EXPECT_EQ(page->DateCount(), 0u);
-    for (const SpecialDate& date : page->SpecialDates()) EXPECT_EQ(date, SpecialDate{});
+    EXPECT_EQ(page->Editor().SaveFolder(), "");
+    EXPECT_EQ(page->Editor().Program(), 0);
+    EXPECT_EQ(page->Editor().Dates().size(), 0u);
     EXPECT_EQ(fs.TotalCalls(), 0u) << "no file is read at start";
 }
 
 TEST_F(DatePageLayout, EnterWalksTheControlsInTabOrder) {
     page->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(page.get()));
-    const int order[] = {kOpenFolderButton, kProgramCombo, kMonthCombo, kDayCombo, kAddButton,
-                         kDateList, kSaveButton, kDeleteButton, kExitButton, kSavePathEdit,
-                         kOpenFolderButton};
+    const int order[] = {kOpenFolder, kProgram, kMonth, kDay, kAddDate, kDateList,
+                         kSave, kDeleteDate, kExit, kSavePath, kOpenFolder};
     ui::FindControl(page.get(), order[0])->setFocus();
     for (int next : std::span(order).subspan(1)) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);

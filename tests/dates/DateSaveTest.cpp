@@ -5,6 +5,7 @@
 #include "DatePageFixture.h"
 
 using namespace pages;
+using namespace pages::date_ids;
 using namespace core;
 using core::FileErrorCause;
 
@@ -16,7 +17,7 @@ const QString kSaved = "保存成功！";
 
 TEST_F(DateSave, WithoutAFolderShowsTheMessageAndWritesNothing) {
     AddDate(1, 1);
-    Click(kSaveButton);
+    Click(kSave);
     EXPECT_EQ(dialogs.Messages(), QStringList({"请先设置定时程序保存路径！！"}));
     EXPECT_EQ(fs.TotalCalls(), 0u);
     EXPECT_EQ(Entries(), QStringList({"01月01日"}));
@@ -35,7 +36,7 @@ class SavingDates : public DatePageTest, public ::testing::WithParamInterface<Sa
 TEST_P(SavingDates, WritesTheListInItsOrderTwoBytesADate) {
     OpenFolder();
     for (const auto& [month, day] : GetParam().added) AddDate(month, day);
-    Click(kSaveButton);
+    Click(kSave);
     EXPECT_EQ(dialogs.Messages(), QStringList({kSaved}));
     EXPECT_EQ(FileBytes("SDATE01.DAT"), GetParam().file);
     EXPECT_EQ(folder.Entries(), std::vector<std::string>({"SDATE01.DAT"})) << "nothing left over";
@@ -52,31 +53,31 @@ TEST_F(DateSave, ReplacesTheWholeFileOfTheProgramShown) {
     PutFile("SDATE02.DAT", kWorkedExample);
     OpenFolder();
     ClickEntry(1);
-    Click(kDeleteButton);
-    Click(kSaveButton);
+    Click(kDeleteDate);
+    Click(kSave);
     EXPECT_EQ(FileBytes("SDATE02.DAT"), Bytes({1, 1, 12, 25}));
 
-    Choose(kProgramCombo, 4);
+    Choose(kProgram, 4);
     AddDate(5, 31);
-    Click(kSaveButton);
+    Click(kSave);
     EXPECT_EQ(FileBytes("SDATE05.DAT"), Bytes({5, 31}));
     EXPECT_EQ(folder.Entries(), std::vector<std::string>({"SDATE02.DAT", "SDATE05.DAT"}));
 }
 
 TEST_F(DateSave, SavedDatesComeBackInAnotherPage) {
     OpenFolder();
-    Choose(kProgramCombo, 2);
+    Choose(kProgram, 2);
     AddDate(10, 1);
     AddDate(5, 1);
-    Click(kSaveButton);
+    Click(kSave);
 
     pages::SpecialDatePage later(dialogs, fs);
     dialogs.AnswerFolder(QString::fromStdString(folder.path()));
-    QTest::mouseClick(&ui::RequireControl<QPushButton>(&later, kOpenFolderButton), Qt::LeftButton);
-    EXPECT_EQ(later.CurrentProgram(), 2);
-    EXPECT_EQ(later.DateCount(), 2u);
-    EXPECT_EQ(later.SpecialDates()[0], (SpecialDate{10, 1}));
-    EXPECT_EQ(later.SpecialDates()[1], (SpecialDate{5, 1}));
+    QTest::mouseClick(&ui::RequireControl<QPushButton>(&later, kOpenFolder), Qt::LeftButton);
+    EXPECT_EQ(later.Editor().Program(), 2);
+    EXPECT_EQ(later.Editor().Dates().size(), 2u);
+    EXPECT_EQ(later.Editor().Dates()[0], (SpecialDate{10, 1}));
+    EXPECT_EQ(later.Editor().Dates()[1], (SpecialDate{5, 1}));
 }
 
 // Every call of the save in turn fails: each time the error is shown with its cause, the old
@@ -90,7 +91,7 @@ TEST_F(DateSave, AFailedSaveShowsTheErrorAndKeepsTheOldFileAndTheDates) {
         dialogs.ClearShown();
         fs.Reset();
         fs.FailCall(call, FileErrorCause::HardIO);
-        Click(kSaveButton);
+        Click(kSave);
         if (!fs.FaultFired()) {
             EXPECT_EQ(dialogs.Messages(), QStringList({kSaved}));
             EXPECT_EQ(FileBytes("SDATE01.DAT"), Bytes({1, 1, 2, 2}));
@@ -113,7 +114,7 @@ TEST_F(DateSave, AFolderThatVanishedShowsTheErrorInsteadOfSuccess) {
     OpenFolder(gone);
     std::filesystem::remove(gone);
     AddDate(4, 4);
-    Click(kSaveButton);
+    Click(kSave);
     EXPECT_TRUE(dialogs.Messages().isEmpty());
     ASSERT_EQ(dialogs.FileErrors().size(), 1u);
     EXPECT_FALSE(dialogs.FileErrorTexts().first().isEmpty());
@@ -128,9 +129,9 @@ TEST_F(DateSave, ExitClosesTheWindowWithoutSavingOrAsking) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     dialogs.AnswerFolder(QString::fromStdString(folder.path()));
-    QTest::mouseClick(&ui::RequireControl<QPushButton>(inner, kOpenFolderButton), Qt::LeftButton);
-    QTest::mouseClick(&ui::RequireControl<QPushButton>(inner, kAddButton), Qt::LeftButton);
-    QTest::mouseClick(&ui::RequireControl<QPushButton>(inner, kExitButton), Qt::LeftButton);
+    QTest::mouseClick(&ui::RequireControl<QPushButton>(inner, kOpenFolder), Qt::LeftButton);
+    QTest::mouseClick(&ui::RequireControl<QPushButton>(inner, kAddDate), Qt::LeftButton);
+    QTest::mouseClick(&ui::RequireControl<QPushButton>(inner, kExit), Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(dialogs.Messages().isEmpty());
     EXPECT_EQ(FileBytes("SDATE01.DAT"), Bytes({1, 1}));
