@@ -56,9 +56,7 @@ void WriteProgram(FileSystem& fs, const std::string& path, const FileContent& co
 }
 
 void WriteDates(FileSystem& fs, const std::string& path, const FileContent& content) {
-    SpecialDateTable table{};
-    std::copy(content.dates.begin(), content.dates.end(), table.begin());
-    ASSERT_TRUE(WriteDateFile(fs, path, table, static_cast<std::uint32_t>(content.dates.size())).ok) << path;
+    ASSERT_TRUE(WriteDateFile(fs, path, content.dates).ok()) << path;
 }
 
 }  // namespace
