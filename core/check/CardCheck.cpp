@@ -46,7 +46,10 @@ Finding& FindingList::Add(CardFileId file, Kind kind, std::string_view cause) {
 }
 
 std::vector<Finding> FindingList::Sorted() && {
+    std::size_t total = 0;
+    for (const std::vector<Finding>& file : m_byFile) total += file.size();
     std::vector<Finding> all;
+    all.reserve(total);
     for (std::vector<Finding>& file : m_byFile) {
         std::sort(file.begin(), file.end(),
                   [](const Finding& a, const Finding& b) { return SortKey(a) < SortKey(b); });
