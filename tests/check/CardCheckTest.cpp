@@ -31,6 +31,19 @@ TimerData WithNames(std::vector<std::u16string> names, MusicSource source = Musi
     return WithMusic(Music("08:00:00", "08:30:00"), source, std::move(names));
 }
 
+// A card of one general program holding `timer` alone.
+TestCard OneTimer(TimerData timer) { return TestCard().General(0, {std::move(timer)}); }
+
+TestCard OneMusicWith(const std::function<void(TimerRecord&)>& change) {
+    return OneTimer(With(Music("08:00:00", "09:00:00"), change));
+}
+
+TestCard OneRadioWith(const std::function<void(TimerRecord&)>& change) {
+    return OneTimer(With(Radio("08:00:00", "09:00:00"), change));
+}
+
+const std::vector<std::string> kBadValue = {"SCH01.DAT #1 warning bad-value"};
+
 constexpr CardFileId kSch01{CardFileKind::GeneralSchedule, 0};
 constexpr CardFileId kSpsch01{CardFileKind::SpecialSchedule, 0};
 constexpr CardFileId kSdate02{CardFileKind::SpecialDates, 1};
@@ -75,88 +88,54 @@ INSTANTIATE_TEST_SUITE_P(Cards, CardCheck, ::testing::ValuesIn(kCardCases), name
 
 // The findings about one timer on its own.
 const CheckCase kTimerCases[] = {
-    {"EndEqualsStart",
-     TestCard().General(0, {Music("08:00:00", "08:00:00")}),
-     {"SCH01.DAT #1 warning end-not-after-start"}},
-    {"EndBeforeStart",
-     TestCard().General(0, {Power("08:00:01", "08:00:00")}),
-     {"SCH01.DAT #1 warning end-not-after-start"}},
-    {"NoWeekday",
-     TestCard().General(0, {WithDays(Music("08:00:00", "09:00:00"), 0)}),
-     {"SCH01.DAT #1 warning no-weekday"}},
+    {"EndEqualsStart", OneTimer(Music("08:00:00", "08:00:00")), {"SCH01.DAT #1 warning end-not-after-start"}},
+    {"EndBeforeStart", OneTimer(Power("08:00:01", "08:00:00")), {"SCH01.DAT #1 warning end-not-after-start"}},
+    {"NoWeekday", OneTimer(WithDays(Music("08:00:00", "09:00:00"), 0)), {"SCH01.DAT #1 warning no-weekday"}},
     {"WeekdayOnlyInStrayBits",
-     TestCard().General(0, {WithDays(Power("08:00:00", "09:00:00"), 0xFF80)}),
+     OneTimer(WithDays(Power("08:00:00", "09:00:00"), 0xFF80)),
      {"SCH01.DAT #1 warning no-weekday"}},
     {"SpecialTimerNeedsNoWeekday",
      TestCard().Special(0, {WithDays(Music("08:00:00", "09:00:00"), 0)}).Dates(0, {{1, 1}}),
      {}},
     {"MusicWithoutZone",
-     TestCard().General(0, {WithZones(Music("08:00:00", "09:00:00"), 0)}),
+     OneTimer(WithZones(Music("08:00:00", "09:00:00"), 0)),
      {"SCH01.DAT #1 warning no-zone"}},
     {"RadioWithoutZone",
-     TestCard().General(0, {WithZones(Radio("08:00:00", "09:00:00"), 0)}),
+     OneTimer(WithZones(Radio("08:00:00", "09:00:00"), 0)),
      {"SCH01.DAT #1 warning no-zone"}},
     {"ZoneOnlyInStrayBits",
-     TestCard().General(0, {WithZones(Radio("08:00:00", "09:00:00"), 0x10000)}),
+     OneTimer(WithZones(Radio("08:00:00", "09:00:00"), 0x10000)),
      {"SCH01.DAT #1 warning no-zone"}},
-    {"PowerNeedsNoZone", TestCard().General(0, {WithZones(Power("08:00:00", "09:00:00"), 0)}), {}},
-    {"MusicWithoutFiles",
-     TestCard().General(0, {WithNames({}, MusicSource::Internal)}),
-     {"SCH01.DAT #1 error no-music"}},
-    {"RadioNeedsNoFiles", TestCard().General(0, {Radio("08:00:00", "09:00:00")}), {}},
+    {"PowerNeedsNoZone", OneTimer(WithZones(Power("08:00:00", "09:00:00"), 0)), {}},
+    {"MusicWithoutFiles", OneTimer(WithNames({}, MusicSource::Internal)), {"SCH01.DAT #1 error no-music"}},
+    {"RadioNeedsNoFiles", OneTimer(Radio("08:00:00", "09:00:00")), {}},
 
     // Music on the SD card, against the card's folder.
     {"MusicMissingFromFolderOncePerTimer",
-     TestCard().General(0, {WithNames({u"a.mp3", u"b.mp3", u"c.mp3"})}),
+     OneTimer(WithNames({u"a.mp3", u"b.mp3", u"c.mp3"})),
      {"SCH01.DAT #1 warning missing-music"},
      {"a.mp3"}},
     {"MusicFoundWithoutRegardToCase",
-     TestCard().General(0, {WithNames({u"Morning BELL.Mp3", u"课间操.MP3", u"ÉTÉ.wav"})}),
+     OneTimer(WithNames({u"Morning BELL.Mp3", u"课间操.MP3", u"ÉTÉ.wav"})),
      {},
      {"morning bell.MP3", "课间操.mp3", "été.WAV"}},
-    {"MusicInPlayerMemoryNotLookedFor",
-     TestCard().General(0, {WithNames({u"a.mp3"}, MusicSource::Internal)}),
-     {},
-     {}},
+    {"MusicInPlayerMemoryNotLookedFor", OneTimer(WithNames({u"a.mp3"}, MusicSource::Internal)), {}, {}},
     {"MusicOfRadioTimerNotLookedFor",
-     TestCard().General(0, {WithMusic(Radio("08:00:00", "09:00:00"), MusicSource::External, {u"a.mp3"})}),
+     OneTimer(WithMusic(Radio("08:00:00", "09:00:00"), MusicSource::External, {u"a.mp3"})),
      {}},
 
     // Values out of range: each alone, and several in one timer.
-    {"EndHour24",
-     TestCard().General(0, {With(Music("08:00:00", "09:00:00"), [](TimerRecord& r) { r.endHour = 24; })}),
-     {"SCH01.DAT #1 warning bad-value"}},
-    {"StartMinute60",
-     TestCard().General(0, {With(Music("08:00:00", "09:00:00"), [](TimerRecord& r) { r.startMinute = 60; })}),
-     {"SCH01.DAT #1 warning bad-value"}},
-    {"EndMinute60",
-     TestCard().General(0, {With(Music("08:00:00", "09:00:00"), [](TimerRecord& r) { r.endMinute = 60; })}),
-     {"SCH01.DAT #1 warning bad-value"}},
-    {"StartSecond60",
-     TestCard().General(0, {With(Music("08:00:00", "09:00:00"), [](TimerRecord& r) { r.startSecond = 60; })}),
-     {"SCH01.DAT #1 warning bad-value"}},
-    {"EndSecond60",
-     TestCard().General(0, {With(Music("08:00:00", "09:00:00"), [](TimerRecord& r) { r.endSecond = 60; })}),
-     {"SCH01.DAT #1 warning bad-value"}},
-    {"Mode3",
-     TestCard().General(0, {With(Music("08:00:00", "09:00:00"), [](TimerRecord& r) { r.mode = 3; })}),
-     {"SCH01.DAT #1 warning bad-value"}},
-    {"PlayMode2",
-     TestCard().General(0, {With(Music("08:00:00", "09:00:00"), [](TimerRecord& r) { r.playMode = 2; })}),
-     {"SCH01.DAT #1 warning bad-value"}},
-    {"LoopMode2",
-     TestCard().General(0, {With(Music("08:00:00", "09:00:00"), [](TimerRecord& r) { r.loopMode = 2; })}),
-     {"SCH01.DAT #1 warning bad-value"}},
-    {"RadioBelowLowestChannel",
-     TestCard().General(0, {With(Radio("08:00:00", "09:00:00"), [](TimerRecord& r) { r.frequency = 8740; })}),
-     {"SCH01.DAT #1 warning bad-value"}},
-    {"RadioBetweenChannels",
-     TestCard().General(0, {With(Radio("08:00:00", "09:00:00"), [](TimerRecord& r) { r.frequency = 8755; })}),
-     {"SCH01.DAT #1 warning bad-value"}},
-    {"RadioAboveHighestChannel",
-     TestCard().General(0,
-                        {With(Radio("08:00:00", "09:00:00"), [](TimerRecord& r) { r.frequency = 10810; })}),
-     {"SCH01.DAT #1 warning bad-value"}},
+    {"EndHour24", OneMusicWith([](TimerRecord& r) { r.endHour = 24; }), kBadValue},
+    {"StartMinute60", OneMusicWith([](TimerRecord& r) { r.startMinute = 60; }), kBadValue},
+    {"EndMinute60", OneMusicWith([](TimerRecord& r) { r.endMinute = 60; }), kBadValue},
+    {"StartSecond60", OneMusicWith([](TimerRecord& r) { r.startSecond = 60; }), kBadValue},
+    {"EndSecond60", OneMusicWith([](TimerRecord& r) { r.endSecond = 60; }), kBadValue},
+    {"Mode3", OneMusicWith([](TimerRecord& r) { r.mode = 3; }), kBadValue},
+    {"PlayMode2", OneMusicWith([](TimerRecord& r) { r.playMode = 2; }), kBadValue},
+    {"LoopMode2", OneMusicWith([](TimerRecord& r) { r.loopMode = 2; }), kBadValue},
+    {"RadioBelowLowestChannel", OneRadioWith([](TimerRecord& r) { r.frequency = 8740; }), kBadValue},
+    {"RadioBetweenChannels", OneRadioWith([](TimerRecord& r) { r.frequency = 8755; }), kBadValue},
+    {"RadioAboveHighestChannel", OneRadioWith([](TimerRecord& r) { r.frequency = 10810; }), kBadValue},
     {"RadioFirstAndLastChannel",
      TestCard().General(0,
                         {With(Radio("08:00:00", "09:00:00"), [](TimerRecord& r) { r.frequency = 8750; }),
@@ -167,21 +146,19 @@ const CheckCase kTimerCases[] = {
                             With(Power("09:00:00", "10:00:00"), [](TimerRecord& r) { r.frequency = 8740; })}),
      {}},
     {"StrayBitsInMasksIgnored",
-     TestCard().General(0, {With(Music("08:00:00", "09:00:00"),
-                                 [](TimerRecord& r) {
-                                     r.weekdays |= 0xFFFFFF80;
-                                     r.zones |= 0xFFFF0000;
-                                     r.power = 0xFFFFFFFF;
-                                 })}),
+     OneMusicWith(
+         [](TimerRecord& r) {
+             r.weekdays |= 0xFFFFFF80;
+             r.zones |= 0xFFFF0000;
+             r.power = 0xFFFFFFFF;
+         }),
      {}},
-    {"SeveralBadValuesOneFinding",
-     TestCard().General(0, {With(Radio("08:00:00", "09:00:00"),
-                                 [](TimerRecord& r) {
-                                     r.endHour = 30;
-                                     r.playMode = 9;
-                                     r.frequency = 0;
-                                 })}),
-     {"SCH01.DAT #1 warning bad-value"}},
+    {"SeveralBadValuesOneFinding", OneRadioWith([](TimerRecord& r) {
+         r.endHour = 30;
+         r.playMode = 9;
+         r.frequency = 0;
+     }),
+     kBadValue},
 };
 INSTANTIATE_TEST_SUITE_P(Timers, CardCheck, ::testing::ValuesIn(kTimerCases), namedcases::kCaseName);
 
@@ -250,7 +227,7 @@ const CheckCase kPairCases[] = {
      TestCard().General(0, {Music("10:00:00", "11:00:00"), Music("08:00:00", "10:00:01")}),
      {"SCH01.DAT #1 #2 warning overlap"}},
     {"ProgramsNotComparedWithEachOther",
-     TestCard().General(0, {Music("08:00:00", "09:00:00")}).General(1, {Music("08:00:00", "09:00:00")}),
+     OneTimer(Music("08:00:00", "09:00:00")).General(1, {Music("08:00:00", "09:00:00")}),
      {}},
 };
 INSTANTIATE_TEST_SUITE_P(TimerPairs, CardCheck, ::testing::ValuesIn(kPairCases), namedcases::kCaseName);
