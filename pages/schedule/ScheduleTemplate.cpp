@@ -1,7 +1,8 @@
 #include "pages/schedule/ScheduleTemplate.h"
 
-#include "pages/schedule/ControlIds.h"
 #include "core/schedule/TimerRecord.h"
+#include "core/text/ProgramNames.h"
+#include "pages/schedule/ControlIds.h"
 
 namespace pages {
 
@@ -33,6 +34,15 @@ namespace {
 constexpr ui::ControlStyles kList = ui::TabStop | ui::Unsorted;
 constexpr ui::ControlStyles kScrolledList = kList | ui::VScroll;
 
+// The entries of the program, copy source and copy target lists, index = program.
+QStringList ProgramNames(const ScheduleVariant& v) {
+    QStringList names;
+    for (int program = 0; program < v.programCount(); ++program) {
+        names << QString::fromUtf8(core::ProgramName(program));
+    }
+    return names;
+}
+
 ControlRow Label(int id, const char* caption, DialogBox box) {
     return {id, ControlKind::Label, QString::fromUtf8(caption), box};
 }
@@ -59,7 +69,7 @@ void AddTopRows(std::vector<ControlRow>& rows, const ScheduleVariant& v) {
                     ui::TabStop | ui::ReadOnly | ui::Border | ui::AutoHScroll});
     rows.push_back(Button(ids::kOpenFolder, "打开...", {287, 13, 52, 15}));
     rows.push_back(Label(ids::kProgramLabel, "程序选择:", {17, 34, 40, 11}));
-    rows.push_back(Combo(ids::kProgram, {57, 32, 59, v.programListHeight}, kList, v.programNames));
+    rows.push_back(Combo(ids::kProgram, {57, 32, 59, v.programListHeight}, kList, ProgramNames(v)));
     rows.push_back(Label(ids::kTimerNumberLabel, "节目序号:", {122, 34, 51, 11}));
     rows.push_back({ids::kTimerNumber, ControlKind::Edit, QString(), {176, 32, 49, 13},
                     ui::TabStop | ui::ReadOnly | ui::Centered | ui::Border});
@@ -80,7 +90,7 @@ void AddTimeFrame(std::vector<ControlRow>& rows, const ScheduleVariant& v) {
     rows.push_back(Combo(ids::kEndMinute, {266, 60, 30, 262}, kScrolledList, sixty));
     rows.push_back(Combo(ids::kEndSecond, {308, 60, 30, 267}, kScrolledList, sixty));
     for (int x : {101, 143, 256, 298}) rows.push_back(Label(kNoControlId, "：", {x, 64, 8, 11}));
-    if (!v.hasWeekdays) return;
+    if (!v.kind.weekdays) return;
     static const char* const kDays[] = {"星期日", "星期一", "星期二", "星期三",
                                         "星期四", "星期五", "星期六"};
     static const int kDayX[] = {20, 66, 112, 161, 205, 247, 291};
@@ -128,10 +138,10 @@ void AddLowerRows(std::vector<ControlRow>& rows, const ScheduleVariant& v) {
 
     rows.push_back(Frame(ids::kCopyFrame, "程序复制", {16, 342, 317, 39}));
     rows.push_back(Label(ids::kCopySourceLabel, "程序选择:", {25, 360, 40, 11}));
-    rows.push_back(Combo(ids::kCopySource, {67, 360, 59, v.copySourceListHeight}, kList, v.programNames));
+    rows.push_back(Combo(ids::kCopySource, {67, 360, 59, v.copySourceListHeight}, kList, ProgramNames(v)));
     rows.push_back(Label(ids::kCopyToLabel, "复制到", {137, 362, 30, 11}));
     rows.push_back(Label(ids::kCopyTargetLabel, "程序选择:", {171, 362, 40, 11}));
-    rows.push_back(Combo(ids::kCopyTarget, {214, 360, 59, v.copyTargetListHeight}, kList, v.programNames));
+    rows.push_back(Combo(ids::kCopyTarget, {214, 360, 59, v.copyTargetListHeight}, kList, ProgramNames(v)));
     rows.push_back(Button(ids::kCopy, "复制", {276, 356, 54, 19}));
 }
 

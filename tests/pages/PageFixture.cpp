@@ -8,6 +8,7 @@
 #include <QTest>
 #include <sstream>
 
+#include "core/card/CardFiles.h"
 #include "pages/schedule/ControlIds.h"
 
 namespace pagetest {
@@ -98,9 +99,11 @@ bool PageHarness::Checked(int boxId) { return Control<QAbstractButton>(boxId).is
 
 bool PageHarness::Enabled(int controlId) { return Control(controlId).isEnabled(); }
 
-std::string PageHarness::ProgramPath(int program) const {
-    return folder / Variant().fileNames.at(static_cast<std::size_t>(program));
+std::string PageHarness::FileName(int program) const {
+    return core::CardFileName(Variant().kind.files, program);
 }
+
+std::string PageHarness::ProgramPath(int program) const { return folder / FileName(program); }
 
 std::optional<Bytes> PageHarness::FileBytes(int program) const {
     return testsupport::ReadFileBytes(ProgramPath(program));

@@ -37,6 +37,7 @@ public:
     PageHarness& operator=(const PageHarness&) = delete;
 
     pages::SchedulePage& Page() { return *page_; }
+    const core::ScheduleEditor& Editor() const { return page_->editor(); }
     const pages::ScheduleVariant& Variant() const { return page_->variant(); }
     PageKind Kind() const { return kind_; }
     bool IsGeneral() const { return kind_ == PageKind::General; }
@@ -68,6 +69,7 @@ public:
     bool Enabled(int controlId);
 
     // Files of the save folder.
+    std::string FileName(int program) const;
     std::string ProgramPath(int program) const;
     std::optional<Bytes> FileBytes(int program) const;
     std::optional<ProgramFile> Program(int program) const;
