@@ -89,6 +89,12 @@ void ScheduleEditor::PullFields(const ScheduleInput& input) {
     m_timerNumber = input.timerNumber;
 }
 
+bool ScheduleEditor::FolderChosen(ScheduleAnswer& answer, EditorMessage missing) const {
+    if (!m_saveFolder.empty()) return true;
+    answer.message = missing;
+    return false;
+}
+
 // --- Folder, program and mode ---
 
 ScheduleAnswer ScheduleEditor::ChooseFolder(const std::string& folder) {
@@ -111,9 +117,8 @@ ScheduleAnswer ScheduleEditor::ChooseFolder(const std::string& folder) {
 ScheduleAnswer ScheduleEditor::ChooseProgram(const ScheduleInput& input) {
     ScheduleAnswer answer;
     PullFields(input);
-    if (m_saveFolder.empty()) {
+    if (!FolderChosen(answer)) {
         m_program = input.program;
-        answer.message = EditorMessage::NoSaveFolder;
         return answer;
     }
     if (!HasProgram(input.program)) return answer;
@@ -143,10 +148,7 @@ ScheduleAnswer ScheduleEditor::ChooseMode(const ScheduleInput& input) {
 ScheduleAnswer ScheduleEditor::Save(const ScheduleInput& input) {
     ScheduleAnswer answer;
     PullFields(input);
-    if (m_saveFolder.empty()) {
-        answer.message = m_kind.saveWithoutFolder;
-        return answer;
-    }
+    if (!FolderChosen(answer, m_kind.saveWithoutFolder)) return answer;
     m_record = input.record;
     m_program = input.program;
     m_medium = input.medium;
@@ -214,11 +216,7 @@ void ScheduleEditor::Report(const Failure& failure, ScheduleAnswer& answer) {
 std::optional<std::string> ScheduleEditor::StoredProgramPath(const ScheduleInput& input, ScheduleAnswer& answer) {
     PullFields(input);
     m_program = input.program;
-    if (m_saveFolder.empty()) {
-        answer.message = EditorMessage::NoSaveFolder;
-        return std::nullopt;
-    }
-    if (!HasProgram(m_program)) return std::nullopt;
+    if (!FolderChosen(answer) || !HasProgram(m_program)) return std::nullopt;
     std::string path = ProgramPath(m_program);
     if (!CanOpenForReading(m_fs, path)) return std::nullopt;
     return path;
@@ -247,11 +245,7 @@ ScheduleAnswer ScheduleEditor::Step(const ScheduleInput& input, int step) {
 ScheduleAnswer ScheduleEditor::New(const ScheduleInput& input) {
     ScheduleAnswer answer;
     PullFields(input);
-    if (m_saveFolder.empty()) {
-        answer.message = EditorMessage::NoSaveFolder;
-        return answer;
-    }
-    StartNewTimer(answer);
+    if (FolderChosen(answer)) StartNewTimer(answer);
     return answer;
 }
 
@@ -352,10 +346,7 @@ ScheduleAnswer ScheduleEditor::CopyProgram(const ScheduleInput& input) {
     const int target = input.copyTarget;
     // The choices are checked before the save folder: without both, nothing is said.
     if (!HasProgram(source) || !HasProgram(target) || source == target) return answer;
-    if (m_saveFolder.empty()) {
-        answer.message = EditorMessage::NoSaveFolder;
-        return answer;
-    }
+    if (!FolderChosen(answer)) return answer;
     const std::string sourcePath = ProgramPath(source);
     // A program that was never saved has nothing to copy.
     if (!CanOpenForReading(m_fs, sourcePath)) return answer;

@@ -115,6 +115,8 @@ private:
     std::string ProgramPath(int program) const;
     // The fields the page shows and reads back: save folder and timer number.
     void PullFields(const ScheduleInput& input);
+    // False, with the message that asks for one, when there is no save folder.
+    bool FolderChosen(ScheduleAnswer& answer, EditorMessage missing = EditorMessage::NoSaveFolder) const;
 
     // Takes the open program from the input and finds its file: nothing when there is no save
     // folder (after the message) or the file cannot be opened.

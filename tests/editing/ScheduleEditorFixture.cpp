@@ -21,6 +21,16 @@ core::TimerRecord BlankTimer() {
     return timer;
 }
 
+std::optional<FileErrorCause> ErrorCause(const core::ScheduleAnswer& answer) {
+    if (!answer.fileError) return std::nullopt;
+    return answer.fileError->cause();
+}
+
+void EditorHarness::FailNext(IoCall call, FileErrorCause cause) {
+    fs.Reset();
+    fs.FailCall(0, cause, call);
+}
+
 core::ScheduleAnswer EditorHarness::Do(Command command) {
     const core::ScheduleAnswer answer = (editor.*command)(screen);
     Show(answer);

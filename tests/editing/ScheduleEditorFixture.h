@@ -14,6 +14,11 @@
 
 namespace scheduletest {
 
+using core::EditorMessage;
+using core::FileErrorCause;
+using core::ScheduleEditor;
+using testsupport::IoCall;
+
 inline const std::string kFolder = "/card";
 
 using Command = core::ScheduleAnswer (core::ScheduleEditor::*)(const core::ScheduleInput&);
@@ -23,6 +28,8 @@ core::TimerRecord TimerStartingAt(int hour, int minute = 0, int second = 0,
                                   std::uint32_t weekdays = core::kMondayToFriday);
 // What a new timer holds.
 core::TimerRecord BlankTimer();
+// The cause of the file-error box the answer gives, if any.
+std::optional<FileErrorCause> ErrorCause(const core::ScheduleAnswer& answer);
 
 // A schedule editor over a card folder in memory, driven as its page drives it: each command
 // gets what the controls show, and the parts of the answer are shown back into them.
@@ -34,6 +41,8 @@ public:
     core::ScheduleAnswer OpenFolder(const std::string& folder = kFolder);
     core::ScheduleAnswer ChooseProgram(int program);
     core::ScheduleAnswer AddMusic(const std::vector<std::u16string>& paths);
+    // The next call of that kind fails with `cause`.
+    void FailNext(IoCall call, FileErrorCause cause);
     // Enters the timer and saves it.
     core::ScheduleAnswer Save(const core::TimerRecord& timer);
 

@@ -4,11 +4,6 @@
 namespace scheduletest {
 namespace {
 
-using core::EditorMessage;
-using core::FileErrorCause;
-using core::ScheduleEditor;
-using testsupport::IoCall;
-
 using FolderTest = ScheduleEditorTest;
 
 TEST_P(FolderTest, OpensTheFirstProgramThatHasAFile) {
@@ -61,11 +56,9 @@ TEST_P(FolderTest, AFileThatFailsToReadKeepsTheFolderBefore) {
     LayProgram(0, {1, 2});
     OpenFolder("/before");
     Do(&ScheduleEditor::New);
-    fs.Reset();
-    fs.FailCall(0, FileErrorCause::HardIO, IoCall::Read);
+    FailNext(IoCall::Read, FileErrorCause::HardIO);
     const core::ScheduleAnswer answer = OpenFolder();
-    ASSERT_TRUE(answer.fileError);
-    EXPECT_EQ(answer.fileError->cause(), FileErrorCause::HardIO);
+    EXPECT_EQ(ErrorCause(answer), FileErrorCause::HardIO);
     EXPECT_EQ(answer.fileError->path(), Path(0));
     EXPECT_EQ(answer.show, (core::ScheduleParts{.fields = true}));
     EXPECT_EQ(editor.saveFolder(), "/before");
@@ -128,10 +121,9 @@ TEST_P(ProgramChoiceTest, AFileThatFailsToReadShowsTheOpenProgramAgain) {
     LayProgram(0, {4});
     LayProgram(1, {5});
     OpenFolder();
-    fs.Reset();
-    fs.FailCall(0, FileErrorCause::HardIO, IoCall::Read);
+    FailNext(IoCall::Read, FileErrorCause::HardIO);
     const core::ScheduleAnswer answer = ChooseProgram(1);
-    ASSERT_TRUE(answer.fileError);
+    EXPECT_EQ(ErrorCause(answer), FileErrorCause::HardIO);
     EXPECT_EQ(answer.show, (core::ScheduleParts{.fields = true, .program = true}));
     EXPECT_EQ(screen.program, 0);
     EXPECT_EQ(editor.record().startHour, 4);
@@ -225,11 +217,9 @@ TEST_P(ProgramCopyTest, AFailedCopySaysWhyAndLeavesTheTarget) {
     const auto target = FileBytes(1);
     screen.copySource = 0;
     screen.copyTarget = 1;
-    fs.Reset();
-    fs.FailCall(0, FileErrorCause::DiskFull, IoCall::Write);
+    FailNext(IoCall::Write, FileErrorCause::DiskFull);
     const core::ScheduleAnswer answer = Do(&ScheduleEditor::CopyProgram);
-    ASSERT_TRUE(answer.fileError);
-    EXPECT_EQ(answer.fileError->cause(), FileErrorCause::DiskFull);
+    EXPECT_EQ(ErrorCause(answer), FileErrorCause::DiskFull);
     EXPECT_EQ(answer.show, core::ScheduleParts{});
     EXPECT_EQ(FileBytes(1), target);
     EXPECT_EQ(editor.timerCount(), 1u);

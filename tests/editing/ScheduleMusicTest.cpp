@@ -5,11 +5,6 @@
 namespace scheduletest {
 namespace {
 
-using core::EditorMessage;
-using core::FileErrorCause;
-using core::ScheduleEditor;
-using testsupport::IoCall;
-
 using MusicTest = ScheduleEditorTest;
 
 std::vector<std::u16string> Names(std::initializer_list<const char16_t*> names) {
@@ -19,7 +14,7 @@ std::vector<std::u16string> Names(std::initializer_list<const char16_t*> names) 
 TEST_P(MusicTest, AddsTheNamesOfFilesThatCanBeOpenedAndSelectsTheLast) {
     const std::u16string held = MusicFile("/music/held.mp3");
     const std::u16string fine = MusicFile("/music/fine.mp3");
-    fs.FailCall(0, FileErrorCause::SharingViolation, IoCall::Open);
+    FailNext(IoCall::Open, FileErrorCause::SharingViolation);
     const core::ScheduleAnswer answer = AddMusic({held, u"/music/gone.mp3", fine});
     EXPECT_EQ(editor.music(), Names({u"fine.mp3"}));
     EXPECT_EQ(editor.musicRow(), 0);

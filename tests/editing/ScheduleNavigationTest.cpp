@@ -5,11 +5,6 @@
 namespace scheduletest {
 namespace {
 
-using core::EditorMessage;
-using core::FileErrorCause;
-using core::ScheduleEditor;
-using testsupport::IoCall;
-
 constexpr int kNew = -1;  // the editor holds a new timer
 
 struct StepCase {
@@ -124,11 +119,9 @@ TEST_P(NavigationTest, AFailedDeleteKeepsTheTimerAndSaysWhy) {
     LayProgram(0, {1, 2});
     OpenFolder();
     const auto before = FileBytes(0);
-    fs.Reset();
-    fs.FailCall(0, FileErrorCause::DiskFull, IoCall::Write);
+    FailNext(IoCall::Write, FileErrorCause::DiskFull);
     const core::ScheduleAnswer answer = Do(&ScheduleEditor::Delete);
-    ASSERT_TRUE(answer.fileError);
-    EXPECT_EQ(answer.fileError->cause(), FileErrorCause::DiskFull);
+    EXPECT_EQ(ErrorCause(answer), FileErrorCause::DiskFull);
     EXPECT_EQ(answer.show, core::ScheduleParts{});
     EXPECT_EQ(FileBytes(0), before);
     EXPECT_EQ(editor.timerIndex(), 0u);
@@ -138,11 +131,9 @@ TEST_P(NavigationTest, AFailedDeleteKeepsTheTimerAndSaysWhy) {
 TEST_P(NavigationTest, AStepThatFailsToReadKeepsTheTimerInTheEditor) {
     LayProgram(0, {1, 2});
     OpenFolder();
-    fs.Reset();
-    fs.FailCall(0, FileErrorCause::HardIO, IoCall::Read);
+    FailNext(IoCall::Read, FileErrorCause::HardIO);
     const core::ScheduleAnswer answer = Do(&ScheduleEditor::Next);
-    ASSERT_TRUE(answer.fileError);
-    EXPECT_EQ(answer.fileError->cause(), FileErrorCause::HardIO);
+    EXPECT_EQ(ErrorCause(answer), FileErrorCause::HardIO);
     EXPECT_EQ(editor.timerIndex(), 0u);
     EXPECT_EQ(editor.record().startHour, 1);
     // Only the fields are shown again.
@@ -218,7 +209,7 @@ TEST_P(NavigationTest, CancelReadsAStoredTimerOverTheRecordTheEditorHeld) {
     core::TimerRecord entered = TimerStartingAt(9);
     entered.zones = 0x0F;
     entered.playMode = 1;
-    fs.FailCall(0, FileErrorCause::SharingViolation, IoCall::Open);
+    FailNext(IoCall::Open, FileErrorCause::SharingViolation);
     ASSERT_TRUE(Save(entered).fileError);
     fs.Reset();
 

@@ -5,11 +5,6 @@
 namespace scheduletest {
 namespace {
 
-using core::EditorMessage;
-using core::FileErrorCause;
-using core::ScheduleEditor;
-using testsupport::IoCall;
-
 struct Entered {
     int program;
     std::uint32_t weekdays;
@@ -121,13 +116,13 @@ struct SaveFailure {
 
 const SaveFailure kSaveFailures[] = {
     {"appending fails to write", {1, 2}, true,
-     [](EditorHarness& page) { page.fs.FailCall(0, FileErrorCause::DiskFull, IoCall::Write); }, std::nullopt,
+     [](EditorHarness& page) { page.FailNext(IoCall::Write, FileErrorCause::DiskFull); }, std::nullopt,
      FileErrorCause::DiskFull},
     {"a rewrite fails to replace the file", {1, 2}, false,
-     [](EditorHarness& page) { page.fs.FailCall(0, FileErrorCause::AccessDenied, IoCall::Rename); }, std::nullopt,
+     [](EditorHarness& page) { page.FailNext(IoCall::Rename, FileErrorCause::AccessDenied); }, std::nullopt,
      FileErrorCause::AccessDenied},
     {"the file cannot be created", {}, true,
-     [](EditorHarness& page) { page.fs.FailCall(0, FileErrorCause::BadPath, IoCall::Open); }, std::nullopt,
+     [](EditorHarness& page) { page.FailNext(IoCall::Open, FileErrorCause::BadPath); }, std::nullopt,
      FileErrorCause::BadPath},
     {"more music counted than listed", {1}, true,
      [](EditorHarness& page) { page.screen.record.musicCount = 1; }, EditorMessage::TooManyMusicFiles, std::nullopt},
@@ -147,16 +142,14 @@ TEST_P(SaveTest, AFailedSaveLeavesTheEditorTheSummariesAndTheFileAsTheyWere) {
         page.OpenFolder();
         if (c.newTimer) page.Do(&ScheduleEditor::New);
         page.screen.record = TimerStartingAt(23, 1, 2);
-        page.fs.Reset();
         c.arrange(page);
 
         const core::ScheduleEditor before = page.editor;
         const std::optional<testsupport::Bytes> bytes = page.FileBytes(0);
         const core::ScheduleAnswer answer = page.Do(&ScheduleEditor::Save);
         EXPECT_EQ(answer.message, c.message);
-        EXPECT_EQ(answer.fileError.has_value(), c.cause.has_value());
-        if (c.cause && answer.fileError) {
-            EXPECT_EQ(answer.fileError->cause(), *c.cause);
+        EXPECT_EQ(ErrorCause(answer), c.cause);
+        if (answer.fileError) {
             EXPECT_EQ(answer.fileError->path(), page.Path(0));
         }
         EXPECT_EQ(answer.show, core::ScheduleParts{});
