@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "Bytes.h"
 #include "core/dates/SpecialDateFile.h"
 #include "core/fs/FileSystem.h"
-#include "support/TempFolder.h"
+#include "tests/support/Bytes.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

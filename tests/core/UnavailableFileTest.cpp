@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
-#include "Samples.h"
-#include "StoreCases.h"
-#include "StoreFixture.h"
+#include "tests/core/Samples.h"
+#include "tests/core/StoreCases.h"
+#include "tests/core/StoreFixture.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "MemoryFileSystem.h"
+#include "tests/support/MemoryFileSystem.h"
 
 #include <algorithm>
 #include <cstring>
