@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "core/text/FileErrorText.h"
 #include "ui/ToolInfo.h"
 
 namespace ui {
@@ -34,7 +35,7 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& text)
 
 std::unique_ptr<QMessageBox> MakeFileErrorBox(QWidget* owner, const core::FileError& error) {
     return MakeOkBox(owner, QMessageBox::Critical, ToolName(),
-                     QString::fromStdString(core::FileErrorMessage(error)));
+                     QString::fromStdString(core::FileErrorText(error)));
 }
 
 std::unique_ptr<QMessageBox> MakeAboutBox(QWidget* owner) {

@@ -6,7 +6,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <sstream>
 
 #include "core/card/CardFiles.h"
 #include "pages/schedule/ControlIds.h"
@@ -121,26 +120,6 @@ QString PageHarness::MusicFile(const std::string& name) {
     const std::string path = musicFolder / name;
     testsupport::WriteFileBytes(path, {0x49, 0x44, 0x33});
     return QString::fromStdString(path);
-}
-
-}  // namespace pagetest
-
-namespace pagetest {
-
-Bytes Hex(const char* text) {
-    Bytes bytes;
-    std::istringstream in(text);
-    unsigned value = 0;
-    while (in >> std::hex >> value) bytes.push_back(static_cast<std::uint8_t>(value));
-    return bytes;
-}
-
-Bytes Zeros(std::size_t count) { return Bytes(count, 0); }
-
-Bytes Concat(std::initializer_list<Bytes> parts) {
-    Bytes all;
-    for (const Bytes& part : parts) all.insert(all.end(), part.begin(), part.end());
-    return all;
 }
 
 }  // namespace pagetest

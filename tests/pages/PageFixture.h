@@ -13,6 +13,7 @@
 #include "ScriptedDialogs.h"
 #include "pages/schedule/SchedulePage.h"
 #include "support/FaultyFileSystem.h"
+#include "tests/support/Bytes.h"
 #include "support/TempFolder.h"
 #include "ui/DialogBuilder.h"
 
@@ -109,8 +110,8 @@ protected:
 namespace pagetest {
 
 // Bytes written out by hand in tests: "3E 00 FF".
-Bytes Hex(const char* text);
-Bytes Zeros(std::size_t count);
-Bytes Concat(std::initializer_list<Bytes> parts);
+using testbytes::Concat;
+using testbytes::Hex;
+using testbytes::Zeros;
 
 }  // namespace pagetest
