@@ -315,25 +315,20 @@ ScheduleAnswer ScheduleEditor::RemoveMusic(const ScheduleInput& input) {
     return answer;
 }
 
-ScheduleAnswer ScheduleEditor::MoveMusicUp(const ScheduleInput& input) {
-    ScheduleAnswer answer;
-    m_musicRow = MusicRow(input, m_music.size());
-    if (m_music.size() < 2 || m_musicRow <= 0) return answer;
-    std::vector<std::u16string> names = m_music;
-    std::swap(names[static_cast<std::size_t>(m_musicRow) - 1], names[static_cast<std::size_t>(m_musicRow)]);
-    SetMusic(std::move(names), m_musicRow - 1, answer);
-    return answer;
-}
+ScheduleAnswer ScheduleEditor::MoveMusicUp(const ScheduleInput& input) { return MoveMusic(input, -1); }
 
-ScheduleAnswer ScheduleEditor::MoveMusicDown(const ScheduleInput& input) {
+ScheduleAnswer ScheduleEditor::MoveMusicDown(const ScheduleInput& input) { return MoveMusic(input, +1); }
+
+// Swaps the selected entry with its neighbour; the selection goes along. At either end of the
+// list nothing moves.
+ScheduleAnswer ScheduleEditor::MoveMusic(const ScheduleInput& input, int step) {
     ScheduleAnswer answer;
     m_musicRow = MusicRow(input, m_music.size());
-    if (m_music.size() < 2 || m_musicRow < 0 || static_cast<std::size_t>(m_musicRow) + 1 >= m_music.size()) {
-        return answer;
-    }
+    const int to = m_musicRow + step;
+    if (m_musicRow < 0 || to < 0 || static_cast<std::size_t>(to) >= m_music.size()) return answer;
     std::vector<std::u16string> names = m_music;
-    std::swap(names[static_cast<std::size_t>(m_musicRow)], names[static_cast<std::size_t>(m_musicRow) + 1]);
-    SetMusic(std::move(names), m_musicRow + 1, answer);
+    std::swap(names[static_cast<std::size_t>(m_musicRow)], names[static_cast<std::size_t>(to)]);
+    SetMusic(std::move(names), to, answer);
     return answer;
 }
 

@@ -122,6 +122,7 @@ private:
     // folder (after the message) or the file cannot be opened.
     std::optional<std::string> StoredProgramPath(const ScheduleInput& input, ScheduleAnswer& answer);
     ScheduleAnswer Step(const ScheduleInput& input, int step);
+    ScheduleAnswer MoveMusic(const ScheduleInput& input, int step);
     bool RepeatsSavedStart() const;
     // Says why the store did not do what was asked.
     static void Report(const Failure& failure, ScheduleAnswer& answer);
