@@ -7,9 +7,9 @@
 #include <functional>
 #include <limits>
 
-#include "StoreCases.h"
 #include "core/fs/AtomicReplace.h"
-#include "support/FaultyFileSystem.h"
+#include "tests/core/StoreCases.h"
+#include "tests/support/FaultyFileSystem.h"
 
 namespace {
 
