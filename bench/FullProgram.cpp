@@ -1,4 +1,4 @@
-#include "FullProgram.h"
+#include "bench/FullProgram.h"
 
 namespace bench {
 

@@ -9,9 +9,9 @@
 #include <stdexcept>
 #include <vector>
 
-#include "FullProgram.h"
+#include "bench/FullProgram.h"
 #include "core/fs/FileSystem.h"
-#include "support/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "Check.h"
 #include "core/dates/SpecialDateFile.h"
-#include "support/MemoryFileSystem.h"
+#include "fuzz/Check.h"
+#include "tests/support/MemoryFileSystem.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     testsupport::MemoryFileSystem fs;

@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <string>
 
-#include "Check.h"
 #include "core/schedule/ScheduleFile.h"
-#include "support/MemoryFileSystem.h"
-#include "support/ProgramFileCheck.h"
+#include "fuzz/Check.h"
+#include "tests/support/MemoryFileSystem.h"
+#include "tests/support/ProgramFileCheck.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "core/text/FileErrorText.h"
 
 namespace ui {
 
@@ -33,7 +34,7 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& capti
 
 std::unique_ptr<QMessageBox> MakeFileErrorBox(QWidget* owner, const QString& caption, const core::FileError& error) {
     return MakeOkBox(owner, QMessageBox::Critical, caption,
-                     QString::fromStdString(core::FileErrorMessage(error)));
+                     QString::fromStdString(core::FileErrorText(error)));
 }
 
 std::unique_ptr<QMessageBox> MakeAboutBox(QWidget* owner, const QString& caption, const QString& text) {

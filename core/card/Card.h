@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/card/CardFiles.h"
-#include "core/card/FileFailure.h"
+#include "core/fs/FileError.h"
 #include "core/dates/SpecialDateFile.h"
 #include "core/schedule/ScheduleFile.h"
 
@@ -49,7 +49,7 @@ struct CardFile {
     CardFileId id{};
     CardFileState state = CardFileState::Absent;
     std::optional<Damage> damage;        // when Damaged
-    std::optional<FileFailure> failure;  // when Busy or Unreadable
+    std::optional<FileError> failure;  // when Busy or Unreadable
 
     // A program file that was read: the program its header names, and its timers in order.
     std::uint16_t program = 0;

@@ -15,8 +15,8 @@ static_assert(kCardReadBufferSize >= 2 * kMaxSpecialDates);
 static_assert(kCardReadBufferSize >= kMusicEntrySize);
 
 // What a file that could not be opened is: missing, held by another program, or unreadable.
-void MarkNotOpened(CardFile& out, const FileFailure& failure) {
-    switch (failure.cause) {
+void MarkNotOpened(CardFile& out, const FileError& failure) {
+    switch (failure.cause()) {
     case FileErrorCause::FileNotFound: out.state = CardFileState::Absent; return;
     case FileErrorCause::SharingViolation: out.state = CardFileState::Busy; break;
     default: out.state = CardFileState::Unreadable; break;
@@ -30,7 +30,7 @@ CardFile ReadCardFile(FileSystem& fs, const std::string& folder, CardFileId id,
     out.id = id;
     BoundedFileReader file(fs, CardFilePath(folder, id.kind, id.program));
     if (!file.IsOpen()) {
-        MarkNotOpened(out, file.Failure().value_or(FileFailure{}));
+        MarkNotOpened(out, file.Failure().value_or(FileError(FileErrorCause::Generic, "")));
     } else if (HoldsTimers(id.kind)) {
         ReadProgramContent(file, buffer, out);
     } else {

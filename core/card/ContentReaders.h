@@ -22,7 +22,7 @@ inline void MarkDamaged(CardFile& out, const Damage& damage) {
 
 inline void MarkUnreadable(CardFile& out, const BoundedFileReader& file) {
     out.state = CardFileState::Unreadable;
-    out.failure = file.Failure().value_or(FileFailure{});
+    out.failure = file.Failure().value_or(FileError(FileErrorCause::Generic, ""));
 }
 
 }  // namespace core

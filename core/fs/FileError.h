@@ -1,11 +1,12 @@
 #pragma once
 
-#include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace core {
 
-// Why a file operation failed. Each cause has its own message for the user (FileErrorMessage).
+// Why a file operation failed. The text the user reads for each cause lives in the text table
+// (core/text/FileErrorText.h), not here.
 enum class FileErrorCause {
     Generic,           // an error that none of the others describes
     FileNotFound,
@@ -23,22 +24,19 @@ enum class FileErrorCause {
 };
 
 // A failed file operation: its cause and the path of the file it concerned (empty when unknown).
-class FileError : public std::runtime_error {
+class FileError {
 public:
-    FileError(FileErrorCause cause, std::string path);
+    FileError(FileErrorCause cause, std::string path) : m_cause(cause), m_path(std::move(path)) {}
 
-    FileErrorCause cause() const noexcept { return cause_; }
-    const std::string& path() const noexcept { return path_; }
+    FileErrorCause cause() const noexcept { return m_cause; }
+    const std::string& path() const noexcept { return m_path; }
+
+    bool operator==(const FileError&) const = default;
 
 private:
-    FileErrorCause cause_;
-    std::string path_;
+    FileErrorCause m_cause;
+    std::string m_path;
 };
-
-// The text shown to the user for a failed file operation, in UTF-8, naming the path
-// (or "一未命名文件" when there is none).
-std::string FileErrorMessage(FileErrorCause cause, const std::string& path);
-std::string FileErrorMessage(const FileError& error);
 
 // Maps a POSIX errno value to the cause that describes it best.
 FileErrorCause CauseFromErrno(int errorNumber);

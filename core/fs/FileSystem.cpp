@@ -1,24 +1,19 @@
 #include "core/fs/FileSystem.h"
 
-#include "core/fs/FileError.h"
-
 namespace core {
 
 bool CanOpenForReading(FileSystem& fs, const std::string& path) {
-    try {
-        fs.Open(path, OpenMode::Read)->Close();
-        return true;
-    } catch (const FileError&) {
-        return false;
-    }
+    auto opened = fs.Open(path, OpenMode::Read);
+    return opened.ok() && (*opened)->Close().ok();
 }
 
-std::size_t ReadFully(File& file, std::span<std::uint8_t> buffer) {
+Result<std::size_t> ReadFully(File& file, std::span<std::uint8_t> buffer) {
     std::size_t done = 0;
     while (done < buffer.size()) {
-        const std::size_t got = file.Read(buffer.subspan(done));
-        if (got == 0) break;
-        done += got;
+        const auto got = file.Read(buffer.subspan(done));
+        if (!got.ok()) return got.failure();
+        if (*got == 0) break;
+        done += *got;
     }
     return done;
 }

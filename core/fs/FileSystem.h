@@ -6,6 +6,9 @@
 #include <span>
 #include <string>
 
+#include "core/fs/FileError.h"
+#include "core/fs/Result.h"
+
 namespace core {
 
 // How a file is opened. Every open is exclusive: while the tool holds a file, no other
@@ -16,26 +19,27 @@ enum class OpenMode {
     Create,     // created when missing, emptied when present, for writing (and reading)
 };
 
-// An open file. Every failure throws FileError carrying the cause and this file's path.
-// The destructor closes the file quietly; call Close() to learn whether closing worked.
+// An open file. Every call answers with its result; a failure is IoFailed with the cause and
+// this file's path. The destructor closes the file quietly; call Close() to learn whether
+// closing worked.
 class File {
 public:
     virtual ~File() = default;
 
     virtual const std::string& Path() const = 0;
 
-    // Reads up to buffer.size() bytes at the current position and returns how many were
-    // read: fewer only at the end of the file.
-    virtual std::size_t Read(std::span<std::uint8_t> buffer) = 0;
+    // Reads up to buffer.size() bytes at the current position and gives how many were read:
+    // fewer only at the end of the file.
+    virtual Result<std::size_t> Read(std::span<std::uint8_t> buffer) = 0;
     // Writes all of data at the current position.
-    virtual void Write(std::span<const std::uint8_t> data) = 0;
-    virtual void Seek(std::uint64_t offset) = 0;
-    virtual std::uint64_t Length() = 0;
+    virtual Result<> Write(std::span<const std::uint8_t> data) = 0;
+    virtual Result<> Seek(std::uint64_t offset) = 0;
+    virtual Result<std::uint64_t> Length() = 0;
     // Cuts or extends the file to exactly length bytes.
-    virtual void Truncate(std::uint64_t length) = 0;
+    virtual Result<> Truncate(std::uint64_t length) = 0;
     // Pushes everything written so far to the medium.
-    virtual void Sync() = 0;
-    virtual void Close() = 0;
+    virtual Result<> Sync() = 0;
+    virtual Result<> Close() = 0;
 };
 
 // The file system as the tool sees it. Everything that touches disk goes through this seam,
@@ -44,12 +48,13 @@ class FileSystem {
 public:
     virtual ~FileSystem() = default;
 
-    // Opens path with exclusive access. Throws FileError: FileNotFound when a file that must
-    // exist is missing, SharingViolation when another opener holds it, and so on.
-    virtual std::unique_ptr<File> Open(const std::string& path, OpenMode mode) = 0;
+    // Opens path with exclusive access. A failure is OpenFailed with the cause: FileNotFound
+    // when a file that must exist is missing, SharingViolation when another opener holds it,
+    // and so on.
+    virtual Result<std::unique_ptr<File>> Open(const std::string& path, OpenMode mode) = 0;
     // Puts the file at `from` in the place of `to` in one step, replacing `to`, and makes the
-    // change durable. Both lie in the same folder. Throws FileError.
-    virtual void Rename(const std::string& from, const std::string& to) = 0;
+    // change durable. Both lie in the same folder. A failure is IoFailed, naming `to`.
+    virtual Result<> Rename(const std::string& from, const std::string& to) = 0;
     // Removes a file if it exists; never fails loudly (used to clean up).
     virtual void Remove(const std::string& path) noexcept = 0;
 };
@@ -61,7 +66,7 @@ FileSystem& SystemFileSystem();
 // closed again at once).
 bool CanOpenForReading(FileSystem& fs, const std::string& path);
 
-// Reads exactly buffer.size() bytes, or as many as the file still has. Returns the count read.
-std::size_t ReadFully(File& file, std::span<std::uint8_t> buffer);
+// Reads exactly buffer.size() bytes, or as many as the file still has, and gives the count read.
+Result<std::size_t> ReadFully(File& file, std::span<std::uint8_t> buffer);
 
 }  // namespace core

@@ -14,8 +14,9 @@ namespace core {
 
 namespace {
 
-[[noreturn]] void ThrowErrno(const std::string& path, int errorNumber = errno) {
-    throw FileError(CauseFromErrno(errorNumber), path);
+// A failure after the open, from errno as the failing call left it.
+Failure ErrnoFailure(const std::string& path, int errorNumber = errno) {
+    return IoFailure(FileError(CauseFromErrno(errorNumber), path));
 }
 
 std::string FolderOf(const std::string& path) {
@@ -27,72 +28,81 @@ std::string FolderOf(const std::string& path) {
 
 class PosixFile final : public File {
 public:
-    PosixFile(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
+    PosixFile(int fd, std::string path) : m_fd(fd), m_path(std::move(path)) {}
     ~PosixFile() override {
-        if (fd_ >= 0) ::close(fd_);
+        if (m_fd >= 0) ::close(m_fd);
     }
 
-    const std::string& Path() const override { return path_; }
+    const std::string& Path() const override { return m_path; }
 
-    std::size_t Read(std::span<std::uint8_t> buffer) override {
+    Result<std::size_t> Read(std::span<std::uint8_t> buffer) override {
+        if (m_fd < 0) return Closed();
         for (;;) {
-            const ssize_t got = ::read(Fd(), buffer.data(), buffer.size());
+            const ssize_t got = ::read(m_fd, buffer.data(), buffer.size());
             if (got >= 0) return static_cast<std::size_t>(got);
-            if (errno != EINTR) ThrowErrno(path_);
+            if (errno != EINTR) return ErrnoFailure(m_path);
         }
     }
 
-    void Write(std::span<const std::uint8_t> data) override {
+    Result<> Write(std::span<const std::uint8_t> data) override {
+        if (m_fd < 0) return Closed();
         while (!data.empty()) {
-            const ssize_t put = ::write(Fd(), data.data(), data.size());
+            const ssize_t put = ::write(m_fd, data.data(), data.size());
             if (put < 0) {
                 if (errno == EINTR) continue;
-                ThrowErrno(path_);
+                return ErrnoFailure(m_path);
             }
-            if (put == 0) throw FileError(FileErrorCause::DiskFull, path_);
+            if (put == 0) return IoFailure(FileError(FileErrorCause::DiskFull, m_path));
             data = data.subspan(static_cast<std::size_t>(put));
         }
+        return {};
     }
 
-    void Seek(std::uint64_t offset) override {
-        if (::lseek(Fd(), static_cast<off_t>(offset), SEEK_SET) < 0) {
-            throw FileError(FileErrorCause::BadSeek, path_);
+    Result<> Seek(std::uint64_t offset) override {
+        if (m_fd < 0) return Closed();
+        if (::lseek(m_fd, static_cast<off_t>(offset), SEEK_SET) < 0) {
+            return IoFailure(FileError(FileErrorCause::BadSeek, m_path));
         }
+        return {};
     }
 
-    std::uint64_t Length() override {
+    Result<std::uint64_t> Length() override {
+        if (m_fd < 0) return Closed();
         struct stat info {};
-        if (::fstat(Fd(), &info) != 0) ThrowErrno(path_);
+        if (::fstat(m_fd, &info) != 0) return ErrnoFailure(m_path);
         return static_cast<std::uint64_t>(info.st_size);
     }
 
-    void Truncate(std::uint64_t length) override {
-        if (::ftruncate(Fd(), static_cast<off_t>(length)) != 0) ThrowErrno(path_);
+    Result<> Truncate(std::uint64_t length) override {
+        if (m_fd < 0) return Closed();
+        if (::ftruncate(m_fd, static_cast<off_t>(length)) != 0) return ErrnoFailure(m_path);
+        return {};
     }
 
-    void Sync() override {
-        if (::fsync(Fd()) != 0) ThrowErrno(path_);
+    Result<> Sync() override {
+        if (m_fd < 0) return Closed();
+        if (::fsync(m_fd) != 0) return ErrnoFailure(m_path);
+        return {};
     }
 
-    void Close() override {
-        const int fd = fd_;
-        fd_ = -1;
-        if (fd >= 0 && ::close(fd) != 0 && errno != EINTR) ThrowErrno(path_);
+    Result<> Close() override {
+        const int fd = m_fd;
+        m_fd = -1;
+        if (fd >= 0 && ::close(fd) != 0 && errno != EINTR) return ErrnoFailure(m_path);
+        return {};
     }
 
 private:
-    int Fd() const {
-        if (fd_ < 0) throw FileError(FileErrorCause::InvalidFile, path_);
-        return fd_;
-    }
+    // Any call but Close on a file already closed.
+    Failure Closed() const { return IoFailure(FileError(FileErrorCause::InvalidFile, m_path)); }
 
-    int fd_;
-    std::string path_;
+    int m_fd;
+    std::string m_path;
 };
 
 class PosixFileSystem final : public FileSystem {
 public:
-    std::unique_ptr<File> Open(const std::string& path, OpenMode mode) override {
+    Result<std::unique_ptr<File>> Open(const std::string& path, OpenMode mode) override {
         int flags = O_CLOEXEC;
         switch (mode) {
         case OpenMode::Read: flags |= O_RDONLY; break;
@@ -103,31 +113,34 @@ public:
         do {
             fd = ::open(path.c_str(), flags, 0666);
         } while (fd < 0 && errno == EINTR);
-        if (fd < 0) ThrowErrno(path);
+        if (fd < 0) return OpenFailure(FileError(CauseFromErrno(errno), path));
         auto file = std::make_unique<PosixFile>(fd, path);
 
         struct stat info {};
         if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
-            throw FileError(FileErrorCause::AccessDenied, path);
+            return OpenFailure(FileError(FileErrorCause::AccessDenied, path));
         }
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            throw FileError(errno == EWOULDBLOCK ? FileErrorCause::SharingViolation
-                                                 : CauseFromErrno(errno),
-                            path);
+            const int error = errno;
+            return OpenFailure(FileError(
+                error == EWOULDBLOCK ? FileErrorCause::SharingViolation : CauseFromErrno(error), path));
         }
         // Emptying waits for the lock, so a file held by someone else is never cut short.
-        if (mode == OpenMode::Create) file->Truncate(0);
-        return file;
+        if (mode == OpenMode::Create) {
+            if (auto emptied = file->Truncate(0); !emptied.ok()) return OpenFailure(*emptied.error());
+        }
+        return std::unique_ptr<File>(std::move(file));
     }
 
-    void Rename(const std::string& from, const std::string& to) override {
-        if (::rename(from.c_str(), to.c_str()) != 0) ThrowErrno(to);
+    Result<> Rename(const std::string& from, const std::string& to) override {
+        if (::rename(from.c_str(), to.c_str()) != 0) return ErrnoFailure(to);
         // Make the new directory entry itself durable.
         const int dir = ::open(FolderOf(to).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (dir >= 0) {
             ::fsync(dir);
             ::close(dir);
         }
+        return {};
     }
 
     void Remove(const std::string& path) noexcept override { ::unlink(path.c_str()); }

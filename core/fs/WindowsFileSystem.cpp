@@ -42,77 +42,86 @@ FileErrorCause CauseFromWin32(DWORD code) {
     }
 }
 
-[[noreturn]] void ThrowLast(const std::string& path) {
-    throw FileError(CauseFromWin32(GetLastError()), path);
+// A failure after the open, from the calling thread's last error.
+Failure LastFailure(const std::string& path) {
+    return IoFailure(FileError(CauseFromWin32(GetLastError()), path));
 }
 
 class WindowsFile final : public File {
 public:
-    WindowsFile(HANDLE handle, std::string path) : handle_(handle), path_(std::move(path)) {}
+    WindowsFile(HANDLE handle, std::string path) : m_handle(handle), m_path(std::move(path)) {}
     ~WindowsFile() override {
-        if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+        if (m_handle != INVALID_HANDLE_VALUE) CloseHandle(m_handle);
     }
-    const std::string& Path() const override { return path_; }
-    std::size_t Read(std::span<std::uint8_t> buffer) override {
+    const std::string& Path() const override { return m_path; }
+    Result<std::size_t> Read(std::span<std::uint8_t> buffer) override {
         DWORD got = 0;
         const DWORD want = buffer.size() > MAXDWORD ? MAXDWORD : static_cast<DWORD>(buffer.size());
-        if (!ReadFile(handle_, buffer.data(), want, &got, nullptr)) ThrowLast(path_);
-        return got;
+        if (!ReadFile(m_handle, buffer.data(), want, &got, nullptr)) return LastFailure(m_path);
+        return std::size_t{got};
     }
-    void Write(std::span<const std::uint8_t> data) override {
+    Result<> Write(std::span<const std::uint8_t> data) override {
         while (!data.empty()) {
             DWORD put = 0;
             const DWORD want = data.size() > MAXDWORD ? MAXDWORD : static_cast<DWORD>(data.size());
-            if (!WriteFile(handle_, data.data(), want, &put, nullptr)) ThrowLast(path_);
-            if (put == 0) throw FileError(FileErrorCause::DiskFull, path_);
+            if (!WriteFile(m_handle, data.data(), want, &put, nullptr)) return LastFailure(m_path);
+            if (put == 0) return IoFailure(FileError(FileErrorCause::DiskFull, m_path));
             data = data.subspan(put);
         }
+        return {};
     }
-    void Seek(std::uint64_t offset) override {
+    Result<> Seek(std::uint64_t offset) override {
         LARGE_INTEGER to;
         to.QuadPart = static_cast<LONGLONG>(offset);
-        if (!SetFilePointerEx(handle_, to, nullptr, FILE_BEGIN)) throw FileError(FileErrorCause::BadSeek, path_);
+        if (!SetFilePointerEx(m_handle, to, nullptr, FILE_BEGIN)) {
+            return IoFailure(FileError(FileErrorCause::BadSeek, m_path));
+        }
+        return {};
     }
-    std::uint64_t Length() override {
+    Result<std::uint64_t> Length() override {
         LARGE_INTEGER size;
-        if (!GetFileSizeEx(handle_, &size)) ThrowLast(path_);
+        if (!GetFileSizeEx(m_handle, &size)) return LastFailure(m_path);
         return static_cast<std::uint64_t>(size.QuadPart);
     }
-    void Truncate(std::uint64_t length) override {
-        Seek(length);
-        if (!SetEndOfFile(handle_)) ThrowLast(path_);
+    Result<> Truncate(std::uint64_t length) override {
+        if (auto moved = Seek(length); !moved.ok()) return moved;
+        if (!SetEndOfFile(m_handle)) return LastFailure(m_path);
+        return {};
     }
-    void Sync() override {
-        if (!FlushFileBuffers(handle_)) ThrowLast(path_);
+    Result<> Sync() override {
+        if (!FlushFileBuffers(m_handle)) return LastFailure(m_path);
+        return {};
     }
-    void Close() override {
-        HANDLE handle = handle_;
-        handle_ = INVALID_HANDLE_VALUE;
-        if (handle != INVALID_HANDLE_VALUE && !CloseHandle(handle)) ThrowLast(path_);
+    Result<> Close() override {
+        HANDLE handle = m_handle;
+        m_handle = INVALID_HANDLE_VALUE;
+        if (handle != INVALID_HANDLE_VALUE && !CloseHandle(handle)) return LastFailure(m_path);
+        return {};
     }
 
 private:
-    HANDLE handle_;
-    std::string path_;
+    HANDLE m_handle;
+    std::string m_path;
 };
 
 class WindowsFileSystem final : public FileSystem {
 public:
-    std::unique_ptr<File> Open(const std::string& path, OpenMode mode) override {
+    Result<std::unique_ptr<File>> Open(const std::string& path, OpenMode mode) override {
         DWORD access = GENERIC_READ;
         DWORD disposition = OPEN_EXISTING;
         if (mode != OpenMode::Read) access |= GENERIC_WRITE;
         if (mode == OpenMode::Create) disposition = CREATE_ALWAYS;
         HANDLE handle = CreateFileW(Wide(path).c_str(), access, 0 /* exclusive */, nullptr,
                                     disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (handle == INVALID_HANDLE_VALUE) ThrowLast(path);
-        return std::make_unique<WindowsFile>(handle, path);
+        if (handle == INVALID_HANDLE_VALUE) return OpenFailure(FileError(CauseFromWin32(GetLastError()), path));
+        return std::unique_ptr<File>(std::make_unique<WindowsFile>(handle, path));
     }
-    void Rename(const std::string& from, const std::string& to) override {
+    Result<> Rename(const std::string& from, const std::string& to) override {
         if (!MoveFileExW(Wide(from).c_str(), Wide(to).c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-            ThrowLast(to);
+            return LastFailure(to);
         }
+        return {};
     }
     void Remove(const std::string& path) noexcept override { DeleteFileW(Wide(path).c_str()); }
 };

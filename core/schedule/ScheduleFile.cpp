@@ -8,23 +8,43 @@
 
 namespace core {
 
-using core::FileError;
-using core::FileErrorCause;
-using core::OpenMode;
 using namespace detail;
 
 namespace {
 
+// An open program file's length and its header as far as the file has one.
+struct FileStart {
+    std::uint64_t length = 0;
+    ScheduleHeaderBytes headerBytes{};
+    std::size_t present = 0;  // header bytes the file has; the rest read as 0
+
+    ScheduleHeader Header() const { return DecodeScheduleHeader(std::span(headerBytes).first(present)); }
+};
+
+// Reads the length and the header from the start of the file.
+Result<FileStart> ReadFileStart(File& file) {
+    FileStart start;
+    const auto length = file.Length();
+    if (!length.ok()) return length.failure();
+    start.length = *length;
+    const auto got = ReadFully(file, start.headerBytes);
+    if (!got.ok()) return got.failure();
+    start.present = *got;
+    return start;
+}
+
 // Reads the music entries that follow a record at `at`: at most `count`, and only as many as
 // have at least one byte in the file (an entry cut short reads as if padded with zeros).
-std::vector<MusicEntryInfo> ReadMusicEntries(core::File& file, std::uint64_t at,
-                                             std::uint64_t length, std::uint16_t count) {
+Result<std::vector<MusicEntryInfo>> ReadMusicEntries(File& file, std::uint64_t at, std::uint64_t length,
+                                                     std::uint16_t count) {
     std::vector<MusicEntryInfo> entries;
     if (at >= length || count == 0) return entries;
     const std::uint64_t wanted = std::min<std::uint64_t>(length - at, std::uint64_t{kMusicEntrySize} * count);
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(wanted));
-    file.Seek(at);
-    bytes.resize(core::ReadFully(file, bytes));
+    if (auto moved = file.Seek(at); !moved.ok()) return moved.failure();
+    const auto got = ReadFully(file, bytes);
+    if (!got.ok()) return got.failure();
+    bytes.resize(*got);
     for (std::size_t pos = 0; pos < bytes.size(); pos += kMusicEntrySize) {
         MusicEntryBytes entry{};
         std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(pos),
@@ -34,71 +54,91 @@ std::vector<MusicEntryInfo> ReadMusicEntries(core::File& file, std::uint64_t at,
     return entries;
 }
 
+// Writes bytes at `at`.
+Result<> WriteAt(File& file, std::uint64_t at, std::span<const std::uint8_t> bytes) {
+    if (auto moved = file.Seek(at); !moved.ok()) return moved;
+    return file.Write(bytes);
+}
+
+// Writes an appended timer's data at `at`, then its index entry, then the count: until the
+// count is written the file describes exactly its old timers. `headerPresent` says whether the
+// file had a whole header, whose other bytes then stay untouched.
+Result<> WriteAppended(File& file, std::uint64_t at, std::span<const std::uint8_t> data,
+                       const ScheduleHeaderBytes& newHeader, std::uint16_t index, bool headerPresent) {
+    if (auto written = WriteAt(file, at, data); !written.ok()) return written;
+    if (auto synced = file.Sync(); !synced.ok()) return synced;
+    const std::span<const std::uint8_t> header(newHeader);
+    if (headerPresent) {
+        const std::size_t entryAt = 8 + 8 * std::size_t{index};
+        if (auto entry = WriteAt(file, entryAt, header.subspan(entryAt, 8)); !entry.ok()) return entry;
+        if (auto count = WriteAt(file, 4, header.subspan(4, 2)); !count.ok()) return count;
+    } else if (auto whole = WriteAt(file, 0, header); !whole.ok()) {
+        return whole;
+    }
+    return file.Sync();
+}
+
+// Puts an append that failed back as it was, as far as the medium lets us: the old header
+// bytes and the old length. Stops at the first call that fails.
+void UndoAppend(File& file, const FileStart& old) {
+    const auto headerBytes = static_cast<std::size_t>(std::min<std::uint64_t>(old.length, kScheduleHeaderSize));
+    if (!WriteAt(file, 0, std::span(old.headerBytes).first(headerBytes)).ok()) return;
+    if (!file.Truncate(old.length).ok()) return;
+    static_cast<void>(file.Sync());
+}
+
 }  // namespace
 
 Result<TimerRead> ReadTimer(FileSystem& fs, const std::string& path, std::uint16_t index,
                             const TimerRecord& start) {
-    std::unique_ptr<core::File> file;
-    try {
-        file = fs.Open(path, OpenMode::Read);
-    } catch (const FileError& error) {
-        return OpenFailure(error);
-    }
-    try {
-        const std::uint64_t length = file->Length();
-        ScheduleHeaderBytes headerBytes{};
-        const std::size_t got = core::ReadFully(*file, headerBytes);
-        const ScheduleHeader header = DecodeScheduleHeader(std::span(headerBytes).first(got));
+    const auto opened = fs.Open(path, OpenMode::Read);
+    if (!opened.ok()) return opened.failure();
+    File& file = **opened;
+    const auto fileStart = ReadFileStart(file);
+    if (!fileStart.ok()) return fileStart.failure();
+    const std::uint64_t length = fileStart->length;
+    const ScheduleHeader header = fileStart->Header();
 
-        TimerRead result{start, UsableCount(header), {}};
-        if (index < kMaxTimers) {
-            const std::uint64_t at = header.index[index].offset;
-            if (at < length) {
-                TimerRecordBytes recordBytes{};
-                file->Seek(at);
-                const std::size_t present = core::ReadFully(*file, recordBytes);
-                OverlayTimerRecord(std::span(recordBytes).first(present), result.record);
-                if (present == kTimerRecordSize) {
-                    result.music =
-                        ReadMusicEntries(*file, at + kTimerRecordSize, length, result.record.musicCount);
-                }
-            }
-        }
-        file.reset();
-        return result;
-    } catch (const FileError& error) {
-        return IoFailure(error);
+    TimerRead result{start, UsableCount(header), {}};
+    if (index >= kMaxTimers) return result;
+    const std::uint64_t at = header.index[index].offset;
+    if (at >= length) return result;
+    TimerRecordBytes recordBytes{};
+    if (auto moved = file.Seek(at); !moved.ok()) return moved.failure();
+    const auto present = ReadFully(file, recordBytes);
+    if (!present.ok()) return present.failure();
+    OverlayTimerRecord(std::span(recordBytes).first(*present), result.record);
+    if (*present == kTimerRecordSize) {
+        auto music = ReadMusicEntries(file, at + kTimerRecordSize, length, result.record.musicCount);
+        if (!music.ok()) return music.failure();
+        result.music = std::move(*music);
     }
+    return result;
 }
 
-Result<Stored> WriteTimer(core::FileSystem& fs, const std::string& path, std::uint16_t index,
-                       std::uint32_t pageCount, std::uint16_t program, const TimerData& timer) {
+Result<Stored> WriteTimer(FileSystem& fs, const std::string& path, std::uint16_t index,
+                          std::uint32_t pageCount, std::uint16_t program, const TimerData& timer) {
     if (auto fits = CheckTimerFits(timer); !fits.ok()) return fits.failure();
 
-    std::unique_ptr<core::File> file;
-    try {
-        file = fs.Open(path, OpenMode::Read);
-    } catch (const FileError& error) {
+    const auto opened = fs.Open(path, OpenMode::Read);
+    if (!opened.ok()) {
         // Only a file that is not there is created anew; a busy or forbidden one stays as it is.
-        if (error.cause() == FileErrorCause::FileNotFound) {
+        if (opened.error() && opened.error()->cause() == FileErrorCause::FileNotFound) {
             return CreateScheduleFile(fs, path, program, timer);
         }
-        return OpenFailure(error);
+        return opened.failure();
     }
     std::array<std::uint8_t, 6> start{};
-    try {
-        core::ReadFully(*file, start);
-        file->Close();
-    } catch (const FileError& error) {
-        return IoFailure(error);
-    }
+    if (auto got = ReadFully(**opened, start); !got.ok()) return got.failure();
+    if (auto closed = (*opened)->Close(); !closed.ok()) return closed.failure();
+
     if (le::Get16(start, 0) != kScheduleMagic) return CreateScheduleFile(fs, path, program, timer);
     if (pageCount != 0 && index < pageCount) return ReplaceTimer(fs, path, index, timer);
     return AppendTimer(fs, path, timer);
 }
 
-Result<Stored> CreateScheduleFile(core::FileSystem& fs, const std::string& path,
-                               std::uint16_t program, const TimerData& timer) {
+Result<Stored> CreateScheduleFile(FileSystem& fs, const std::string& path, std::uint16_t program,
+                                  const TimerData& timer) {
     if (auto fits = CheckTimerFits(timer); !fits.ok()) return fits.failure();
 
     ScheduleHeader header;
@@ -110,106 +150,56 @@ Result<Stored> CreateScheduleFile(core::FileSystem& fs, const std::string& path,
     std::vector<std::uint8_t> content(headerBytes.begin(), headerBytes.end());
     AppendStoredTimer(content, timer);
 
-    std::unique_ptr<core::File> held;
-    try {
-        held = HoldIfExists(fs, path);
-    } catch (const FileError& error) {
-        return OpenFailure(error);
-    }
-    const core::ByteRun runs[] = {content};
-    return PutInPlace(fs, path, runs, 1, std::move(held));
+    auto held = HoldIfExists(fs, path);
+    if (!held.ok()) return held.failure();
+    const ByteRun runs[] = {content};
+    return PutInPlace(fs, path, runs, 1, std::move(*held));
 }
 
-Result<Stored> AppendTimer(core::FileSystem& fs, const std::string& path, const TimerData& timer) {
+Result<Stored> AppendTimer(FileSystem& fs, const std::string& path, const TimerData& timer) {
     if (auto fits = CheckTimerFits(timer); !fits.ok()) return fits.failure();
 
-    std::unique_ptr<core::File> file;
-    try {
-        file = fs.Open(path, OpenMode::ReadWrite);
-    } catch (const FileError& error) {
-        return OpenFailure(error);
+    const auto opened = fs.Open(path, OpenMode::ReadWrite);
+    if (!opened.ok()) return opened.failure();
+    File& file = **opened;
+    const auto old = ReadFileStart(file);
+    if (!old.ok()) return old.failure();
+    ScheduleHeader header = old->Header();
+    if (header.count >= kMaxTimers) return Refusal(Status::ProgramFull);
+
+    // The data never goes inside the header, even of a file cut short.
+    const std::uint64_t at = std::max<std::uint64_t>(old->length, kScheduleHeaderSize);
+    std::vector<std::uint8_t> data;
+    AppendStoredTimer(data, timer);
+    if (at + data.size() > UINT32_MAX) return Refusal(Status::ProgramFull);
+
+    const std::uint16_t index = header.count;
+    header.index[index] = {static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(data.size())};
+    header.count = static_cast<std::uint16_t>(index + 1);
+    const auto newHeader = EncodeScheduleHeader(header);
+
+    if (auto written = WriteAppended(file, at, data, newHeader, index, old->present == kScheduleHeaderSize);
+        !written.ok()) {
+        UndoAppend(file, *old);
+        return written.failure();
     }
-
-    std::uint64_t oldLength = 0;
-    ScheduleHeaderBytes oldHeader{};
-    bool touched = false;
-    try {
-        oldLength = file->Length();
-        const std::size_t got = core::ReadFully(*file, oldHeader);
-        ScheduleHeader header = DecodeScheduleHeader(std::span(oldHeader).first(got));
-        if (header.count >= kMaxTimers) return Refusal(Status::ProgramFull);
-
-        // The data never goes inside the header, even of a file cut short.
-        const std::uint64_t at = std::max<std::uint64_t>(oldLength, kScheduleHeaderSize);
-        std::vector<std::uint8_t> data;
-        AppendStoredTimer(data, timer);
-        if (at + data.size() > UINT32_MAX) return Refusal(Status::ProgramFull);
-
-        const std::uint16_t index = header.count;
-        header.index[index] = {static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(data.size())};
-        header.count = static_cast<std::uint16_t>(index + 1);
-        const auto newHeader = EncodeScheduleHeader(header);
-
-        // Data first, then the index entry, then the count: until the count is written the file
-        // describes exactly its old timers.
-        touched = true;
-        file->Seek(at);
-        file->Write(data);
-        file->Sync();
-        if (got == kScheduleHeaderSize) {
-            const std::size_t entryAt = 8 + 8 * std::size_t{index};
-            file->Seek(entryAt);
-            file->Write(std::span(newHeader).subspan(entryAt, 8));
-            file->Seek(4);
-            file->Write(std::span(newHeader).subspan(4, 2));
-        } else {
-            file->Seek(0);
-            file->Write(newHeader);
-        }
-        file->Sync();
-        file.reset();  // everything is on the medium; closing cannot lose anything now
-        return Stored{header.count};
-    } catch (const FileError& error) {
-        if (touched) {
-            // Put the file back as it was, as far as the medium lets us.
-            try {
-                file->Seek(0);
-                file->Write(std::span(oldHeader).first(static_cast<std::size_t>(
-                    std::min<std::uint64_t>(oldLength, kScheduleHeaderSize))));
-                file->Truncate(oldLength);
-                file->Sync();
-            } catch (const FileError&) {
-            }
-        }
-        return IoFailure(error);
-    }
+    // Everything is on the medium; closing (quietly, as the file goes) cannot lose anything now.
+    return Stored{header.count};
 }
 
-Result<Stored> CopyScheduleFile(core::FileSystem& fs, const std::string& source,
-                             const std::string& target) {
-    std::vector<std::uint8_t> content;
-    std::unique_ptr<core::File> from;
-    try {
-        from = fs.Open(source, OpenMode::Read);
-    } catch (const FileError& error) {
-        return OpenFailure(error);
-    }
-    try {
-        content = ReadWholeFile(*from);
-    } catch (const FileError& error) {
-        return IoFailure(error);
-    }
-    std::unique_ptr<core::File> held;
-    try {
-        held = HoldIfExists(fs, target);
-    } catch (const FileError& error) {
-        return OpenFailure(error);
-    }
-    const ScheduleHeader header = DecodeScheduleHeader(content);
+Result<Stored> CopyScheduleFile(FileSystem& fs, const std::string& source, const std::string& target) {
+    // The source stays held until the copy is in place.
+    const auto from = fs.Open(source, OpenMode::Read);
+    if (!from.ok()) return from.failure();
+    const auto content = ReadWholeFile(**from);
+    if (!content.ok()) return content.failure();
+    auto held = HoldIfExists(fs, target);
+    if (!held.ok()) return held.failure();
+    const ScheduleHeader header = DecodeScheduleHeader(*content);
     std::optional<std::uint16_t> count;
     if (header.magic == kScheduleMagic) count = UsableCount(header);
-    const core::ByteRun runs[] = {content};
-    return PutInPlace(fs, target, runs, count, std::move(held));
+    const ByteRun runs[] = {*content};
+    return PutInPlace(fs, target, runs, count, std::move(*held));
 }
 
 }  // namespace core

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "core/schedule/MusicEntry.h"
-#include "core/schedule/TimerRecord.h"
 #include "core/fs/FileSystem.h"
 #include "core/fs/Result.h"
+#include "core/schedule/MusicEntry.h"
+#include "core/schedule/TimerRecord.h"
 
 namespace core {
 
@@ -62,9 +62,9 @@ struct Stored {
 
 // One timer read from a program file.
 struct TimerRead {
-    TimerRecord record;
-    std::uint16_t count = 0;             // the header's count; above 512 reads as 512
-    std::vector<MusicEntryInfo> music;   // the timer's entries in file order
+    TimerRecord record;                 // the caller's start record, overlaid with the file's
+    std::uint16_t count = 0;            // the header's count; above 512 reads as 512
+    std::vector<MusicEntryInfo> music;  // the timer's entries in file order
 };
 
 // Reads timer `index` over `start`. Reads only the header and that one timer. Where the file

@@ -9,9 +9,6 @@
 
 namespace core {
 
-using core::FileError;
-using core::FileErrorCause;
-using core::OpenMode;
 using namespace detail;
 
 namespace {
@@ -63,7 +60,7 @@ std::vector<Piece> RunsToWrite(const ScheduleHeaderBytes& header, const std::vec
 
 // A program file read whole and held open, so nobody else writes it until it is replaced.
 struct HeldProgram {
-    std::unique_ptr<core::File> file;
+    std::unique_ptr<File> file;
     std::vector<std::uint8_t> content;
     ScheduleHeader header;
     std::uint16_t count = 0;
@@ -71,27 +68,21 @@ struct HeldProgram {
 
 // Opens and reads the program file and hands it, held, to `rewrite`, which gives the result.
 template <class Rewrite>
-Result<Stored> WithHeldProgram(core::FileSystem& fs, const std::string& path, Rewrite rewrite) {
-    HeldProgram held;
-    try {
-        held.file = fs.Open(path, OpenMode::Read);
-    } catch (const FileError& error) {
-        return OpenFailure(error);
-    }
-    try {
-        held.content = ReadWholeFile(*held.file);
-        held.header = DecodeScheduleHeader(held.content);
-        held.count = UsableCount(held.header);
-        return rewrite(held);
-    } catch (const FileError& error) {
-        return IoFailure(error);
-    }
+Result<Stored> WithHeldProgram(FileSystem& fs, const std::string& path, Rewrite rewrite) {
+    auto opened = fs.Open(path, OpenMode::Read);
+    if (!opened.ok()) return opened.failure();
+    auto content = ReadWholeFile(**opened);
+    if (!content.ok()) return content.failure();
+    HeldProgram held{std::move(*opened), std::move(*content), {}, 0};
+    held.header = DecodeScheduleHeader(held.content);
+    held.count = UsableCount(held.header);
+    return rewrite(held);
 }
 
 // Replaces the held file by its timers `pieces`. A damaged index can name the same bytes many
 // times over; such a file is refused rather than blown up beyond its own size.
-Result<Stored> ReplaceHeld(core::FileSystem& fs, const std::string& path, HeldProgram& held,
-                        const std::vector<Piece>& pieces, std::size_t keptBytes) {
+Result<Stored> ReplaceHeld(FileSystem& fs, const std::string& path, HeldProgram& held,
+                           const std::vector<Piece>& pieces, std::size_t keptBytes) {
     if (keptBytes > held.content.size()) {
         return IoFailure(FileError(FileErrorCause::Generic, path));
     }
@@ -102,8 +93,8 @@ Result<Stored> ReplaceHeld(core::FileSystem& fs, const std::string& path, HeldPr
 
 }  // namespace
 
-Result<Stored> ReplaceTimer(core::FileSystem& fs, const std::string& path, std::uint16_t index,
-                         const TimerData& timer) {
+Result<Stored> ReplaceTimer(FileSystem& fs, const std::string& path, std::uint16_t index,
+                            const TimerData& timer) {
     if (auto fits = CheckTimerFits(timer); !fits.ok()) return fits.failure();
     std::vector<std::uint8_t> replacement;
     AppendStoredTimer(replacement, timer);
@@ -111,7 +102,7 @@ Result<Stored> ReplaceTimer(core::FileSystem& fs, const std::string& path, std::
     return WithHeldProgram(fs, path, [&](HeldProgram& held) {
         if (index >= held.count) {
             // No timer there to replace: store it as a new one rather than drop it.
-            held.file->Close();
+            if (auto closed = held.file->Close(); !closed.ok()) return Result<Stored>(closed.failure());
             return AppendTimer(fs, path, timer);
         }
         std::vector<Piece> pieces;
@@ -128,11 +119,11 @@ Result<Stored> ReplaceTimer(core::FileSystem& fs, const std::string& path, std::
     });
 }
 
-Result<Stored> DeleteTimer(core::FileSystem& fs, const std::string& path, std::uint16_t index) {
+Result<Stored> DeleteTimer(FileSystem& fs, const std::string& path, std::uint16_t index) {
     return WithHeldProgram(fs, path, [&](HeldProgram& held) {
         if (index >= held.count) {
             // Nothing stored at that index: the file stays as it is.
-            held.file->Close();
+            if (auto closed = held.file->Close(); !closed.ok()) return Result<Stored>(closed.failure());
             return Result<Stored>(Stored{held.count});
         }
         std::vector<Piece> pieces;

@@ -1,12 +1,6 @@
 #include "core/schedule/StoreSupport.h"
 
-#include "core/fs/AtomicReplace.h"
-#include "core/fs/FileError.h"
-
 namespace core::detail {
-
-using core::FileError;
-using core::FileErrorCause;
 
 Result<> CheckTimerFits(const TimerData& timer) {
     const auto& names = timer.musicNames;
@@ -28,33 +22,23 @@ void AppendStoredTimer(std::vector<std::uint8_t>& out, const TimerData& timer) {
     }
 }
 
-std::vector<std::uint8_t> ReadWholeFile(core::File& file) {
-    const std::uint64_t length = file.Length();
-    std::vector<std::uint8_t> content(static_cast<std::size_t>(length));
-    file.Seek(0);
-    content.resize(core::ReadFully(file, content));
+Result<std::vector<std::uint8_t>> ReadWholeFile(File& file) {
+    const auto length = file.Length();
+    if (!length.ok()) return length.failure();
+    std::vector<std::uint8_t> content(static_cast<std::size_t>(*length));
+    if (auto moved = file.Seek(0); !moved.ok()) return moved.failure();
+    const auto got = ReadFully(file, content);
+    if (!got.ok()) return got.failure();
+    content.resize(*got);
     return content;
 }
 
 Result<Stored> PutInPlace(FileSystem& fs, const std::string& path, std::span<const ByteRun> runs,
                           std::optional<std::uint16_t> count, std::unique_ptr<File> held) {
-    try {
-        core::ReplaceFileContents(fs, path, runs, std::move(held));
-    } catch (const core::CreateFailed& error) {
-        return OpenFailure(error);
-    } catch (const FileError& error) {
-        return IoFailure(error);
+    if (auto replaced = ReplaceFileContents(fs, path, runs, std::move(held)); !replaced.ok()) {
+        return replaced.failure();
     }
     return Stored{count};
-}
-
-std::unique_ptr<core::File> HoldIfExists(core::FileSystem& fs, const std::string& path) {
-    try {
-        return fs.Open(path, core::OpenMode::Read);
-    } catch (const FileError& error) {
-        if (error.cause() == FileErrorCause::FileNotFound) return nullptr;
-        throw;
-    }
 }
 
 }  // namespace core::detail

@@ -4,11 +4,15 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
-#include "core/schedule/ScheduleFile.h"
 #include "core/fs/AtomicReplace.h"
+#include "core/fs/FileSystem.h"
+#include "core/fs/Result.h"
+#include "core/schedule/ScheduleFile.h"
 
 namespace core::detail {
 
@@ -20,15 +24,11 @@ Result<> CheckTimerFits(const TimerData& timer);
 void AppendStoredTimer(std::vector<std::uint8_t>& out, const TimerData& timer);
 
 // The whole content of an open file, read from its start.
-std::vector<std::uint8_t> ReadWholeFile(core::File& file);
+Result<std::vector<std::uint8_t>> ReadWholeFile(File& file);
 
-// Opens an existing file only to hold it (exclusive) while it is being replaced; nothing when
-// it does not exist. Throws FileError when it exists but cannot be opened (busy, denied).
-std::unique_ptr<core::File> HoldIfExists(core::FileSystem& fs, const std::string& path);
-
-// Puts content in place of the file at path in one step (see core::ReplaceFileContents) and
-// reports `count` on success. A temporary file that cannot be created is OpenFailed: nothing
-// was written; any later failure is IoFailed.
+// Puts content in place of the file at path in one step (see ReplaceFileContents) and reports
+// `count` on success. A temporary file that cannot be created is OpenFailed: nothing was
+// written; any later failure is IoFailed.
 // `held` is the caller's handle on the old file, released right before the rename.
 Result<Stored> PutInPlace(FileSystem& fs, const std::string& path, std::span<const ByteRun> runs,
                           std::optional<std::uint16_t> count, std::unique_ptr<File> held = nullptr);

@@ -66,7 +66,7 @@ void SpecialDatePage::ConnectCommands() {
         connect(combo->lineEdit(), &QLineEdit::editingFinished, combo,
                 [combo] { ui::SelectTypedItem(*combo); });
     }
-    ui::KeepOneSelected(*m_dateList);
+    ui::KeepOneSelected(*m_dateList, ui::SelectionFallback::LastEntry);
 }
 
 void SpecialDatePage::AddTypedDate() {

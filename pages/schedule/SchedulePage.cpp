@@ -1,95 +1,144 @@
-// Building the page, its initial state, the wiring of its commands and the bound fields.
 #include "pages/schedule/SchedulePage.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <string>
 #include <utility>
+#include <vector>
 
+#include "pages/Messages.h"
 #include "pages/schedule/ControlIds.h"
-#include "pages/schedule/MusicListSelection.h"
 #include "pages/schedule/ScheduleTemplate.h"
-#include "core/fs/Path.h"
+#include "pages/schedule/TimerControls.h"
 #include "ui/DialogBuilder.h"
 #include "ui/EnterAsTab.h"
+#include "ui/KeepOneSelected.h"
 
 namespace pages {
 
-SchedulePage::SchedulePage(const ScheduleVariant& variant, ui::Dialogs& dialogs,
-                           core::FileSystem& fs, QWidget* parent)
-    : QWidget(parent), m_variant(variant), m_dialogs(dialogs), m_fs(fs), m_controls{} {
+namespace {
+
+// Makes the list hold `names` with entry `row` selected, changing only the entries that differ,
+// so the list keeps its scroll position as a move or a removal would.
+void ShowEntries(QListWidget& list, const std::vector<std::u16string>& names, int row) {
+    const int count = static_cast<int>(names.size());
+    while (list.count() > count) delete list.takeItem(list.count() - 1);
+    for (int i = 0; i < count; ++i) {
+        const QString name = QString::fromStdU16String(names[static_cast<std::size_t>(i)]);
+        if (i == list.count()) {
+            list.addItem(name);
+        } else if (list.item(i)->text() != name) {
+            list.item(i)->setText(name);
+        }
+    }
+    ui::SelectRow(list, row);
+}
+
+}  // namespace
+
+SchedulePage::SchedulePage(const ScheduleVariant& variant, ui::Dialogs& dialogs, core::FileSystem& fs,
+                           QWidget* parent)
+    : QWidget(parent), m_variant(variant), m_dialogs(dialogs), m_editor(variant.kind, fs), m_controls{} {
     ui::BuildDialog(this, ScheduleTemplate(variant));
-    m_controls = FindScheduleControls(this, variant.hasWeekdays);
-    KeepOneEntrySelected(m_controls.musicList);
+    m_controls = FindScheduleControls(this, variant.kind.weekdays);
+    ui::KeepOneSelected(*m_controls.musicList, ui::SelectionFallback::FirstEntry);
     ui::InstallEnterAsTab(this);
-    InitialiseEditor();
+    // Nothing is selected until a save folder is chosen; the medium starts as internal memory.
+    Show({.fields = true, .medium = true});
     ConnectCommands();
 }
 
-const core::TimerSummaryTable& SchedulePage::timerSummary(int program) const {
-    return m_timerSummary.at(static_cast<std::size_t>(program));
-}
-
-// Nothing is read from disk and nothing is selected until a save folder is chosen.
-void SchedulePage::InitialiseEditor() {
-    m_savePath.clear();
-    m_timerNumber = 0;
-    m_editTimer = {};
-    m_timerSummary.assign(static_cast<std::size_t>(m_variant.programCount()), core::TimerSummaryTable{});
-    m_editTimer.weekdays = core::kMondayToFriday;
-    m_editTimer.zones = core::kAllZones;
-    m_editTimer.frequency = core::kLowestFrequency;
-    m_timerIndex = 0;
-    m_timerCount = 0;
-    m_currentProgram = 0;
-    m_controls.internalMemory->setChecked(true);
-    m_controls.externalCard->setChecked(false);
-    PushBoundFields();
-}
-
 void SchedulePage::ConnectCommands() {
+    using Editor = core::ScheduleEditor;
     // Combos react to the user's choice only (activated), never to selections the page makes.
-    connect(m_controls.program, &QComboBox::activated, this, &SchedulePage::OnSelchangeProgram);
-    connect(m_controls.mode, &QComboBox::activated, this, &SchedulePage::OnSelchangeMode);
-    const std::pair<int, void (SchedulePage::*)()> buttons[] = {
-        {ids::kSave, &SchedulePage::OnSave},
-        {ids::kAddMusic, &SchedulePage::OnAddMusic},
-        {ids::kDeleteMusic, &SchedulePage::OnDeleteMusic},
-        {ids::kMusicUp, &SchedulePage::OnMusicUp},
-        {ids::kMusicDown, &SchedulePage::OnMusicDown},
-        {ids::kOpenFolder, &SchedulePage::OnOpenFolder},
-        {ids::kNewTimer, &SchedulePage::OnNewTimer},
-        {ids::kNextTimer, &SchedulePage::OnNextTimer},
-        {ids::kPrevTimer, &SchedulePage::OnPrevTimer},
-        {ids::kExit, &SchedulePage::OnExit},
-        {ids::kDeleteTimer, &SchedulePage::OnDeleteTimer},
-        {ids::kCancelTimer, &SchedulePage::OnCancelTimer},
-        {ids::kCopy, &SchedulePage::OnCopyProgram},
+    connect(m_controls.program, &QComboBox::activated, this, [this] { Run(&Editor::ChooseProgram); });
+    connect(m_controls.mode, &QComboBox::activated, this, [this] { Run(&Editor::ChooseMode); });
+    const std::pair<int, Command> commands[] = {
+        {ids::kSave, &Editor::Save},
+        {ids::kDeleteMusic, &Editor::RemoveMusic},
+        {ids::kMusicUp, &Editor::MoveMusicUp},
+        {ids::kMusicDown, &Editor::MoveMusicDown},
+        {ids::kNewTimer, &Editor::New},
+        {ids::kNextTimer, &Editor::Next},
+        {ids::kPrevTimer, &Editor::Previous},
+        {ids::kDeleteTimer, &Editor::Delete},
+        {ids::kCancelTimer, &Editor::Cancel},
+        {ids::kCopy, &Editor::CopyProgram},
     };
-    for (const auto& [id, handler] : buttons) {
-        connect(&ui::RequireControl<QPushButton>(this, id), &QPushButton::clicked, this, handler);
+    auto button = [this](int id) { return &ui::RequireControl<QPushButton>(this, id); };
+    for (const auto& [id, command] : commands) {
+        connect(button(id), &QPushButton::clicked, this, [this, command] { Run(command); });
     }
+    connect(button(ids::kOpenFolder), &QPushButton::clicked, this, &SchedulePage::ChooseFolder);
+    connect(button(ids::kAddMusic), &QPushButton::clicked, this, &SchedulePage::AddMusic);
+    connect(button(ids::kExit), &QPushButton::clicked, this, &SchedulePage::Exit);
 }
 
-void SchedulePage::PullBoundFields() {
-    m_savePath = m_controls.savePath->text();
-    m_timerNumber = m_controls.timerNumber->text().toUInt();
+void SchedulePage::Run(Command command) { Answer((m_editor.*command)(ReadInput())); }
+
+void SchedulePage::ChooseFolder() {
+    const std::optional<QString> folder = m_dialogs.BrowseForFolder(this);
+    if (!folder) return;
+    Answer(m_editor.ChooseFolder(folder->toStdString()));
 }
 
-void SchedulePage::PushBoundFields() {
-    m_controls.savePath->setText(m_savePath);
-    m_controls.timerNumber->setText(QString::number(m_timerNumber));
+void SchedulePage::AddMusic() {
+    // The fields are read before the chooser opens.
+    const core::ScheduleInput input = ReadInput();
+    std::vector<std::u16string> paths;
+    for (const QString& file : m_dialogs.ChooseMusicFiles(this)) paths.push_back(file.toStdU16String());
+    Answer(m_editor.AddMusic(input, paths));
 }
 
-std::string SchedulePage::ProgramPath(int program) const {
-    return core::JoinPath(m_savePath.toStdString(),
-                              m_variant.fileNames.at(static_cast<std::size_t>(program)));
-}
-
-void SchedulePage::OnExit() {
+void SchedulePage::Exit() {
     // The main window ends the program when it closes; nothing is saved or asked.
     window()->close();
+}
+
+core::ScheduleInput SchedulePage::ReadInput() const {
+    core::ScheduleInput input;
+    input.saveFolder = m_controls.savePath->text().toStdString();
+    input.timerNumber = m_controls.timerNumber->text().toUInt();
+    input.program = m_controls.program->currentIndex();
+    input.record = CollectRecord(m_controls);
+    input.medium = m_controls.externalCard->isChecked() ? core::MusicSource::External : core::MusicSource::Internal;
+    input.musicRow = ui::SelectedRow(*m_controls.musicList);
+    input.copySource = m_controls.copySource->currentIndex();
+    input.copyTarget = m_controls.copyTarget->currentIndex();
+    return input;
+}
+
+void SchedulePage::Answer(const core::ScheduleAnswer& answer) {
+    if (answer.message) m_dialogs.ShowMessage(this, MessageText(*answer.message));
+    if (answer.fileError) m_dialogs.ShowFileError(this, *answer.fileError);
+    Show(answer.show);
+}
+
+void SchedulePage::Show(const core::ScheduleParts& parts) {
+    const core::ScheduleEditor& editor = m_editor;
+    if (parts.music) ShowEntries(*m_controls.musicList, editor.music(), editor.musicRow());
+    if (parts.medium) {
+        const bool external = editor.medium() == core::MusicSource::External;
+        m_controls.internalMemory->setChecked(!external);
+        m_controls.externalCard->setChecked(external);
+    }
+    if (parts.modeLock) m_controls.mode->setEnabled(!editor.modeFixed());
+    if (parts.program) SelectIndex(m_controls.program, editor.program());
+    if (parts.record) ShowRecord(m_controls, editor.record());
+    if (parts.enabling) {
+        // Music timers use the music group, radio timers the channel, power timers neither.
+        const std::uint16_t mode = editor.record().mode;
+        m_controls.channel->setEnabled(mode == core::kRadioTimer);
+        for (QWidget* control : m_controls.musicGroup) control->setEnabled(mode == core::kMusicTimer);
+    }
+    if (parts.firstChannel) SelectIndex(m_controls.channel, 0);
+    if (parts.fields) {
+        m_controls.savePath->setText(QString::fromStdString(editor.saveFolder()));
+        m_controls.timerNumber->setText(QString::number(editor.timerNumber()));
+    }
 }
 
 }  // namespace pages

@@ -1,7 +1,8 @@
 #include "pages/schedule/ScheduleTemplate.h"
 
-#include "pages/schedule/ControlIds.h"
 #include "core/schedule/TimerRecord.h"
+#include "core/text/ProgramNames.h"
+#include "pages/schedule/ControlIds.h"
 
 namespace pages {
 
@@ -10,6 +11,9 @@ using ui::ControlRow;
 using ui::DialogBox;
 using ui::kNoControlId;
 
+namespace {
+
+// The fixed lists of the schedule pages, index = stored value.
 QStringList TimerModeItems() {
     return {QStringLiteral("音乐定时"), QStringLiteral("收音定时"), QStringLiteral("电源定时")};
 }
@@ -18,6 +22,7 @@ QStringList PlayModeItems() { return {QStringLiteral("顺序播放"), QStringLit
 
 QStringList LoopModeItems() { return {QStringLiteral("全部一起"), QStringLiteral("全部循环")}; }
 
+// "87.5MHz" to "108.0MHz" in steps of 0.1 MHz: channel i is 8750 + 10 * i in units of 10 kHz.
 QStringList ChannelItems() {
     constexpr int kChannels = 206;
     QStringList items;
@@ -28,10 +33,16 @@ QStringList ChannelItems() {
     return items;
 }
 
-namespace {
-
 constexpr ui::ControlStyles kList = ui::TabStop | ui::Unsorted;
-constexpr ui::ControlStyles kScrolledList = kList | ui::VScroll;
+
+// The entries of the program, copy source and copy target lists, index = program.
+QStringList ProgramNames(const ScheduleVariant& v) {
+    QStringList names;
+    for (int program = 0; program < v.programCount(); ++program) {
+        names << QString::fromUtf8(core::ProgramName(program));
+    }
+    return names;
+}
 
 ControlRow Label(int id, const char* caption, DialogBox box) {
     return {id, ControlKind::Label, QString::fromUtf8(caption), box};
@@ -56,10 +67,10 @@ ControlRow Combo(int id, DialogBox box, ui::ControlStyles style, QStringList ite
 void AddTopRows(std::vector<ControlRow>& rows, const ScheduleVariant& v) {
     rows.push_back(Label(ids::kSavePathLabel, "保存路径:", {17, 13, 56, 11}));
     rows.push_back({ids::kSavePath, ControlKind::Edit, QString(), {77, 13, 196, 14},
-                    ui::TabStop | ui::ReadOnly | ui::Border | ui::AutoHScroll});
+                    ui::TabStop | ui::ReadOnly | ui::Border});
     rows.push_back(Button(ids::kOpenFolder, "打开...", {287, 13, 52, 15}));
     rows.push_back(Label(ids::kProgramLabel, "程序选择:", {17, 34, 40, 11}));
-    rows.push_back(Combo(ids::kProgram, {57, 32, 59, v.programListHeight}, kList, v.programNames));
+    rows.push_back(Combo(ids::kProgram, {57, 32, 59, v.programListHeight}, kList, ProgramNames(v)));
     rows.push_back(Label(ids::kTimerNumberLabel, "节目序号:", {122, 34, 51, 11}));
     rows.push_back({ids::kTimerNumber, ControlKind::Edit, QString(), {176, 32, 49, 13},
                     ui::TabStop | ui::ReadOnly | ui::Centered | ui::Border});
@@ -72,15 +83,15 @@ void AddTimeFrame(std::vector<ControlRow>& rows, const ScheduleVariant& v) {
     const QStringList sixty = ui::TwoDigitItems(0, 59);
     rows.push_back(Frame(ids::kTimeFrame, "定时设置", {16, 48, 324, 48}));
     rows.push_back(Label(ids::kStartLabel, "开始时间:", {22, 62, 46, 11}));
-    rows.push_back(Combo(ids::kStartHour, {70, 60, 30, 268}, kScrolledList, hours));
-    rows.push_back(Combo(ids::kStartMinute, {111, 60, 30, 260}, kScrolledList, sixty));
-    rows.push_back(Combo(ids::kStartSecond, {153, 60, 30, 250}, kScrolledList, sixty));
+    rows.push_back(Combo(ids::kStartHour, {70, 60, 30, 268}, kList, hours));
+    rows.push_back(Combo(ids::kStartMinute, {111, 60, 30, 260}, kList, sixty));
+    rows.push_back(Combo(ids::kStartSecond, {153, 60, 30, 250}, kList, sixty));
     rows.push_back(Label(ids::kEndLabel, "结束时间:", {186, 62, 40, 11}));
-    rows.push_back(Combo(ids::kEndHour, {225, 60, 30, 251}, kScrolledList, hours));
-    rows.push_back(Combo(ids::kEndMinute, {266, 60, 30, 262}, kScrolledList, sixty));
-    rows.push_back(Combo(ids::kEndSecond, {308, 60, 30, 267}, kScrolledList, sixty));
+    rows.push_back(Combo(ids::kEndHour, {225, 60, 30, 251}, kList, hours));
+    rows.push_back(Combo(ids::kEndMinute, {266, 60, 30, 262}, kList, sixty));
+    rows.push_back(Combo(ids::kEndSecond, {308, 60, 30, 267}, kList, sixty));
     for (int x : {101, 143, 256, 298}) rows.push_back(Label(kNoControlId, "：", {x, 64, 8, 11}));
-    if (!v.hasWeekdays) return;
+    if (!v.kind.weekdays) return;
     static const char* const kDays[] = {"星期日", "星期一", "星期二", "星期三",
                                         "星期四", "星期五", "星期六"};
     static const int kDayX[] = {20, 66, 112, 161, 205, 247, 291};
@@ -108,7 +119,7 @@ void AddPowerFrame(std::vector<ControlRow>& rows, const ScheduleVariant& v) {
 // The rows from the channel row down; the caller moves them by the variant's shift.
 void AddLowerRows(std::vector<ControlRow>& rows, const ScheduleVariant& v) {
     rows.push_back(Label(ids::kChannelLabel, "收音机频率:", {18, 168, 56, 11}));
-    rows.push_back(Combo(ids::kChannel, {78, 166, 69, 133}, kScrolledList, ChannelItems()));
+    rows.push_back(Combo(ids::kChannel, {78, 166, 69, 133}, kList, ChannelItems()));
 
     rows.push_back(Frame(ids::kPlayFrame, "播放设置", {16, 186, 327, 34}));
     rows.push_back({ids::kInternalMemory, ControlKind::AutoRadioButton, QStringLiteral("内存"), {21, 200, 63, 10}});
@@ -120,7 +131,7 @@ void AddLowerRows(std::vector<ControlRow>& rows, const ScheduleVariant& v) {
 
     rows.push_back(Frame(ids::kMusicFrame, "音乐文件", {16, 222, 317, 116}));
     rows.push_back({ids::kMusicList, ControlKind::ListBox, QString(), {23, 236, 248, 95},
-                    ui::TabStop | ui::Unsorted | ui::Border | ui::VScroll | ui::NoIntegralHeight | ui::NoNotify});
+                    ui::TabStop | ui::Unsorted | ui::Border | ui::VScroll | ui::NoIntegralHeight});
     rows.push_back(Button(ids::kAddMusic, "添加...", {276, 236, 54, 19}));
     rows.push_back(Button(ids::kDeleteMusic, "删除", {276, 260, 54, 19}));
     rows.push_back(Button(ids::kMusicUp, "上移", {276, 286, 54, 19}));
@@ -128,10 +139,10 @@ void AddLowerRows(std::vector<ControlRow>& rows, const ScheduleVariant& v) {
 
     rows.push_back(Frame(ids::kCopyFrame, "程序复制", {16, 342, 317, 39}));
     rows.push_back(Label(ids::kCopySourceLabel, "程序选择:", {25, 360, 40, 11}));
-    rows.push_back(Combo(ids::kCopySource, {67, 360, 59, v.copySourceListHeight}, kList, v.programNames));
+    rows.push_back(Combo(ids::kCopySource, {67, 360, 59, v.copySourceListHeight}, kList, ProgramNames(v)));
     rows.push_back(Label(ids::kCopyToLabel, "复制到", {137, 362, 30, 11}));
     rows.push_back(Label(ids::kCopyTargetLabel, "程序选择:", {171, 362, 40, 11}));
-    rows.push_back(Combo(ids::kCopyTarget, {214, 360, 59, v.copyTargetListHeight}, kList, v.programNames));
+    rows.push_back(Combo(ids::kCopyTarget, {214, 360, 59, v.copyTargetListHeight}, kList, ProgramNames(v)));
     rows.push_back(Button(ids::kCopy, "复制", {276, 356, 54, 19}));
 }
 

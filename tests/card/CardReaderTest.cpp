@@ -80,7 +80,7 @@ TEST(CardFolder, FileInThePlaceOfTheFolderMakesAllUnreadable) {
     for (const CardFile& file : card.files) {
         EXPECT_EQ(file.state, CardFileState::Unreadable);
         const std::string path = CardFilePath(parent / "card", file.id.kind, file.id.program);
-        EXPECT_EQ(file.failure, (FileFailure{FileErrorCause::BadPath, path}));
+        EXPECT_EQ(file.failure, (FileError(FileErrorCause::BadPath, path)));
     }
 }
 
@@ -92,7 +92,7 @@ TEST(CardFolder, FolderInThePlaceOfAFileIsUnreadable) {
     const CardFile& file = card[{CardFileKind::SpecialSchedule, 1}];
     EXPECT_EQ(file.state, CardFileState::Unreadable);
     ASSERT_TRUE(file.failure);
-    EXPECT_EQ(file.failure->path, folder / "SPSCH02.DAT");
+    EXPECT_EQ(file.failure->path(), folder / "SPSCH02.DAT");
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "NamedCases.h"
-#include "core/Bytes.h"
+#include "support/Bytes.h"
 #include "core/Samples.h"
 #include "core/card/CardReader.h"
 #include "support/MemoryFileSystem.h"

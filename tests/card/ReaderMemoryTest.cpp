@@ -6,7 +6,7 @@
 
 #include "AllocationMeter.h"
 #include "NamedCases.h"
-#include "core/Bytes.h"
+#include "support/Bytes.h"
 #include "core/Samples.h"
 #include "core/card/CardReader.h"
 #include "core/card/ChunkedReader.h"

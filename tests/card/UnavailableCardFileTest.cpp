@@ -61,7 +61,7 @@ TEST_P(FailedOpen, MarksOnlyThatFile) {
 
     const CardFile& file = card[id];
     EXPECT_EQ(file.state, c.state);
-    EXPECT_EQ(file.failure, (FileFailure{c.cause, CardFilePath(kFolder, id.kind, id.program)}));
+    EXPECT_EQ(file.failure, (FileError(c.cause, CardFilePath(kFolder, id.kind, id.program))));
     EXPECT_FALSE(file.damage);
     EXPECT_TRUE(file.timers.empty() && file.dates.empty());
     ExpectOthersRead(card, id);
@@ -86,8 +86,8 @@ TEST_F(UnavailableCardFile, EachFailingCallMarksOnlyItsFile) {
         ASSERT_NE(failed, card.files.end());
         EXPECT_EQ(failed->state, CardFileState::Unreadable);
         ASSERT_TRUE(failed->failure);
-        EXPECT_EQ(failed->failure->cause, FileErrorCause::HardIO);
-        EXPECT_EQ(fs.FiredCall().substr(fs.FiredCall().find(' ') + 1), failed->failure->path);
+        EXPECT_EQ(failed->failure->cause(), FileErrorCause::HardIO);
+        EXPECT_EQ(fs.FiredCall().substr(fs.FiredCall().find(' ') + 1), failed->failure->path());
         EXPECT_TRUE(failed->timers.empty() && failed->dates.empty());
         ExpectOthersRead(card, failed->id);
     }
@@ -102,9 +102,10 @@ TEST(HeldCardFile, IsBusyWhileHeld) {
     const CardFileId ids[] = {id};
     cardsamples::WriteCardFiles(disk, folder.path(), ids);
     auto held = disk.Open(CardFilePath(folder.path(), id.kind, id.program), OpenMode::Read);
+    ASSERT_TRUE(held.ok());
 
     EXPECT_EQ(ReadCard(disk, folder.path())[id].state, CardFileState::Busy);
-    held.reset();
+    held->reset();
     cardsamples::ExpectReadAs(ReadCard(disk, folder.path())[id], cardsamples::ContentOf(id));
 }
 

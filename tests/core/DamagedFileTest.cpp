@@ -7,10 +7,10 @@
 #include <algorithm>
 #include <functional>
 
-#include "Samples.h"
-#include "StoreCases.h"
-#include "support/MemoryFileSystem.h"
-#include "support/ProgramFileCheck.h"
+#include "tests/core/Samples.h"
+#include "tests/core/StoreCases.h"
+#include "tests/support/MemoryFileSystem.h"
+#include "tests/support/ProgramFileCheck.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <functional>
 #include <limits>
 
-#include "StoreCases.h"
 #include "core/fs/AtomicReplace.h"
-#include "support/FaultyFileSystem.h"
+#include "tests/core/StoreCases.h"
+#include "tests/support/FaultyFileSystem.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ protected:
         Lay(clean, c.before);
         const auto outcome = c.run(core::SystemFileSystem(), clean);
         ASSERT_TRUE(outcome.ok) << outcome;
-        after_ = TakeSnapshot(clean);
+        m_after = TakeSnapshot(clean);
     }
 
     // Runs the operation once in a fresh folder, on a file system armed by `arm`, and checks
@@ -51,7 +51,7 @@ protected:
 
         SCOPED_TRACE("failed call: " + (fs.FaultFired() ? fs.FiredCall() : "none"));
         if (outcome.ok) {
-            EXPECT_EQ(Summary(now), Summary(after_)) << "reported success";
+            EXPECT_EQ(Summary(now), Summary(m_after)) << "reported success";
             if (outcome.count) {
                 EXPECT_EQ(*outcome.count, testbytes::Get16(now.at(c.target), 4));
             }
@@ -94,7 +94,7 @@ protected:
         FAIL() << "the operation never ran past its last call";
     }
 
-    Snapshot after_;
+    Snapshot m_after;
 };
 
 // Every write reaches the medium before the operation reports success, and everything but an

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "Bytes.h"
-#include "Samples.h"
 #include "core/schedule/MusicEntry.h"
+#include "tests/core/Samples.h"
+#include "tests/support/Bytes.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "Samples.h"
+#include "tests/core/Samples.h"
 
 namespace samples {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "Bytes.h"
 #include "core/schedule/ScheduleFile.h"
+#include "tests/support/Bytes.h"
 
 // Timers as a page hands them to the store, each with the bytes it must be stored as. The
 // expected bytes are written out by hand, not produced by the code under test.

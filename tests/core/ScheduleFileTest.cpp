@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "Bytes.h"
-#include "Samples.h"
-#include "StoreFixture.h"
 #include "core/schedule/ScheduleFile.h"
+#include "tests/core/Samples.h"
+#include "tests/core/StoreFixture.h"
+#include "tests/support/Bytes.h"
 
 namespace {
 

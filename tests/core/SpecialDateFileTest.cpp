@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "Bytes.h"
 #include "core/dates/SpecialDateFile.h"
 #include "core/fs/FileSystem.h"
-#include "support/TempFolder.h"
+#include "tests/support/Bytes.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
@@ -75,6 +75,7 @@ TEST_F(SpecialDateFile, MissingFileGivesNoDates) {
 TEST_F(SpecialDateFile, BusyFileGivesNoDates) {
     testsupport::WriteFileBytes(path, Hex("01 01"));
     const auto holder = fs.Open(path, core::OpenMode::Read);
+    ASSERT_TRUE(holder.ok());
     const auto read = core::ReadDateFile(fs, path);
     EXPECT_EQ(read.status(), core::Status::OpenFailed);
     ASSERT_TRUE(read.error());

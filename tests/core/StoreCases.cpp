@@ -1,8 +1,8 @@
-#include "StoreCases.h"
+#include "tests/core/StoreCases.h"
 
 #include <sstream>
 
-#include "Samples.h"
+#include "tests/core/Samples.h"
 
 namespace storecases {
 

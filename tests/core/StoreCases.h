@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "Bytes.h"
 #include "core/dates/SpecialDateFile.h"
 #include "core/fs/FileSystem.h"
 #include "core/schedule/ScheduleFile.h"
-#include "support/TempFolder.h"
+#include "tests/support/Bytes.h"
+#include "tests/support/TempFolder.h"
 
 // The operations that write files, each with the folder it starts from, as a table that the
 // failure tests (busy file, vanished folder, injected faults) walk through.

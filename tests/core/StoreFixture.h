@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "Bytes.h"
 #include "core/fs/FileSystem.h"
-#include "support/TempFolder.h"
+#include "tests/support/Bytes.h"
+#include "tests/support/TempFolder.h"
 
 // A fresh folder on the real file system holding one program file, SCH01.DAT.
 class StoreFixture : public ::testing::Test {

@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
-#include "Samples.h"
-#include "StoreCases.h"
-#include "StoreFixture.h"
+#include "tests/core/Samples.h"
+#include "tests/core/StoreCases.h"
+#include "tests/core/StoreFixture.h"
 
 namespace {
 
@@ -40,6 +40,7 @@ TEST_P(BusyTarget, IsLeftAlone) {
     const auto& c = GetParam();
     Lay(folder, c.before);
     const auto holder = core::SystemFileSystem().Open(folder / c.target, core::OpenMode::Read);
+    ASSERT_TRUE(holder.ok());
 
     const auto outcome = c.run(core::SystemFileSystem(), folder);
     ExpectOpenFailed(outcome, FileErrorCause::SharingViolation, folder / c.target);
@@ -66,6 +67,7 @@ using UnavailableProgram = StoreFixture;
 TEST_F(UnavailableProgram, BusySourceIsNotCopied) {
     Lay(samples::ProgramImage(0, {samples::NoonRadio().stored}));
     const auto holder = fs.Open(path, core::OpenMode::Read);
+    ASSERT_TRUE(holder.ok());
     const auto outcome = From(core::CopyScheduleFile(fs, path, folder / "SCH02.DAT"));
     ExpectOpenFailed(outcome, FileErrorCause::SharingViolation, path);
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"SCH01.DAT"});
@@ -74,6 +76,7 @@ TEST_F(UnavailableProgram, BusySourceIsNotCopied) {
 TEST_F(UnavailableProgram, BusyFileIsNotRead) {
     Lay(samples::ProgramImage(0, {samples::NoonRadio().stored}));
     const auto holder = fs.Open(path, core::OpenMode::Read);
+    ASSERT_TRUE(holder.ok());
     const auto read = core::ReadTimer(fs, path, 0, core::TimerRecord{});
     EXPECT_EQ(read.status(), core::Status::OpenFailed);
     ASSERT_TRUE(read.error());

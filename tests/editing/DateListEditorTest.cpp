@@ -247,6 +247,7 @@ TEST_F(DateListEditorTest, AFileHeldOpenElsewhereIsPassedOverForTheNextProgram) 
     PutFile("SDATE01.DAT", {1, 1});
     PutFile("SDATE02.DAT", {2, 2});
     const auto held = memory.Open(DateFile("SDATE01.DAT"), OpenMode::Read);
+    ASSERT_TRUE(held.ok());
     editor.ChooseFolder(kFolder);
     EXPECT_EQ(editor.Program(), 1);
     EXPECT_EQ(Held(), (Dates{{2, 2}}));

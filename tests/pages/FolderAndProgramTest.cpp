@@ -20,7 +20,7 @@ TEST_P(FolderTest, AFolderWithoutProgramFilesOpensTheFirstProgramAtANewTimer) {
     EXPECT_EQ(Number(), "1");
     EXPECT_TRUE(Enabled(kMode));
     EXPECT_EQ(Selected(kMode), 0);
-    EXPECT_EQ(Page().timerCount(), 0u);
+    EXPECT_EQ(Editor().timerCount(), 0u);
     EXPECT_TRUE(folder.Entries().empty());
     EXPECT_TRUE(dialogs.Messages().isEmpty());
 }
@@ -38,8 +38,8 @@ TEST_P(FolderTest, TheFirstProgramWithAFileOpensAtItsFirstTimer) {
     EXPECT_EQ(Number(), "1");
     EXPECT_EQ(Selected(kStartHour), 6);
     EXPECT_FALSE(Enabled(kMode));
-    EXPECT_EQ(Page().timerCount(), 2u);
-    EXPECT_EQ(Page().currentProgram(), 2);
+    EXPECT_EQ(Editor().timerCount(), 2u);
+    EXPECT_EQ(Editor().program(), 2);
 }
 
 TEST_P(FolderTest, ACancelledBrowserChangesNothing) {
@@ -51,15 +51,15 @@ TEST_P(FolderTest, ACancelledBrowserChangesNothing) {
     Click(kOpenFolder);
     EXPECT_EQ(Control<QLineEdit>(kSavePath).text(), QString::fromStdString(folder.path()));
     EXPECT_EQ(Selected(kStartHour), 9);
-    EXPECT_EQ(Page().savePath(), QString::fromStdString(folder.path()));
+    EXPECT_EQ(Editor().saveFolder(), folder.path());
 }
 
 TEST_P(FolderTest, AProgramFileWithoutTimersOpensAsAnEmptyTimerNumberOne) {
     LayProgram(0, {});
     OpenSaveFolder();
     EXPECT_EQ(Number(), "1");
-    EXPECT_EQ(Page().timerIndex(), 0u);
-    EXPECT_EQ(Page().timerCount(), 0u);
+    EXPECT_EQ(Editor().timerIndex(), 0u);
+    EXPECT_EQ(Editor().timerCount(), 0u);
     EXPECT_FALSE(Enabled(kMode));
     EXPECT_EQ(Selected(kMode), 0);
     EXPECT_EQ(Selected(kStartHour), 0);
@@ -88,7 +88,7 @@ TEST_P(FolderTest, AProgramFileThatFailsToReadShowsTheErrorAndChangesNothing) {
     ASSERT_EQ(dialogs.FileErrors().size(), 1u);
     EXPECT_EQ(dialogs.FileErrors()[0].cause(), FileErrorCause::HardIO);
     EXPECT_EQ(Control<QLineEdit>(kSavePath).text(), QString());
-    EXPECT_EQ(Page().savePath(), QString());
+    EXPECT_EQ(Editor().saveFolder(), "");
     EXPECT_EQ(Number(), "0");
     EXPECT_EQ(Selected(kProgram), -1);
 }
@@ -100,7 +100,7 @@ using ProgramChoiceTest = SchedulePageTest;
 TEST_P(ProgramChoiceTest, WithoutASaveFolderSaysSoAndKeepsTheChoice) {
     Choose(kProgram, 2);
     EXPECT_EQ(dialogs.Messages(), QStringList{QStringLiteral("请先设置定时程序保存路径！！")});
-    EXPECT_EQ(Page().currentProgram(), 2);
+    EXPECT_EQ(Editor().program(), 2);
     EXPECT_EQ(Number(), "0");
     EXPECT_EQ(Selected(kStartHour), -1);
 }
@@ -114,8 +114,8 @@ TEST_P(ProgramChoiceTest, AProgramWithAFileOpensAtItsFirstTimer) {
     Choose(kProgram, Variant().programCount() - 1);
     EXPECT_EQ(Number(), "1");
     EXPECT_EQ(Selected(kStartHour), 4);
-    EXPECT_EQ(Page().timerCount(), 2u);
-    EXPECT_EQ(Page().currentProgram(), Variant().programCount() - 1);
+    EXPECT_EQ(Editor().timerCount(), 2u);
+    EXPECT_EQ(Editor().program(), Variant().programCount() - 1);
     EXPECT_FALSE(Enabled(kMode));
 }
 
@@ -124,8 +124,8 @@ TEST_P(ProgramChoiceTest, AProgramWithoutAFileOpensAtANewTimer) {
     OpenSaveFolder();
     Choose(kProgram, 2);
     EXPECT_EQ(Number(), "1");
-    EXPECT_EQ(Page().timerCount(), 0u);
-    EXPECT_EQ(Page().currentProgram(), 2);
+    EXPECT_EQ(Editor().timerCount(), 0u);
+    EXPECT_EQ(Editor().program(), 2);
     EXPECT_TRUE(Enabled(kMode));
     Click(kSave);
     EXPECT_EQ(Program(2)->header.count, 1);
@@ -141,7 +141,7 @@ TEST_P(ProgramChoiceTest, AProgramFileThatFailsToReadKeepsTheOpenProgram) {
     Choose(kProgram, 1);
     EXPECT_EQ(dialogs.FileErrors().size(), 1u);
     EXPECT_EQ(Selected(kProgram), 0);
-    EXPECT_EQ(Page().currentProgram(), 0);
+    EXPECT_EQ(Editor().program(), 0);
     EXPECT_EQ(Selected(kStartHour), 4);
 }
 

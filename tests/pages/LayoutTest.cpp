@@ -252,21 +252,21 @@ TEST_P(LayoutTest, StartsWithNothingChosenAndMemoryAsSource) {
 }
 
 TEST_P(LayoutTest, StartsWithAnEmptyEditingStateAndEmptySummaries) {
-    EXPECT_EQ(Page().savePath(), QString());
-    EXPECT_EQ(Page().timerNumber(), 0u);
-    EXPECT_EQ(Page().timerIndex(), 0u);
-    EXPECT_EQ(Page().timerCount(), 0u);
-    EXPECT_EQ(Page().currentProgram(), 0);
+    EXPECT_EQ(Editor().saveFolder(), "");
+    EXPECT_EQ(Editor().timerNumber(), 0u);
+    EXPECT_EQ(Editor().timerIndex(), 0u);
+    EXPECT_EQ(Editor().timerCount(), 0u);
+    EXPECT_EQ(Editor().program(), 0);
 
     core::TimerRecord expected;
     expected.weekdays = 0x3E;
     expected.zones = 0xFFFF;
     expected.frequency = 8750;
-    EXPECT_EQ(Page().editTimer(), expected);
+    EXPECT_EQ(Editor().record(), expected);
 
     const core::TimerSummary empty{0xFFFF, 0xFF, 0xFF, 0xFF};
     for (int program = 0; program < Variant().programCount(); ++program) {
-        for (const core::TimerSummary& slot : Page().timerSummary(program)) ASSERT_EQ(slot, empty);
+        for (const core::TimerSummary& slot : Editor().summary(program)) ASSERT_EQ(slot, empty);
     }
 }
 

@@ -74,7 +74,7 @@ void RunStepCases(PageKind kind, std::vector<int> hours, std::span<const StepCas
         EXPECT_EQ(page.Selected(kStartMinute), 0);
         const bool newTimer = c.startHour == 0;
         EXPECT_EQ(page.Enabled(kMode), newTimer);
-        EXPECT_EQ(page.Page().timerCount(), c.fileHours.size());
+        EXPECT_EQ(page.Editor().timerCount(), c.fileHours.size());
         EXPECT_EQ(StoredHours(page), c.fileHours);
         EXPECT_TRUE(page.dialogs.Messages().isEmpty());
     }
@@ -93,8 +93,8 @@ TEST_P(NavigationTest, DeletingTheOnlyTimerKeepsAnEmptyProgramFile) {
     const Bytes expected = Concat({Hex("AA 55 00 00 00 00 00 00  08 10 00 00 00 00 00 00"), Zeros(4104 - 16)});
     EXPECT_EQ(FileBytes(0), expected);
     EXPECT_EQ(Number(), "1");
-    EXPECT_EQ(Page().timerIndex(), 0u);
-    EXPECT_EQ(Page().timerCount(), 0u);
+    EXPECT_EQ(Editor().timerIndex(), 0u);
+    EXPECT_EQ(Editor().timerCount(), 0u);
 
     // Next and Previous find nothing to show.
     EnterStart(5, 0, 0);
@@ -163,7 +163,7 @@ TEST_P(NavigationTest, AFailedDeleteShowsTheErrorAndKeepsTheTimer) {
     EXPECT_EQ(FileBytes(0), before);
     EXPECT_EQ(Number(), "1");
     EXPECT_EQ(Selected(kStartHour), 1);
-    EXPECT_EQ(Page().timerCount(), 2u);
+    EXPECT_EQ(Editor().timerCount(), 2u);
 }
 
 TEST_P(NavigationTest, ExitClosesTheWindowWithoutAWord) {

@@ -6,8 +6,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <sstream>
 
+#include "core/card/CardFiles.h"
 #include "pages/schedule/ControlIds.h"
 
 namespace pagetest {
@@ -98,9 +98,11 @@ bool PageHarness::Checked(int boxId) { return Control<QAbstractButton>(boxId).is
 
 bool PageHarness::Enabled(int controlId) { return Control(controlId).isEnabled(); }
 
-std::string PageHarness::ProgramPath(int program) const {
-    return folder / Variant().fileNames.at(static_cast<std::size_t>(program));
+std::string PageHarness::FileName(int program) const {
+    return core::CardFileName(Variant().kind.files, program);
 }
+
+std::string PageHarness::ProgramPath(int program) const { return folder / FileName(program); }
 
 std::optional<Bytes> PageHarness::FileBytes(int program) const {
     return testsupport::ReadFileBytes(ProgramPath(program));
@@ -118,26 +120,6 @@ QString PageHarness::MusicFile(const std::string& name) {
     const std::string path = musicFolder / name;
     testsupport::WriteFileBytes(path, {0x49, 0x44, 0x33});
     return QString::fromStdString(path);
-}
-
-}  // namespace pagetest
-
-namespace pagetest {
-
-Bytes Hex(const char* text) {
-    Bytes bytes;
-    std::istringstream in(text);
-    unsigned value = 0;
-    while (in >> std::hex >> value) bytes.push_back(static_cast<std::uint8_t>(value));
-    return bytes;
-}
-
-Bytes Zeros(std::size_t count) { return Bytes(count, 0); }
-
-Bytes Concat(std::initializer_list<Bytes> parts) {
-    Bytes all;
-    for (const Bytes& part : parts) all.insert(all.end(), part.begin(), part.end());
-    return all;
 }
 
 }  // namespace pagetest

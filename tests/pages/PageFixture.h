@@ -13,6 +13,7 @@
 #include "ScriptedDialogs.h"
 #include "pages/schedule/SchedulePage.h"
 #include "support/FaultyFileSystem.h"
+#include "tests/support/Bytes.h"
 #include "support/TempFolder.h"
 #include "ui/DialogBuilder.h"
 
@@ -37,6 +38,7 @@ public:
     PageHarness& operator=(const PageHarness&) = delete;
 
     pages::SchedulePage& Page() { return *page_; }
+    const core::ScheduleEditor& Editor() const { return page_->editor(); }
     const pages::ScheduleVariant& Variant() const { return page_->variant(); }
     PageKind Kind() const { return kind_; }
     bool IsGeneral() const { return kind_ == PageKind::General; }
@@ -68,6 +70,7 @@ public:
     bool Enabled(int controlId);
 
     // Files of the save folder.
+    std::string FileName(int program) const;
     std::string ProgramPath(int program) const;
     std::optional<Bytes> FileBytes(int program) const;
     std::optional<ProgramFile> Program(int program) const;
@@ -107,8 +110,8 @@ protected:
 namespace pagetest {
 
 // Bytes written out by hand in tests: "3E 00 FF".
-Bytes Hex(const char* text);
-Bytes Zeros(std::size_t count);
-Bytes Concat(std::initializer_list<Bytes> parts);
+using testbytes::Concat;
+using testbytes::Hex;
+using testbytes::Zeros;
 
 }  // namespace pagetest

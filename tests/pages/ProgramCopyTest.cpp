@@ -24,7 +24,7 @@ TEST_P(ProgramCopyTest, TheTargetBecomesTheSourceByteForByte) {
     Click(kSave);
     SaveStartingAt(6);
     const Bytes source = FileBytes(0).value();
-    const std::uint32_t number = Page().timerNumber();
+    const std::uint32_t number = Editor().timerNumber();
 
     ChooseCopy(*this, 0, last);
     Click(kCopy);
@@ -32,8 +32,8 @@ TEST_P(ProgramCopyTest, TheTargetBecomesTheSourceByteForByte) {
     EXPECT_EQ(Program(last)->header.program, 0);  // the program number travels with the file
     EXPECT_EQ(FileBytes(0), source);
     // Copying to another program leaves the editor alone and says nothing.
-    EXPECT_EQ(Page().timerNumber(), number);
-    EXPECT_EQ(Page().currentProgram(), 0);
+    EXPECT_EQ(Editor().timerNumber(), number);
+    EXPECT_EQ(Editor().program(), 0);
     EXPECT_EQ(Selected(kCopySource), 0);
     EXPECT_EQ(Selected(kCopyTarget), last);
     EXPECT_EQ(dialogs.Messages(), (QStringList{QStringLiteral("保存成功！"), QStringLiteral("保存成功！")}));
@@ -65,7 +65,7 @@ TEST_P(ProgramCopyTest, CopyingOntoTheOpenProgramOpensItAfresh) {
     LayProgram(1, {TimerStartingAt(9)});
     OpenSaveFolder();
     Choose(kProgram, 1);
-    ASSERT_EQ(Page().timerCount(), 1u);
+    ASSERT_EQ(Editor().timerCount(), 1u);
     Click(kNewTimer);
     ASSERT_EQ(Number(), "2");
 
@@ -74,7 +74,7 @@ TEST_P(ProgramCopyTest, CopyingOntoTheOpenProgramOpensItAfresh) {
     EXPECT_EQ(Selected(kProgram), 1);
     EXPECT_EQ(Number(), "1");
     EXPECT_EQ(Selected(kStartHour), 1);
-    EXPECT_EQ(Page().timerCount(), 3u);
+    EXPECT_EQ(Editor().timerCount(), 3u);
 
     // A new timer now lands behind the copied ones.
     Click(kNewTimer);
@@ -97,7 +97,7 @@ TEST_P(ProgramCopyTest, AFailedCopyShowsTheErrorAndLeavesTheTarget) {
     ASSERT_EQ(dialogs.FileErrors().size(), 1u);
     EXPECT_EQ(dialogs.FileErrors()[0].cause(), FileErrorCause::DiskFull);
     EXPECT_EQ(FileBytes(1), target);
-    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{Variant().fileNames[0], Variant().fileNames[1]}));
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{FileName(0), FileName(1)}));
 }
 
 INSTANTIATE_FOR_BOTH_PAGES(ProgramCopyTest);

@@ -86,7 +86,7 @@ TEST_P(SaveTest, AStoredTimerIsRewrittenInPlaceWhateverItsStartAndTheCheckLearns
     EXPECT_EQ(program->timers[1].record.startHour, 2);
     // A successful save always leaves a new timer in the editor.
     EXPECT_EQ(Number(), "3");
-    EXPECT_EQ(Page().timerIndex(), 2u);
+    EXPECT_EQ(Editor().timerIndex(), 2u);
 
     // The rewrite went into the check's memory: a new timer starting 02:00:00 is refused.
     SaveStartingAt(2);
@@ -98,7 +98,7 @@ TEST_P(SaveTest, ARootLikeFolderEndingInASeparatorStoresBesideIt) {
     OpenFolder(folder.path() + "/");
     Click(kSave);
     EXPECT_EQ(dialogs.Messages(), QStringList{kSaved});
-    EXPECT_EQ(folder.Entries(), std::vector<std::string>{Variant().fileNames[0]});
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{FileName(0)});
     EXPECT_EQ(Program(0)->header.count, 1);
 }
 
@@ -115,14 +115,14 @@ TEST_P(SaveTest, AFolderThatVanishedShowsTheFileErrorAndKeepsTheTimer) {
     EXPECT_TRUE(dialogs.Messages().isEmpty());
     EXPECT_EQ(Number(), "1");
     EXPECT_EQ(Selected(kStartHour), 7);
-    EXPECT_EQ(Page().timerCount(), 0u);
-    EXPECT_EQ(Page().timerSummary(0)[0], (core::TimerSummary{}));
+    EXPECT_EQ(Editor().timerCount(), 0u);
+    EXPECT_EQ(Editor().summary(0)[0], (core::TimerSummary{}));
 
     // Back in place, the same timer is stored: the failed attempt left no trace in the check.
     std::filesystem::create_directory(card);
     Click(kSave);
     EXPECT_EQ(dialogs.Messages(), QStringList{kSaved});
-    EXPECT_TRUE(ReadProgramFile(card + "/" + Variant().fileNames[0]));
+    EXPECT_TRUE(ReadProgramFile(card + "/" + FileName(0)));
 }
 
 TEST_P(SaveTest, AWriteFailureWhileAppendingLeavesTheFileAsItWas) {
@@ -138,7 +138,7 @@ TEST_P(SaveTest, AWriteFailureWhileAppendingLeavesTheFileAsItWas) {
     EXPECT_TRUE(dialogs.Messages().isEmpty());
     EXPECT_EQ(FileBytes(0), before);
     EXPECT_EQ(Number(), "3");
-    EXPECT_EQ(Page().timerCount(), 2u);
+    EXPECT_EQ(Editor().timerCount(), 2u);
     EXPECT_EQ(Selected(kStartHour), 9);
 }
 
@@ -152,7 +152,7 @@ TEST_P(SaveTest, AFailedRewriteLeavesTheFileAsItWas) {
     EXPECT_TRUE(dialogs.Messages().isEmpty());
     EXPECT_EQ(FileBytes(0), before);
     EXPECT_EQ(Number(), "1");
-    EXPECT_EQ(Page().timerSummary(0)[0], (core::TimerSummary{}));
+    EXPECT_EQ(Editor().summary(0)[0], (core::TimerSummary{}));
 }
 
 TEST_P(SaveTest, AFullProgramRefusesANewTimerBeforeWritingAnything) {

@@ -1,4 +1,4 @@
-#include "FaultyFileSystem.h"
+#include "tests/support/FaultyFileSystem.h"
 
 #include <algorithm>
 #include <numeric>
@@ -7,6 +7,7 @@ namespace testsupport {
 
 using core::FileError;
 using core::FileErrorCause;
+using core::Result;
 
 const char* IoCallName(IoCall call) {
     switch (call) {
@@ -27,143 +28,153 @@ const char* IoCallName(IoCall call) {
 // which bytes of a write are new.
 class FaultyFile final : public core::File {
 public:
-    FaultyFile(FaultyFileSystem& fs, std::unique_ptr<core::File> inner)
-        : fs_(fs), inner_(std::move(inner)) {}
+    FaultyFile(FaultyFileSystem& fs, std::unique_ptr<core::File> inner) : m_fs(fs), m_inner(std::move(inner)) {}
 
-    const std::string& Path() const override { return inner_->Path(); }
+    const std::string& Path() const override { return m_inner->Path(); }
 
-    std::size_t Read(std::span<std::uint8_t> buffer) override {
-        Fail(IoCall::Read);
-        const std::size_t got = inner_->Read(buffer);
-        position_ += got;
+    Result<std::size_t> Read(std::span<std::uint8_t> buffer) override {
+        if (const auto* fault = m_fs.Enter(IoCall::Read, Path())) return Failed(*fault);
+        auto got = m_inner->Read(buffer);
+        if (got.ok()) m_position += *got;
         return got;
     }
 
-    void Write(std::span<const std::uint8_t> data) override {
-        const auto* fault = fs_.Enter(IoCall::Write, Path());
+    Result<> Write(std::span<const std::uint8_t> data) override {
+        const auto* fault = m_fs.Enter(IoCall::Write, Path());
         std::size_t allowed = data.size();
         if (fault) allowed = std::min(allowed, fault->partialBytes);
-        const std::uint64_t length = fs_.space_ ? inner_->Length() : 0;
-        const std::size_t fits = fs_.Fitting(position_, length, allowed);
-        if (fits > 0) inner_->Write(data.first(fits));
-        position_ += fits;
-        fs_.Grew(length, std::max(length, position_));
-        if (fault) throw FileError(fault->cause, Path());
-        if (fits < data.size()) throw FileError(FileErrorCause::DiskFull, Path());
-    }
-
-    void Seek(std::uint64_t offset) override {
-        Fail(IoCall::Seek);
-        inner_->Seek(offset);
-        position_ = offset;
-    }
-
-    std::uint64_t Length() override {
-        Fail(IoCall::Length);
-        return inner_->Length();
-    }
-
-    void Truncate(std::uint64_t length) override {
-        Fail(IoCall::Truncate);
-        const std::uint64_t old = fs_.space_ ? inner_->Length() : 0;
-        if (fs_.space_ && length > old && length - old > *fs_.space_) {
-            throw FileError(FileErrorCause::DiskFull, Path());
+        std::uint64_t length = 0;
+        if (m_fs.m_space) {
+            const auto current = m_inner->Length();
+            if (!current.ok()) return current.failure();
+            length = *current;
         }
-        inner_->Truncate(length);
-        fs_.Grew(old, length);
+        const std::size_t fits = m_fs.Fitting(m_position, length, allowed);
+        if (fits > 0) {
+            if (auto written = m_inner->Write(data.first(fits)); !written.ok()) return written;
+        }
+        m_position += fits;
+        m_fs.Grew(length, std::max(length, m_position));
+        if (fault) return Failed(*fault);
+        if (fits < data.size()) return core::IoFailure(FileError(FileErrorCause::DiskFull, Path()));
+        return {};
     }
 
-    void Sync() override {
-        Fail(IoCall::Sync);
-        inner_->Sync();
+    Result<> Seek(std::uint64_t offset) override {
+        if (const auto* fault = m_fs.Enter(IoCall::Seek, Path())) return Failed(*fault);
+        auto moved = m_inner->Seek(offset);
+        if (moved.ok()) m_position = offset;
+        return moved;
     }
 
-    void Close() override {
-        if (const auto* fault = fs_.Enter(IoCall::Close, Path())) {
-            // A close that reports an error has still let go of the file.
-            try {
-                inner_->Close();
-            } catch (const FileError&) {
+    Result<std::uint64_t> Length() override {
+        if (const auto* fault = m_fs.Enter(IoCall::Length, Path())) return Failed(*fault);
+        return m_inner->Length();
+    }
+
+    Result<> Truncate(std::uint64_t length) override {
+        if (const auto* fault = m_fs.Enter(IoCall::Truncate, Path())) return Failed(*fault);
+        std::uint64_t old = 0;
+        if (m_fs.m_space) {
+            const auto current = m_inner->Length();
+            if (!current.ok()) return current.failure();
+            old = *current;
+            if (length > old && length - old > *m_fs.m_space) {
+                return core::IoFailure(FileError(FileErrorCause::DiskFull, Path()));
             }
-            throw FileError(fault->cause, Path());
         }
-        inner_->Close();
+        auto cut = m_inner->Truncate(length);
+        if (cut.ok()) m_fs.Grew(old, length);
+        return cut;
+    }
+
+    Result<> Sync() override {
+        if (const auto* fault = m_fs.Enter(IoCall::Sync, Path())) return Failed(*fault);
+        return m_inner->Sync();
+    }
+
+    Result<> Close() override {
+        if (const auto* fault = m_fs.Enter(IoCall::Close, Path())) {
+            // A close that reports an error has still let go of the file.
+            static_cast<void>(m_inner->Close());
+            return Failed(*fault);
+        }
+        return m_inner->Close();
     }
 
 private:
-    void Fail(IoCall call) {
-        if (const auto* fault = fs_.Enter(call, Path())) throw FileError(fault->cause, Path());
+    core::Failure Failed(const FaultyFileSystem::Fault& fault) const {
+        return core::IoFailure(FileError(fault.cause, Path()));
     }
 
-    FaultyFileSystem& fs_;
-    std::unique_ptr<core::File> inner_;
-    std::uint64_t position_ = 0;
+    FaultyFileSystem& m_fs;
+    std::unique_ptr<core::File> m_inner;
+    std::uint64_t m_position = 0;
 };
 
-FaultyFileSystem::FaultyFileSystem(core::FileSystem& inner) : inner_(inner) {}
+FaultyFileSystem::FaultyFileSystem(core::FileSystem& inner) : m_inner(inner) {}
 
-void FaultyFileSystem::FailCall(std::size_t n, FileErrorCause cause, IoCalls kinds,
-                                std::size_t partialBytes) {
-    fault_ = Fault{n, cause, kinds, partialBytes};
-    matching_ = 0;
-    fired_.reset();
+void FaultyFileSystem::FailCall(std::size_t n, FileErrorCause cause, IoCalls kinds, std::size_t partialBytes) {
+    m_fault = Fault{n, cause, kinds, partialBytes};
+    m_matching = 0;
+    m_fired.reset();
 }
 
-void FaultyFileSystem::LimitSpace(std::uint64_t bytes) { space_ = bytes; }
+void FaultyFileSystem::LimitSpace(std::uint64_t bytes) { m_space = bytes; }
 
 void FaultyFileSystem::Reset() {
-    std::fill(std::begin(counts_), std::end(counts_), 0);
-    matching_ = 0;
-    fault_.reset();
-    fired_.reset();
-    space_.reset();
+    std::fill(std::begin(m_counts), std::end(m_counts), 0);
+    m_matching = 0;
+    m_fault.reset();
+    m_fired.reset();
+    m_space.reset();
 }
 
 std::string FaultyFileSystem::FiredCall() const {
-    if (!fired_) return {};
-    return std::string(IoCallName(fired_->call)) + " " + fired_->path;
+    if (!m_fired) return {};
+    return std::string(IoCallName(m_fired->call)) + " " + m_fired->path;
 }
 
 std::size_t FaultyFileSystem::TotalCalls() const {
-    return std::accumulate(std::begin(counts_), std::end(counts_), std::size_t{0});
+    return std::accumulate(std::begin(m_counts), std::end(m_counts), std::size_t{0});
 }
 
 const FaultyFileSystem::Fault* FaultyFileSystem::Enter(IoCall call, const std::string& path) {
-    ++counts_[static_cast<unsigned>(call)];
-    if (!fault_ || fired_ || !fault_->kinds.Has(call)) return nullptr;
-    if (matching_++ != fault_->n) return nullptr;
-    fired_ = Fired{call, path};
-    return &*fault_;
+    ++m_counts[static_cast<unsigned>(call)];
+    if (!m_fault || m_fired || !m_fault->kinds.Has(call)) return nullptr;
+    if (m_matching++ != m_fault->n) return nullptr;
+    m_fired = Fired{call, path};
+    return &*m_fault;
 }
 
-std::size_t FaultyFileSystem::Fitting(std::uint64_t position, std::uint64_t length,
-                                      std::size_t size) const {
-    if (!space_) return size;
+std::size_t FaultyFileSystem::Fitting(std::uint64_t position, std::uint64_t length, std::size_t size) const {
+    if (!m_space) return size;
     // Bytes up to the current length overwrite what is there and need no new space.
     const std::uint64_t free = length > position ? length - position : 0;
-    return static_cast<std::size_t>(std::min<std::uint64_t>(size, free + *space_));
+    return static_cast<std::size_t>(std::min<std::uint64_t>(size, free + *m_space));
 }
 
 void FaultyFileSystem::Grew(std::uint64_t oldLength, std::uint64_t newLength) {
-    if (!space_) return;
+    if (!m_space) return;
     if (newLength > oldLength) {
-        *space_ -= newLength - oldLength;
+        *m_space -= newLength - oldLength;
     } else {
-        *space_ += oldLength - newLength;
+        *m_space += oldLength - newLength;
     }
 }
 
-std::unique_ptr<core::File> FaultyFileSystem::Open(const std::string& path,
-                                                       core::OpenMode mode) {
-    if (const auto* fault = Enter(IoCall::Open, path)) throw FileError(fault->cause, path);
-    return std::make_unique<FaultyFile>(*this, inner_.Open(path, mode));
+Result<std::unique_ptr<core::File>> FaultyFileSystem::Open(const std::string& path, core::OpenMode mode) {
+    if (const auto* fault = Enter(IoCall::Open, path)) return core::OpenFailure(FileError(fault->cause, path));
+    auto opened = m_inner.Open(path, mode);
+    if (!opened.ok()) return opened.failure();
+    return std::unique_ptr<core::File>(std::make_unique<FaultyFile>(*this, std::move(*opened)));
 }
 
-void FaultyFileSystem::Rename(const std::string& from, const std::string& to) {
-    if (const auto* fault = Enter(IoCall::Rename, to)) throw FileError(fault->cause, to);
-    inner_.Rename(from, to);
+Result<> FaultyFileSystem::Rename(const std::string& from, const std::string& to) {
+    if (const auto* fault = Enter(IoCall::Rename, to)) return core::IoFailure(FileError(fault->cause, to));
+    return m_inner.Rename(from, to);
 }
 
-void FaultyFileSystem::Remove(const std::string& path) noexcept { inner_.Remove(path); }
+void FaultyFileSystem::Remove(const std::string& path) noexcept { m_inner.Remove(path); }
 
 }  // namespace testsupport

@@ -8,6 +8,7 @@
 
 #include "core/fs/FileError.h"
 #include "core/fs/FileSystem.h"
+#include "core/fs/Result.h"
 
 namespace testsupport {
 
@@ -20,16 +21,16 @@ class IoCalls {
 public:
     constexpr IoCalls() = default;
     // Implicit, so that a single kind can stand where a set is asked for.
-    constexpr IoCalls(IoCall call) : bits_(Bit(call)) {}
+    constexpr IoCalls(IoCall call) : m_bits(Bit(call)) {}
     static constexpr IoCalls All() { return IoCalls(~0u); }
 
-    constexpr IoCalls operator|(IoCalls other) const { return IoCalls(bits_ | other.bits_); }
-    constexpr bool Has(IoCall call) const { return (bits_ & Bit(call)) != 0; }
+    constexpr IoCalls operator|(IoCalls other) const { return IoCalls(m_bits | other.m_bits); }
+    constexpr bool Has(IoCall call) const { return (m_bits & Bit(call)) != 0; }
 
 private:
-    constexpr explicit IoCalls(unsigned bits) : bits_(bits) {}
+    constexpr explicit IoCalls(unsigned bits) : m_bits(bits) {}
     static constexpr unsigned Bit(IoCall call) { return 1u << static_cast<unsigned>(call); }
-    unsigned bits_ = 0;
+    unsigned m_bits = 0;
 };
 
 const char* IoCallName(IoCall call);
@@ -45,31 +46,32 @@ const char* IoCallName(IoCall call);
 //         if (!fs.FaultFired()) break;  // k passed the last call: the operation ran clean
 //     }
 //
-// A failed call does nothing before it throws, except a Write, which first writes the number
-// of bytes the fault allows (a write cut short). Remove never fails: it is the clean-up path.
+// A failed call does nothing before it returns its failure (OpenFailed for an Open, IoFailed
+// for any other call), except a Write, which first writes the number of bytes the fault allows
+// (a write cut short). Remove never fails: it is the clean-up path.
 class FaultyFileSystem final : public core::FileSystem {
 public:
     explicit FaultyFileSystem(core::FileSystem& inner = core::SystemFileSystem());
 
-    // Call number `n` (from 0, counted from the last Reset) among the calls of `kinds` throws
-    // FileError(cause). A failing Write first writes min(partialBytes, its size) bytes.
+    // Call number `n` (from 0, counted from the last Reset) among the calls of `kinds` fails
+    // with FileError(cause). A failing Write first writes min(partialBytes, its size) bytes.
     void FailCall(std::size_t n, core::FileErrorCause cause,
                   IoCalls kinds = IoCalls::All(), std::size_t partialBytes = 0);
     // From now on only `bytes` more bytes may be added to files: a write that would grow files
-    // past that writes what still fits and throws DiskFull. Writing over existing bytes and
+    // past that writes what still fits and fails with DiskFull. Writing over existing bytes and
     // shrinking a file with Truncate behave as on a real disk.
     void LimitSpace(std::uint64_t bytes);
     // Forgets the counts, the fault and the space limit.
     void Reset();
 
-    bool FaultFired() const { return fired_.has_value(); }
+    bool FaultFired() const { return m_fired.has_value(); }
     // "Write /path/to/file" for the call that failed; empty when none did.
     std::string FiredCall() const;
-    std::size_t Calls(IoCall call) const { return counts_[static_cast<unsigned>(call)]; }
+    std::size_t Calls(IoCall call) const { return m_counts[static_cast<unsigned>(call)]; }
     std::size_t TotalCalls() const;
 
-    std::unique_ptr<core::File> Open(const std::string& path, core::OpenMode mode) override;
-    void Rename(const std::string& from, const std::string& to) override;
+    core::Result<std::unique_ptr<core::File>> Open(const std::string& path, core::OpenMode mode) override;
+    core::Result<> Rename(const std::string& from, const std::string& to) override;
     void Remove(const std::string& path) noexcept override;
 
 private:
@@ -93,12 +95,12 @@ private:
         std::string path;
     };
 
-    core::FileSystem& inner_;
-    std::size_t counts_[kIoCallKinds] = {};
-    std::size_t matching_ = 0;  // calls so far among the fault's kinds
-    std::optional<Fault> fault_;
-    std::optional<Fired> fired_;
-    std::optional<std::uint64_t> space_;
+    core::FileSystem& m_inner;
+    std::size_t m_counts[kIoCallKinds] = {};
+    std::size_t m_matching = 0;  // calls so far among the fault's kinds
+    std::optional<Fault> m_fault;
+    std::optional<Fired> m_fired;
+    std::optional<std::uint64_t> m_space;
 };
 
 }  // namespace testsupport

@@ -1,4 +1,4 @@
-#include "MemoryFileSystem.h"
+#include "tests/support/MemoryFileSystem.h"
 
 #include <algorithm>
 #include <cstring>
@@ -9,114 +9,126 @@ namespace testsupport {
 
 using core::FileError;
 using core::FileErrorCause;
+using core::Result;
 
 namespace {
 
 class MemoryFile final : public core::File {
 public:
-    MemoryFile(std::shared_ptr<MemoryFileSystem::Node> node, std::string path,
-               std::uint64_t capacity)
-        : node_(std::move(node)), path_(std::move(path)), capacity_(capacity) {
-        node_->held = true;
+    MemoryFile(std::shared_ptr<MemoryFileSystem::Node> node, std::string path, std::uint64_t capacity)
+        : m_node(std::move(node)), m_path(std::move(path)), m_capacity(capacity) {
+        m_node->held = true;
     }
     ~MemoryFile() override { Release(); }
 
-    const std::string& Path() const override { return path_; }
+    const std::string& Path() const override { return m_path; }
 
-    std::size_t Read(std::span<std::uint8_t> buffer) override {
-        Bytes& bytes = Open().bytes;
-        if (position_ >= bytes.size()) return 0;
+    Result<std::size_t> Read(std::span<std::uint8_t> buffer) override {
+        if (!m_node) return Closed();
+        const Bytes& bytes = m_node->bytes;
+        if (m_position >= bytes.size()) return std::size_t{0};
         const std::size_t got =
-            static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), bytes.size() - position_));
-        std::memcpy(buffer.data(), bytes.data() + position_, got);
-        position_ += got;
+            static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), bytes.size() - m_position));
+        std::memcpy(buffer.data(), bytes.data() + m_position, got);
+        m_position += got;
         return got;
     }
 
-    void Write(std::span<const std::uint8_t> data) override {
-        Bytes& bytes = Open().bytes;
-        if (data.empty()) return;
-        const std::uint64_t end = position_ + data.size();
-        if (end > capacity_) throw FileError(FileErrorCause::DiskFull, path_);
+    Result<> Write(std::span<const std::uint8_t> data) override {
+        if (!m_node) return Closed();
+        Bytes& bytes = m_node->bytes;
+        if (data.empty()) return {};
+        const std::uint64_t end = m_position + data.size();
+        if (end > m_capacity) return DiskFull();
         if (end > bytes.size()) bytes.resize(static_cast<std::size_t>(end));
-        std::memcpy(bytes.data() + position_, data.data(), data.size());
-        position_ = end;
+        std::memcpy(bytes.data() + m_position, data.data(), data.size());
+        m_position = end;
+        return {};
     }
 
-    void Seek(std::uint64_t offset) override {
-        Open();
-        position_ = offset;
+    Result<> Seek(std::uint64_t offset) override {
+        if (!m_node) return Closed();
+        m_position = offset;
+        return {};
     }
 
-    std::uint64_t Length() override { return Open().bytes.size(); }
-
-    void Truncate(std::uint64_t length) override {
-        Bytes& bytes = Open().bytes;
-        if (length > capacity_) throw FileError(FileErrorCause::DiskFull, path_);
-        bytes.resize(static_cast<std::size_t>(length));
+    Result<std::uint64_t> Length() override {
+        if (!m_node) return Closed();
+        return std::uint64_t{m_node->bytes.size()};
     }
 
-    void Sync() override { Open(); }
+    Result<> Truncate(std::uint64_t length) override {
+        if (!m_node) return Closed();
+        if (length > m_capacity) return DiskFull();
+        m_node->bytes.resize(static_cast<std::size_t>(length));
+        return {};
+    }
 
-    void Close() override {
-        Open();
+    Result<> Sync() override {
+        if (!m_node) return Closed();
+        return {};
+    }
+
+    Result<> Close() override {
+        if (!m_node) return Closed();
         Release();
+        return {};
     }
 
 private:
-    MemoryFileSystem::Node& Open() {
-        if (!node_) throw FileError(FileErrorCause::InvalidFile, path_);
-        return *node_;
-    }
+    // Any call on a file already closed.
+    core::Failure Closed() const { return core::IoFailure(FileError(FileErrorCause::InvalidFile, m_path)); }
+    core::Failure DiskFull() const { return core::IoFailure(FileError(FileErrorCause::DiskFull, m_path)); }
+
     void Release() {
-        if (node_) node_->held = false;
-        node_.reset();
+        if (m_node) m_node->held = false;
+        m_node.reset();
     }
 
-    std::shared_ptr<MemoryFileSystem::Node> node_;
-    std::string path_;
-    std::uint64_t capacity_;
-    std::uint64_t position_ = 0;
+    std::shared_ptr<MemoryFileSystem::Node> m_node;
+    std::string m_path;
+    std::uint64_t m_capacity;
+    std::uint64_t m_position = 0;
 };
 
 }  // namespace
 
 void MemoryFileSystem::SetFile(const std::string& path, Bytes bytes) {
-    files_[path] = std::make_shared<Node>(Node{std::move(bytes), false});
+    m_files[path] = std::make_shared<Node>(Node{std::move(bytes), false});
 }
 
 std::optional<Bytes> MemoryFileSystem::FileBytes(const std::string& path) const {
-    const auto found = files_.find(path);
-    if (found == files_.end()) return std::nullopt;
+    const auto found = m_files.find(path);
+    if (found == m_files.end()) return std::nullopt;
     return found->second->bytes;
 }
 
 std::vector<std::string> MemoryFileSystem::Paths() const {
     std::vector<std::string> paths;
-    for (const auto& [path, node] : files_) paths.push_back(path);
+    for (const auto& [path, node] : m_files) paths.push_back(path);
     return paths;
 }
 
-std::unique_ptr<core::File> MemoryFileSystem::Open(const std::string& path,
-                                                        core::OpenMode mode) {
-    auto found = files_.find(path);
-    if (found == files_.end()) {
-        if (mode != core::OpenMode::Create) throw FileError(FileErrorCause::FileNotFound, path);
-        found = files_.emplace(path, std::make_shared<Node>()).first;
+Result<std::unique_ptr<core::File>> MemoryFileSystem::Open(const std::string& path, core::OpenMode mode) {
+    auto found = m_files.find(path);
+    if (found == m_files.end()) {
+        if (mode != core::OpenMode::Create) return core::OpenFailure(FileError(FileErrorCause::FileNotFound, path));
+        found = m_files.emplace(path, std::make_shared<Node>()).first;
     }
-    if (found->second->held) throw FileError(FileErrorCause::SharingViolation, path);
+    if (found->second->held) return core::OpenFailure(FileError(FileErrorCause::SharingViolation, path));
     if (mode == core::OpenMode::Create) found->second->bytes.clear();
-    return std::make_unique<MemoryFile>(found->second, path, capacity_);
+    return std::unique_ptr<core::File>(std::make_unique<MemoryFile>(found->second, path, m_capacity));
 }
 
-void MemoryFileSystem::Rename(const std::string& from, const std::string& to) {
-    const auto found = files_.find(from);
-    if (found == files_.end()) throw FileError(FileErrorCause::FileNotFound, from);
+Result<> MemoryFileSystem::Rename(const std::string& from, const std::string& to) {
+    const auto found = m_files.find(from);
+    if (found == m_files.end()) return core::IoFailure(FileError(FileErrorCause::FileNotFound, from));
     auto node = found->second;
-    files_.erase(found);
-    files_[to] = std::move(node);
+    m_files.erase(found);
+    m_files[to] = std::move(node);
+    return {};
 }
 
-void MemoryFileSystem::Remove(const std::string& path) noexcept { files_.erase(path); }
+void MemoryFileSystem::Remove(const std::string& path) noexcept { m_files.erase(path); }
 
 }  // namespace testsupport

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/fs/FileSystem.h"
+#include "core/fs/Result.h"
 
 namespace testsupport {
 
@@ -22,16 +23,16 @@ using Bytes = std::vector<std::uint8_t>;
 // test allocate without bound.
 class MemoryFileSystem final : public core::FileSystem {
 public:
-    explicit MemoryFileSystem(std::uint64_t capacity = 64u << 20) : capacity_(capacity) {}
+    explicit MemoryFileSystem(std::uint64_t capacity = 64u << 20) : m_capacity(capacity) {}
 
     void SetFile(const std::string& path, Bytes bytes);
     // The file's bytes, or nothing when it does not exist.
     std::optional<Bytes> FileBytes(const std::string& path) const;
-    bool Exists(const std::string& path) const { return files_.count(path) != 0; }
+    bool Exists(const std::string& path) const { return m_files.count(path) != 0; }
     std::vector<std::string> Paths() const;
 
-    std::unique_ptr<core::File> Open(const std::string& path, core::OpenMode mode) override;
-    void Rename(const std::string& from, const std::string& to) override;
+    core::Result<std::unique_ptr<core::File>> Open(const std::string& path, core::OpenMode mode) override;
+    core::Result<> Rename(const std::string& from, const std::string& to) override;
     void Remove(const std::string& path) noexcept override;
 
     struct Node {
@@ -40,8 +41,8 @@ public:
     };
 
 private:
-    std::map<std::string, std::shared_ptr<Node>> files_;
-    std::uint64_t capacity_;
+    std::map<std::string, std::shared_ptr<Node>> m_files;
+    std::uint64_t m_capacity;
 };
 
 }  // namespace testsupport

@@ -1,4 +1,4 @@
-#include "ProgramFileCheck.h"
+#include "tests/support/ProgramFileCheck.h"
 
 #include <sstream>
 

@@ -1,4 +1,4 @@
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -16,22 +16,22 @@ namespace fs = std::filesystem;
 TempFolder::TempFolder() {
     std::string pattern = (fs::temp_directory_path() / "tavrel-test-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
+    m_path = pattern;
 }
 
 TempFolder::~TempFolder() {
     std::error_code ignored;
-    fs::remove_all(path_, ignored);
+    fs::remove_all(m_path, ignored);
 }
 
 std::string TempFolder::operator/(const std::string& name) const {
-    return core::JoinPath(path_, name);
+    return core::JoinPath(m_path, name);
 }
 
 std::vector<std::string> TempFolder::Entries() const {
     std::vector<std::string> names;
     std::error_code error;
-    for (const auto& entry : fs::directory_iterator(path_, error)) {
+    for (const auto& entry : fs::directory_iterator(m_path, error)) {
         names.push_back(entry.path().filename().string());
     }
     std::sort(names.begin(), names.end());

@@ -16,14 +16,14 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    const std::string& path() const { return path_; }
+    const std::string& path() const { return m_path; }
     // The full path of `name` inside the folder.
     std::string operator/(const std::string& name) const;
     // Names of the entries in the folder, sorted.
     std::vector<std::string> Entries() const;
 
 private:
-    std::string path_;
+    std::string m_path;
 };
 
 // Whole-file helpers that bypass the seam, so they see the disk as it really is.

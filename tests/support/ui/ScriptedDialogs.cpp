@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/text/FileErrorText.h"
+
 namespace testing_support {
 
 void ScriptedDialogs::AnswerFolder(const QString& path) { folderAnswers_.emplace_back(path); }
@@ -13,7 +15,7 @@ void ScriptedDialogs::AnswerMusicFiles(const QStringList& files) { musicAnswers_
 QStringList ScriptedDialogs::FileErrorTexts() const {
     QStringList texts;
     for (const auto& error : fileErrors_) {
-        texts << QString::fromStdString(core::FileErrorMessage(error));
+        texts << QString::fromStdString(core::FileErrorText(error));
     }
     return texts;
 }

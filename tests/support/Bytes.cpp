@@ -1,4 +1,4 @@
-#include "Bytes.h"
+#include "tests/support/Bytes.h"
 
 #include <stdexcept>
 #include <string>
@@ -32,6 +32,8 @@ Bytes Hex(std::string_view text) {
     if (high >= 0) throw std::invalid_argument("odd number of hex digits");
     return bytes;
 }
+
+Bytes Zeros(std::size_t count) { return Bytes(count, 0); }
 
 Bytes Concat(std::initializer_list<Bytes> pieces) {
     Bytes all;
