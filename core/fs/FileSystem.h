@@ -5,6 +5,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "core/fs/FileError.h"
 #include "core/fs/Result.h"
@@ -57,6 +58,11 @@ public:
     virtual Result<> Rename(const std::string& from, const std::string& to) = 0;
     // Removes a file if it exists; never fails loudly (used to clean up).
     virtual void Remove(const std::string& path) noexcept = 0;
+    // The names of the entries in `folder`, files and folders alike, without "." and "..", in no
+    // particular order. A failure is OpenFailed with the cause and the folder's path when the
+    // folder cannot be opened (FileNotFound when it does not exist, BadPath when it is not a
+    // folder), IoFailed when reading it fails.
+    virtual Result<std::vector<std::string>> ListFolder(const std::string& folder) = 0;
 };
 
 // The machine's own file system.

@@ -1,6 +1,7 @@
 // The file system on POSIX systems: open(2) with an exclusive, non-blocking flock(2) stands in
 // for an exclusive open.
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <string>
 #include <sys/file.h>
@@ -144,6 +145,23 @@ public:
     }
 
     void Remove(const std::string& path) noexcept override { ::unlink(path.c_str()); }
+
+    Result<std::vector<std::string>> ListFolder(const std::string& folder) override {
+        DIR* dir = ::opendir(folder.c_str());
+        if (dir == nullptr) return OpenFailure(FileError(CauseFromErrno(errno), folder));
+        std::vector<std::string> names;
+        for (;;) {
+            errno = 0;  // readdir tells the end from a failure only through errno
+            const dirent* entry = ::readdir(dir);
+            if (entry == nullptr) break;
+            const std::string_view name = entry->d_name;
+            if (name != "." && name != "..") names.emplace_back(name);
+        }
+        const int error = errno;
+        ::closedir(dir);
+        if (error != 0) return ErrnoFailure(folder, error);
+        return names;
+    }
 };
 
 }  // namespace

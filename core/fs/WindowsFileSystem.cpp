@@ -2,9 +2,12 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "core/fs/FileError.h"
 #include "core/fs/FileSystem.h"
+#include "core/fs/Path.h"
 
 namespace core {
 
@@ -16,6 +19,15 @@ std::wstring Wide(const std::string& utf8) {
     std::wstring wide(static_cast<std::size_t>(n), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), n);
     return wide;
+}
+
+std::string Narrow(std::wstring_view wide) {
+    if (wide.empty()) return {};
+    const int size = static_cast<int>(wide.size());
+    const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), n, nullptr, nullptr);
+    return utf8;
 }
 
 FileErrorCause CauseFromWin32(DWORD code) {
@@ -124,6 +136,28 @@ public:
         return {};
     }
     void Remove(const std::string& path) noexcept override { DeleteFileW(Wide(path).c_str()); }
+
+    Result<std::vector<std::string>> ListFolder(const std::string& folder) override {
+        WIN32_FIND_DATAW found;
+        HANDLE search = FindFirstFileW(Wide(JoinPath(folder, "*")).c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE) {
+            const DWORD error = GetLastError();
+            // An empty drive root, such as a freshly formatted card, has not even "." and "..".
+            if (error == ERROR_FILE_NOT_FOUND) return std::vector<std::string>{};
+            const FileErrorCause cause =
+                error == ERROR_PATH_NOT_FOUND ? FileErrorCause::FileNotFound : CauseFromWin32(error);
+            return OpenFailure(FileError(cause, folder));
+        }
+        std::vector<std::string> names;
+        do {
+            const std::wstring_view name = found.cFileName;
+            if (name != L"." && name != L"..") names.push_back(Narrow(name));
+        } while (FindNextFileW(search, &found));
+        const DWORD error = GetLastError();
+        FindClose(search);
+        if (error != ERROR_NO_MORE_FILES) return IoFailure(FileError(CauseFromWin32(error), folder));
+        return names;
+    }
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 // in-memory one the sweeps rely on, so the two cannot drift apart.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -143,6 +144,15 @@ TEST_P(FileSystemContract, RenameReplacesTheTarget) {
     EXPECT_EQ(*length, 2u);
 }
 
+// Entries by name, in any order, and no more than the folder holds.
+TEST_P(FileSystemContract, ListsTheFolderByName) {
+    for (const std::string& name : {path, folder / "Song.MP3"}) ASSERT_TRUE(fs.Open(name, OpenMode::Create).ok());
+    auto names = fs.ListFolder(folder.path());
+    ASSERT_TRUE(names.ok());
+    std::sort(names->begin(), names->end());
+    EXPECT_EQ(*names, (std::vector<std::string>{"SCH01.DAT", "Song.MP3"}));
+}
+
 INSTANTIATE_TEST_SUITE_P(
     FileSystems, FileSystemContract,
     ::testing::Values(Backing::Disk, Backing::Memory),
@@ -160,6 +170,38 @@ TEST_F(MachineFileSystem, FolderIsNoFile) {
         ASSERT_TRUE(opened.error());
         EXPECT_EQ(opened.error()->path(), path);
     }
+}
+
+TEST_F(MachineFileSystem, ListingNamesFoldersAndNothingElse) {
+    Lay(Hex("AA 55"));
+    std::filesystem::create_directory(folder / "music");
+    auto names = fs.ListFolder(folder.path());
+    ASSERT_TRUE(names.ok());
+    std::sort(names->begin(), names->end());
+    EXPECT_EQ(*names, (std::vector<std::string>{"SCH01.DAT", "music"}));
+
+    const auto empty = fs.ListFolder(folder / "music");
+    ASSERT_TRUE(empty.ok());
+    EXPECT_TRUE(empty->empty());
+}
+
+TEST_F(MachineFileSystem, ListingWhatIsNoFolderFails) {
+    Lay(Hex("AA 55"));
+    const std::string missing = folder / "GONE";
+    ExpectFailure(fs.ListFolder(missing), Status::OpenFailed, FileErrorCause::FileNotFound, missing);
+    ExpectFailure(fs.ListFolder(path), Status::OpenFailed, FileErrorCause::BadPath, path);
+}
+
+TEST(FaultyListing, FailsOnItsTurnAndForwardsOtherwise) {
+    testsupport::TempFolder folder;
+    FaultyFileSystem fs;
+    fs.FailCall(0, FileErrorCause::HardIO, IoCall::List);
+    ExpectFailure(fs.ListFolder(folder.path()), Status::OpenFailed, FileErrorCause::HardIO, folder.path());
+    EXPECT_EQ(fs.FiredCall(), "List " + folder.path());
+    const auto names = fs.ListFolder(folder.path());
+    ASSERT_TRUE(names.ok());
+    EXPECT_TRUE(names->empty());
+    EXPECT_EQ(fs.Calls(IoCall::List), 2u);
 }
 
 TEST_F(MachineFileSystem, RenamingAMissingFileNamesTheTarget) {

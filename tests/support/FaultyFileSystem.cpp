@@ -20,6 +20,7 @@ const char* IoCallName(IoCall call) {
     case IoCall::Sync: return "Sync";
     case IoCall::Close: return "Close";
     case IoCall::Rename: return "Rename";
+    case IoCall::List: return "List";
     }
     return "?";
 }
@@ -176,5 +177,10 @@ Result<> FaultyFileSystem::Rename(const std::string& from, const std::string& to
 }
 
 void FaultyFileSystem::Remove(const std::string& path) noexcept { m_inner.Remove(path); }
+
+Result<std::vector<std::string>> FaultyFileSystem::ListFolder(const std::string& folder) {
+    if (const auto* fault = Enter(IoCall::List, folder)) return core::OpenFailure(FileError(fault->cause, folder));
+    return m_inner.ListFolder(folder);
+}
 
 }  // namespace testsupport

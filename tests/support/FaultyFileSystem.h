@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/fs/FileError.h"
 #include "core/fs/FileSystem.h"
@@ -13,8 +14,8 @@
 namespace testsupport {
 
 // The kinds of call that go through the file system seam.
-enum class IoCall : unsigned { Open, Read, Write, Seek, Length, Truncate, Sync, Close, Rename };
-inline constexpr std::size_t kIoCallKinds = static_cast<std::size_t>(IoCall::Rename) + 1;
+enum class IoCall : unsigned { Open, Read, Write, Seek, Length, Truncate, Sync, Close, Rename, List };
+inline constexpr std::size_t kIoCallKinds = static_cast<std::size_t>(IoCall::List) + 1;
 
 // A set of IoCall kinds, for choosing which calls a fault counts.
 class IoCalls {
@@ -46,8 +47,8 @@ const char* IoCallName(IoCall call);
 //         if (!fs.FaultFired()) break;  // k passed the last call: the operation ran clean
 //     }
 //
-// A failed call does nothing before it returns its failure (OpenFailed for an Open, IoFailed
-// for any other call), except a Write, which first writes the number of bytes the fault allows
+// A failed call does nothing before it returns its failure (OpenFailed for an Open or a List,
+// IoFailed for any other call), except a Write, which first writes the number of bytes the fault allows
 // (a write cut short). Remove never fails: it is the clean-up path.
 class FaultyFileSystem final : public core::FileSystem {
 public:
@@ -73,6 +74,7 @@ public:
     core::Result<std::unique_ptr<core::File>> Open(const std::string& path, core::OpenMode mode) override;
     core::Result<> Rename(const std::string& from, const std::string& to) override;
     void Remove(const std::string& path) noexcept override;
+    core::Result<std::vector<std::string>> ListFolder(const std::string& folder) override;
 
 private:
     friend class FaultyFile;

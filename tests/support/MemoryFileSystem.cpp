@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/fs/FileError.h"
+#include "core/fs/Path.h"
 
 namespace testsupport {
 
@@ -130,5 +131,16 @@ Result<> MemoryFileSystem::Rename(const std::string& from, const std::string& to
 }
 
 void MemoryFileSystem::Remove(const std::string& path) noexcept { m_files.erase(path); }
+
+Result<std::vector<std::string>> MemoryFileSystem::ListFolder(const std::string& folder) {
+    const std::string prefix = core::JoinPath(folder, "");
+    std::vector<std::string> names;
+    for (const auto& [path, node] : m_files) {
+        if (path.size() <= prefix.size() || path.compare(0, prefix.size(), prefix) != 0) continue;
+        std::string name = path.substr(prefix.size());
+        if (name.find(core::kPathSeparator) == std::string::npos) names.push_back(std::move(name));
+    }
+    return names;
+}
 
 }  // namespace testsupport

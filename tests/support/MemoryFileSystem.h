@@ -34,6 +34,9 @@ public:
     core::Result<std::unique_ptr<core::File>> Open(const std::string& path, core::OpenMode mode) override;
     core::Result<> Rename(const std::string& from, const std::string& to) override;
     void Remove(const std::string& path) noexcept override;
+    // The names of the files whose path is `folder`, one separator, then the name. Since folders
+    // do not exist, any folder lists, if only as empty.
+    core::Result<std::vector<std::string>> ListFolder(const std::string& folder) override;
 
     struct Node {
         Bytes bytes;
