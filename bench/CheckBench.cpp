@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "FullProgram.h"
+#include "bench/FullProgram.h"
 #include "core/check/CardCheck.h"
 
 namespace {

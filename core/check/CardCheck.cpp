@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "core/card/CardReader.h"
 #include "core/check/CheckSteps.h"
 #include "core/text/FindingTexts.h"
 
@@ -85,6 +86,12 @@ std::vector<Finding> CheckCard(const Card& card, const FolderNames& names) {
     }
     check::CheckDates(card, out);
     return std::move(out).Sorted();
+}
+
+Result<std::vector<Finding>> CheckCardFolder(FileSystem& fs, const std::string& folder) {
+    const auto names = fs.ListFolder(folder);
+    if (!names.ok()) return names.failure();
+    return CheckCard(ReadCard(fs, folder), FolderNames(*names));
 }
 
 }  // namespace core

@@ -5,9 +5,9 @@
 #include <functional>
 #include <set>
 
-#include "CardFixture.h"
-#include "card/NamedCases.h"
 #include "core/check/CardCheck.h"
+#include "tests/card/NamedCases.h"
+#include "tests/check/CardFixture.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "CardFixture.h"
+#include "tests/check/CardFixture.h"
 
 #include <cstdio>
 
@@ -91,7 +91,7 @@ TestCard& TestCard::Damaged(CardFileId id, Damage damage) {
 
 TestCard& TestCard::Unavailable(CardFileId id, CardFileState state) {
     File(id).state = state;
-    File(id).failure = FileFailure{FileErrorCause::SharingViolation, CardFileName(id.kind, id.program)};
+    File(id).failure = FileError(FileErrorCause::SharingViolation, CardFileName(id.kind, id.program));
     return *this;
 }
 

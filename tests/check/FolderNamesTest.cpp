@@ -1,8 +1,8 @@
 // Music names against the names a card folder lists: case does not matter, anything else does.
 #include <gtest/gtest.h>
 
-#include "card/NamedCases.h"
 #include "core/check/FolderNames.h"
+#include "tests/card/NamedCases.h"
 
 namespace {
 
