@@ -1,5 +1,7 @@
 #include "core/check/Finding.h"
 
+#include <cstdio>
+
 namespace core {
 
 const char* SeverityName(Severity severity) {
@@ -12,10 +14,9 @@ const char* SeverityName(Severity severity) {
 }
 
 std::string DateText(SpecialDate date) {
-    const auto twoDigits = [](unsigned value) {
-        return value < 10 ? "0" + std::to_string(value) : std::to_string(value);
-    };
-    return twoDigits(date.month) + "-" + twoDigits(date.day);
+    char text[sizeof "255-255"];
+    std::snprintf(text, sizeof text, "%02u-%02u", unsigned{date.month}, unsigned{date.day});
+    return text;
 }
 
 }  // namespace core
