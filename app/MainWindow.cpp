@@ -24,8 +24,8 @@ constexpr int kTabCount = 3;
 }  // namespace
 
 MainWindow::MainWindow(ui::Dialogs& dialogs, core::FileSystem& fileSystem)
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint),
       m_dialogs(dialogs),
       m_tab(this),
       m_generalPage(pages::GeneralScheduleVariant(), dialogs, fileSystem, &m_tab),
@@ -36,10 +36,10 @@ MainWindow::MainWindow(ui::Dialogs& dialogs, core::FileSystem& fileSystem)
 
 QWidget* MainWindow::Page(int tab) {
     switch (tab) {
-        case 0: return &m_generalPage;
-        case 1: return &m_specialPage;
-        case 2: return &m_datePage;
-        default: return nullptr;
+    case 0: return &m_generalPage;
+    case 1: return &m_specialPage;
+    case 2: return &m_datePage;
+    default: return nullptr;
     }
 }
 
@@ -52,8 +52,7 @@ void MainWindow::OnInitDialog() {
 
     AddAboutEntry(this, &m_tab, [this] { OnAbout(); });
     // There is no help content: F1 opens the about box.
-    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
-            &MainWindow::OnAbout);
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &MainWindow::OnAbout);
     setWindowIcon(AppIcon());
     setWindowTitle(ToolName());
 

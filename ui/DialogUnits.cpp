@@ -19,9 +19,7 @@ int ScaleRounded(int a, int b, int c) {
 
 }  // namespace
 
-int DialogFontEmPixels(int logicalDpi) {
-    return ScaleRounded(kDialogFontPoints, logicalDpi, 72);
-}
+int DialogFontEmPixels(int logicalDpi) { return ScaleRounded(kDialogFontPoints, logicalDpi, 72); }
 
 int DialogUnitsToPixels(int units, int logicalDpi) {
     return ScaleRounded(units, DialogFontEmPixels(logicalDpi), kUnitsPerEm);

@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
@@ -5,7 +6,6 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "QtPrinters.h"
 
@@ -85,8 +85,7 @@ TEST(DialogBoxes, FileChooserMatchesNamesInAnyLetterCase) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
     const auto dialog = MakeFilesDialog(nullptr, "选择音乐文件", kMusicFilter);
-    EXPECT_EQ(ListedNames(*dialog, folder.path(), 4),
-              (QStringList{"B.Wav", "a.mp3", "c.FLA", "d.ogg"}));
+    EXPECT_EQ(ListedNames(*dialog, folder.path(), 4), (QStringList{"B.Wav", "a.mp3", "c.FLA", "d.ogg"}));
 }
 
 }  // namespace

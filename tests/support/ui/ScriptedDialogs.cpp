@@ -28,9 +28,7 @@ void ScriptedDialogs::ClearShown() {
 
 void ScriptedDialogs::ShowMessage(QWidget*, const QString& text) { messages_ << text; }
 
-void ScriptedDialogs::ShowFileError(QWidget*, const core::FileError& error) {
-    fileErrors_.push_back(error);
-}
+void ScriptedDialogs::ShowFileError(QWidget*, const core::FileError& error) { fileErrors_.push_back(error); }
 
 std::optional<QString> ScriptedDialogs::BrowseForFolder(QWidget*) {
     ++folderRequests_;
