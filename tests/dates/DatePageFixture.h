@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "QtPrinters.h"
-#include "ScriptedDialogs.h"
+#include "support/ui/QtPrinters.h"
+#include "support/ui/ScriptedDialogs.h"
 #include "pages/dates/DateControlIds.h"
 #include "pages/dates/SpecialDatePage.h"
 #include "support/FaultyFileSystem.h"

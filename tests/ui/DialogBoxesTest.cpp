@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "QtPrinters.h"
+#include "support/ui/QtPrinters.h"
 
 #include "ui/DialogBoxes.h"
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
-#include "QtPrinters.h"
+#include "support/ui/QtPrinters.h"
 
-#include "ScriptedDialogs.h"
+#include "support/ui/ScriptedDialogs.h"
 
 namespace {
 
