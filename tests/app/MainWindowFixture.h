@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "../ui/FocusHelpers.h"
-#include "support/ui/ScriptedDialogs.h"
+#include "tests/support/ui/ScriptedDialogs.h"
 #include "app/MainWindow.h"
 #include "support/MemoryFileSystem.h"
 

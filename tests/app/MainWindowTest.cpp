@@ -5,7 +5,7 @@
 #include <QListWidget>
 
 #include "MainWindowFixture.h"
-#include "support/ui/QtPrinters.h"
+#include "tests/support/ui/QtPrinters.h"
 #include "app/AppIcon.h"
 #include "pages/dates/DateControlIds.h"
 #include "ui/DialogUnits.h"

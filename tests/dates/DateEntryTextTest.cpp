@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "support/ui/QtPrinters.h"
+#include "tests/support/ui/QtPrinters.h"
 #include "pages/dates/DateEntryText.h"
 
 using namespace pages;

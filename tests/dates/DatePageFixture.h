@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "support/ui/QtPrinters.h"
-#include "support/ui/ScriptedDialogs.h"
+#include "tests/support/ui/QtPrinters.h"
+#include "tests/support/ui/ScriptedDialogs.h"
 #include "pages/dates/DateControlIds.h"
 #include "pages/dates/SpecialDatePage.h"
 #include "support/FaultyFileSystem.h"

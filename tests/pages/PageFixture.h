@@ -9,8 +9,8 @@
 #include <string>
 
 #include "ProgramFiles.h"
-#include "support/ui/QtPrinters.h"
-#include "support/ui/ScriptedDialogs.h"
+#include "tests/support/ui/QtPrinters.h"
+#include "tests/support/ui/ScriptedDialogs.h"
 #include "pages/schedule/SchedulePage.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempFolder.h"

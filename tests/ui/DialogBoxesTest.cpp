@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "support/ui/QtPrinters.h"
+#include "tests/support/ui/QtPrinters.h"
 
 #include "ui/DialogBoxes.h"
 

@@ -10,7 +10,7 @@
 #include <QRadioButton>
 
 #include <memory>
-#include "support/ui/QtPrinters.h"
+#include "tests/support/ui/QtPrinters.h"
 
 #include "FocusHelpers.h"
 #include "SampleTemplate.h"

@@ -1,9 +1,9 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
-#include "support/ui/QtPrinters.h"
+#include "tests/support/ui/QtPrinters.h"
 
-#include "support/ui/ScriptedDialogs.h"
+#include "tests/support/ui/ScriptedDialogs.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "support/ui/ScriptedDialogs.h"
+#include "tests/support/ui/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
 
