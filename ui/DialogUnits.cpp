@@ -5,11 +5,12 @@
 #include <QWidget>
 #include <cmath>
 
+#include "ui/DialogFont.h"
+
 namespace ui {
 
 namespace {
 
-constexpr int kDialogFontPoints = 9;
 constexpr int kUnitsPerEm = 8;
 
 // a * b / c rounded half away from zero, as the dialog manager rounds.
