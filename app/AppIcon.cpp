@@ -1,8 +1,8 @@
 #include "app/AppIcon.h"
 
 #include <QPainter>
-#include <QPolygonF>
 #include <QPixmap>
+#include <QPolygonF>
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "app/Application.h"
 
 #include "app/AppIcon.h"
+#include "app/AppTexts.h"
 #include "app/MainWindow.h"
 #include "core/fs/FileSystem.h"
-#include "app/AppTexts.h"
 #include "ui/SystemDialogs.h"
 
 Application::Application(char* programName) : m_argv{programName, nullptr}, m_app(m_argc, m_argv) {

@@ -24,51 +24,50 @@ constexpr int kTabCount = 3;
 }  // namespace
 
 MainWindow::MainWindow(ui::Dialogs& dialogs, core::FileSystem& fileSystem)
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint),
       m_dialogs(dialogs),
       m_tab(this),
       m_generalPage(pages::GeneralScheduleVariant(), dialogs, fileSystem, &m_tab),
       m_specialPage(pages::SpecialScheduleVariant(), dialogs, fileSystem, &m_tab),
       m_datePage(dialogs, fileSystem, &m_tab) {
-    OnInitDialog();
+    SetUpWindow();
 }
 
 QWidget* MainWindow::Page(int tab) {
     switch (tab) {
-        case 0: return &m_generalPage;
-        case 1: return &m_specialPage;
-        case 2: return &m_datePage;
-        default: return nullptr;
+    case 0: return &m_generalPage;
+    case 1: return &m_specialPage;
+    case 2: return &m_datePage;
+    default: return nullptr;
     }
 }
 
-void MainWindow::OnInitDialog() {
+void MainWindow::SetUpWindow() {
     setFont(ui::DialogFont());
     const int dpi = ui::DialogDpi(this);
     setFixedSize(ui::DialogSizeToPixels(kClientWidth, kClientHeight, dpi));
     m_tab.setGeometry(ui::DialogBoxToPixels(kTabStripBox, dpi));
     m_tab.setProperty(ui::kControlIdProperty, kTabStripId);
 
-    AddAboutEntry(this, &m_tab, [this] { OnAbout(); });
+    AddAboutEntry(this, &m_tab, [this] { ShowAbout(); });
     // There is no help content: F1 opens the about box.
-    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
-            &MainWindow::OnAbout);
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &MainWindow::ShowAbout);
     setWindowIcon(AppIcon());
     setWindowTitle(ToolName());
 
     for (int tab = 0; tab < kTabCount; ++tab) m_tab.Bar().addTab(TabCaption(tab));
     m_tab.Bar().setCurrentIndex(0);
-    connect(&m_tab.Bar(), &QTabBar::currentChanged, this, &MainWindow::OnSelchangeTab);
+    connect(&m_tab.Bar(), &QTabBar::currentChanged, this, &MainWindow::ShowCurrentPage);
 
     // Every page gets the same rectangle, whatever its template's size.
     for (int tab = 0; tab < m_tab.Bar().count(); ++tab) Page(tab)->setGeometry(m_tab.PageRect());
-    OnSelchangeTab();
+    ShowCurrentPage();
 
     ui::InstallEnterAsTab(this);
 }
 
-void MainWindow::OnSelchangeTab() {
+void MainWindow::ShowCurrentPage() {
     QWidget* current = Page(m_tab.Bar().currentIndex());
     if (current == nullptr) return;
     // Show the new page before hiding the old one, so the focus can move over to it.
@@ -78,11 +77,11 @@ void MainWindow::OnSelchangeTab() {
     }
 }
 
-void MainWindow::OnAbout() { m_dialogs.ShowAbout(this); }
+void MainWindow::ShowAbout() { m_dialogs.ShowAbout(this); }
 
 bool MainWindow::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
     if (IsAboutCommand(message)) {
-        OnAbout();
+        ShowAbout();
         *result = 0;
         return true;
     }

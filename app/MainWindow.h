@@ -33,9 +33,9 @@ protected:
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
-    void OnInitDialog();
-    void OnSelchangeTab();
-    void OnAbout();
+    void SetUpWindow();
+    void ShowCurrentPage();
+    void ShowAbout();
 
     ui::Dialogs& m_dialogs;
     // Declared in the order of construction; destroyed in reverse, the pages before the strip

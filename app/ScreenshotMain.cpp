@@ -9,9 +9,9 @@
 #include <iostream>
 
 #include "app/AppIcon.h"
+#include "app/AppTexts.h"
 #include "app/MainWindow.h"
 #include "core/fs/FileSystem.h"
-#include "app/AppTexts.h"
 #include "ui/SystemDialogs.h"
 
 namespace {
@@ -43,8 +43,8 @@ int main(int argc, char** argv) {
 
     const QSize screen = dlg.screen()->size();
     std::cout << "window " << dlg.frameGeometry().width() << "x" << dlg.frameGeometry().height()
-              << " on a screen of " << screen.width() << "x" << screen.height() << " at "
-              << dlg.logicalDpiY() << " dpi\n";
+              << " on a screen of " << screen.width() << "x" << screen.height() << " at " << dlg.logicalDpiY()
+              << " dpi\n";
 
     for (int tab = 0; tab < dlg.Tabs().Bar().count(); ++tab) {
         dlg.Tabs().Bar().setCurrentIndex(tab);

@@ -1,7 +1,7 @@
 #include <iostream>
 
-#include "app/DisplayCheck.h"
 #include "app/Application.h"
+#include "app/DisplayCheck.h"
 
 int main(int, char** argv) {
     if (!DisplayAvailable()) {

@@ -67,7 +67,8 @@ bool IsFull(const Card& card) {
 void BM_ReadCard(benchmark::State& state) {
     auto& card = TheCard();
     allocationmeter::Start();
-    if (!IsFull(ReadCard(SystemFileSystem(), card.folder.path()))) state.SkipWithError("the card did not read whole");
+    if (!IsFull(ReadCard(SystemFileSystem(), card.folder.path())))
+        state.SkipWithError("the card did not read whole");
     const auto heap = allocationmeter::Stop();
     for (auto _ : state) {
         const Card read = ReadCard(SystemFileSystem(), card.folder.path());

@@ -15,7 +15,6 @@
 
 namespace {
 
-
 core::FileSystem& Fs() { return core::SystemFileSystem(); }
 
 // One folder for the whole run, holding a full program and a program one timer short of it.
@@ -115,7 +114,8 @@ void BM_BaselineCopyAndRename(benchmark::State& state) {
     std::vector<std::uint8_t> buffer(files.fullSize);
     const std::string temporary = files.copy + ".new";
     for (auto _ : state) {
-        bool done = PlainCopy(files, temporary, buffer) && ::rename(temporary.c_str(), files.copy.c_str()) == 0;
+        bool done =
+            PlainCopy(files, temporary, buffer) && ::rename(temporary.c_str(), files.copy.c_str()) == 0;
         const int folder = ::open(files.folder.path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         done = done && folder >= 0 && ::fsync(folder) == 0;
         if (folder >= 0) ::close(folder);

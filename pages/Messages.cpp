@@ -10,7 +10,8 @@ QString MessageText(core::EditorMessage message) {
     case core::EditorMessage::RepeatedStartTime: return QStringLiteral("开始时间有重复！！");
     case core::EditorMessage::ProgramFull: return QStringLiteral("每组程序最多只能保存512个定时！");
     case core::EditorMessage::TooManyMusicFiles: return QStringLiteral("每个定时最多只能有65535个音乐文件！");
-    case core::EditorMessage::MusicNameTooLong: return QStringLiteral("音乐文件名太长，最多只能有260个字符！");
+    case core::EditorMessage::MusicNameTooLong:
+        return QStringLiteral("音乐文件名太长，最多只能有260个字符！");
     }
     return {};
 }

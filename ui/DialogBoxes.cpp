@@ -9,8 +9,8 @@ namespace ui {
 
 namespace {
 
-std::unique_ptr<QMessageBox> MakeOkBox(QWidget* owner, QMessageBox::Icon icon,
-                                       const QString& caption, const QString& text) {
+std::unique_ptr<QMessageBox> MakeOkBox(QWidget* owner, QMessageBox::Icon icon, const QString& caption,
+                                       const QString& text) {
     auto box = std::make_unique<QMessageBox>(icon, caption, text, QMessageBox::Ok, owner);
     box->setTextFormat(Qt::PlainText);  // paths and messages are shown as they are
     return box;
@@ -32,7 +32,8 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& capti
     return MakeOkBox(owner, QMessageBox::NoIcon, caption, text);
 }
 
-std::unique_ptr<QMessageBox> MakeFileErrorBox(QWidget* owner, const QString& caption, const core::FileError& error) {
+std::unique_ptr<QMessageBox> MakeFileErrorBox(QWidget* owner, const QString& caption,
+                                              const core::FileError& error) {
     return MakeOkBox(owner, QMessageBox::Critical, caption,
                      QString::fromStdString(core::FileErrorText(error)));
 }

@@ -17,9 +17,9 @@ struct DialogTexts {
     QString errorCaption;    // caption of the file error box
     QString aboutCaption;
     QString aboutText;
-    QString folderTitle;     // title of the folder browser
-    QString filesTitle;      // title of the file chooser
-    QString filesFilter;     // its one name filter, e.g. "Music (*.MP3 *.WAV)"
+    QString folderTitle;  // title of the folder browser
+    QString filesTitle;   // title of the file chooser
+    QString filesFilter;  // its one name filter, e.g. "Music (*.MP3 *.WAV)"
 };
 
 // The boxes behind SystemDialogs, built but not shown, so their set-up can be checked.
@@ -27,7 +27,8 @@ struct DialogTexts {
 // The caption, the text, OK, no icon.
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& caption, const QString& text);
 // Stop icon, OK, the cause and the file in the text.
-std::unique_ptr<QMessageBox> MakeFileErrorBox(QWidget* owner, const QString& caption, const core::FileError& error);
+std::unique_ptr<QMessageBox> MakeFileErrorBox(QWidget* owner, const QString& caption,
+                                              const core::FileError& error);
 // Information icon, OK.
 std::unique_ptr<QMessageBox> MakeAboutBox(QWidget* owner, const QString& caption, const QString& text);
 // Folders only.

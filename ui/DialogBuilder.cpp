@@ -45,15 +45,14 @@ QPushButton* MakePushButton(const ControlRow& row, QWidget* page) {
 
 void RequireUnsorted(const ControlRow& row) {
     if (!Has(row, Unsorted)) {
-        throw std::invalid_argument("control " + std::to_string(row.id) +
-                                    ": sorted lists are not offered");
+        throw std::invalid_argument("control " + std::to_string(row.id) + ": sorted lists are not offered");
     }
 }
 
 // The opened list of a combo reaches the bottom of its template box, as far as whole entries go.
 void FitOpenedList(QComboBox* combo, int listHeight) {
-    const int entryHeight = combo->count() > 0 ? combo->view()->sizeHintForRow(0)
-                                               : combo->fontMetrics().height();
+    const int entryHeight =
+        combo->count() > 0 ? combo->view()->sizeHintForRow(0) : combo->fontMetrics().height();
     const int listOnly = listHeight - combo->height();
     combo->setMaxVisibleItems(std::max(1, listOnly / std::max(1, entryHeight)));
 }
@@ -80,8 +79,7 @@ QListWidget* MakeListBox(const ControlRow& row, QWidget* page) {
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true);
     list->setFrameShape(Has(row, Border) ? QFrame::StyledPanel : QFrame::NoFrame);
-    list->setVerticalScrollBarPolicy(Has(row, VScroll) ? Qt::ScrollBarAsNeeded
-                                                       : Qt::ScrollBarAlwaysOff);
+    list->setVerticalScrollBarPolicy(Has(row, VScroll) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->addItems(row.items);
     return list;

@@ -7,8 +7,6 @@ namespace ui {
 
 namespace {
 
-constexpr int kDialogFontPoints = 9;
-
 // Noto Sans and Serif CJK have a line too tall for the template boxes at 9 point.
 bool IsTallCjkFamily(const QString& family) {
     return family.startsWith(QLatin1String("Noto Sans CJK")) ||

@@ -5,11 +5,12 @@
 #include <QWidget>
 #include <cmath>
 
+#include "ui/DialogFont.h"
+
 namespace ui {
 
 namespace {
 
-constexpr int kDialogFontPoints = 9;
 constexpr int kUnitsPerEm = 8;
 
 // a * b / c rounded half away from zero, as the dialog manager rounds.
@@ -19,9 +20,7 @@ int ScaleRounded(int a, int b, int c) {
 
 }  // namespace
 
-int DialogFontEmPixels(int logicalDpi) {
-    return ScaleRounded(kDialogFontPoints, logicalDpi, 72);
-}
+int DialogFontEmPixels(int logicalDpi) { return ScaleRounded(kDialogFontPoints, logicalDpi, 72); }
 
 int DialogUnitsToPixels(int units, int logicalDpi) {
     return ScaleRounded(units, DialogFontEmPixels(logicalDpi), kUnitsPerEm);

@@ -18,8 +18,7 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         const QEvent::Type type = event->type();
-        if (type != QEvent::KeyPress && type != QEvent::KeyRelease &&
-            type != QEvent::ShortcutOverride) {
+        if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride) {
             return false;
         }
         auto* widget = qobject_cast<QWidget*>(watched);
@@ -47,8 +46,8 @@ private:
         // Keep the modifiers (Shift makes it Shift+Tab) but drop the keypad mark of keypad Enter.
         const Qt::KeyboardModifiers modifiers = enter->modifiers() & ~Qt::KeypadModifier;
         const int tabKey = modifiers.testFlag(Qt::ShiftModifier) ? Qt::Key_Backtab : Qt::Key_Tab;
-        QKeyEvent tab(enter->type(), tabKey, modifiers, QStringLiteral("\t"),
-                      enter->isAutoRepeat(), enter->count());
+        QKeyEvent tab(enter->type(), tabKey, modifiers, QStringLiteral("\t"), enter->isAutoRepeat(),
+                      enter->count());
         QCoreApplication::sendEvent(widget, &tab);
         return true;
     }
@@ -58,8 +57,6 @@ private:
 
 }  // namespace
 
-void InstallEnterAsTab(QWidget* root) {
-    qApp->installEventFilter(new EnterAsTabFilter(root));
-}
+void InstallEnterAsTab(QWidget* root) { qApp->installEventFilter(new EnterAsTabFilter(root)); }
 
 }  // namespace ui

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "core/card/CardFiles.h"
-#include "core/fs/FileError.h"
 #include "core/dates/SpecialDateFile.h"
+#include "core/fs/FileError.h"
 #include "core/schedule/ScheduleFile.h"
 
 namespace core {
@@ -24,15 +24,15 @@ enum class CardFileState {
 // The ways a file can break the stored form. Each is reported on its own, so a check can
 // name exactly what is wrong.
 enum class DamageRule {
-    HeaderTooShort,      // a program file shorter than its 4104-byte header
-    WrongMagic,          // a program file not starting with AA 55
-    CountTooLarge,       // a header claiming more than 512 timers
-    IndexPastEnd,        // a timer's index entry reaching past the end of the file
-    TimerSizeMismatch,   // a timer's index size is not 32 + 624 x the musicCount of its record
-    TimersNotContiguous, // timer 1 not right after the header, or a timer not where the one
-                         // before it ends
-    DatesOddLength,      // a date file with an odd number of bytes
-    TooManyDates,        // a date file longer than 365 dates (730 bytes)
+    HeaderTooShort,       // a program file shorter than its 4104-byte header
+    WrongMagic,           // a program file not starting with AA 55
+    CountTooLarge,        // a header claiming more than 512 timers
+    IndexPastEnd,         // a timer's index entry reaching past the end of the file
+    TimerSizeMismatch,    // a timer's index size is not 32 + 624 x the musicCount of its record
+    TimersNotContiguous,  // timer 1 not right after the header, or a timer not where the one
+                          // before it ends
+    DatesOddLength,       // a date file with an odd number of bytes
+    TooManyDates,         // a date file longer than 365 dates (730 bytes)
 };
 
 struct Damage {
@@ -48,7 +48,7 @@ struct Damage {
 struct CardFile {
     CardFileId id{};
     CardFileState state = CardFileState::Absent;
-    std::optional<Damage> damage;        // when Damaged
+    std::optional<Damage> damage;      // when Damaged
     std::optional<FileError> failure;  // when Busy or Unreadable
 
     // A program file that was read: the program its header names, and its timers in order.

@@ -6,9 +6,7 @@ namespace core {
 
 namespace {
 
-Damage TimerDamage(DamageRule rule, std::size_t timer) {
-    return {rule, static_cast<int>(timer) + 1};
-}
+Damage TimerDamage(DamageRule rule, std::size_t timer) { return {rule, static_cast<int>(timer) + 1}; }
 
 }  // namespace
 
@@ -31,8 +29,7 @@ std::optional<Damage> CheckTimerPlace(std::size_t timer, const TimerIndexEntry& 
 
 std::optional<Damage> CheckTimerSize(std::size_t timer, std::uint32_t indexSize,
                                      std::optional<std::uint16_t> musicCount) {
-    const bool fits = musicCount ? indexSize == StoredTimerSize(*musicCount)
-                                 : indexSize >= kTimerRecordSize;
+    const bool fits = musicCount ? indexSize == StoredTimerSize(*musicCount) : indexSize >= kTimerRecordSize;
     if (fits) return std::nullopt;
     return TimerDamage(DamageRule::TimerSizeMismatch, timer);
 }

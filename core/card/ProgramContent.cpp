@@ -31,8 +31,8 @@ bool ReadMusic(ChunkedReader& chunks, TimerData& timer) {
 
 void ReadProgramContent(BoundedFileReader& file, std::span<std::uint8_t> buffer, CardFile& out) {
     const std::uint64_t length = file.Length();
-    const auto headerBytes = buffer.first(
-        static_cast<std::size_t>(std::min<std::uint64_t>(length, kScheduleHeaderSize)));
+    const auto headerBytes =
+        buffer.first(static_cast<std::size_t>(std::min<std::uint64_t>(length, kScheduleHeaderSize)));
     if (!file.ReadAt(0, headerBytes)) return MarkUnreadable(out, file);
     const ScheduleHeader header = DecodeScheduleHeader(headerBytes);
     if (const auto damage = CheckProgramHeader(header, length)) return MarkDamaged(out, *damage);

@@ -85,8 +85,6 @@ DateListAnswer DateListEditor::Message(EditorMessage message) const {
     return answer;
 }
 
-std::string DateListEditor::FilePath(int program) const {
-    return CardFilePath(m_saveFolder, kKind, program);
-}
+std::string DateListEditor::FilePath(int program) const { return CardFilePath(m_saveFolder, kKind, program); }
 
 }  // namespace core

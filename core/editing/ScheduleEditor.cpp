@@ -48,7 +48,8 @@ std::string Utf8Path(std::u16string_view path) {
 // ending in half a surrogate pair.
 std::u16string MusicFileName(std::u16string_view path) {
     const std::size_t separator = path.find_last_of(u"\\/:");
-    const std::u16string_view name = separator == std::u16string_view::npos ? path : path.substr(separator + 1);
+    const std::u16string_view name =
+        separator == std::u16string_view::npos ? path : path.substr(separator + 1);
     std::u16string kept(name.substr(0, kMaxAddedNameLength));
     if (!kept.empty() && IsHighSurrogate(kept.back())) kept.pop_back();
     return kept;
@@ -70,7 +71,9 @@ int MusicRow(const ScheduleInput& input, std::size_t entries) {
 }  // namespace
 
 ScheduleEditor::ScheduleEditor(const ScheduleKind& kind, FileSystem& fs)
-    : m_kind(kind), m_fs(fs), m_record(BlankTimer()),
+    : m_kind(kind),
+      m_fs(fs),
+      m_record(BlankTimer()),
       m_summaries(static_cast<std::size_t>(ProgramCount(kind.files))) {
     // Nothing is read from disk until a save folder is chosen.
     m_record.frequency = kLowestFrequency;
@@ -193,27 +196,20 @@ bool ScheduleEditor::RepeatsSavedStart() const {
 
 void ScheduleEditor::Report(const Failure& failure, ScheduleAnswer& answer) {
     switch (failure.status) {
-    case Status::Done:
-        return;
-    case Status::ProgramFull:
-        answer.message = EditorMessage::ProgramFull;
-        return;
-    case Status::TooManyMusicFiles:
-        answer.message = EditorMessage::TooManyMusicFiles;
-        return;
-    case Status::MusicNameTooLong:
-        answer.message = EditorMessage::MusicNameTooLong;
-        return;
+    case Status::Done: return;
+    case Status::ProgramFull: answer.message = EditorMessage::ProgramFull; return;
+    case Status::TooManyMusicFiles: answer.message = EditorMessage::TooManyMusicFiles; return;
+    case Status::MusicNameTooLong: answer.message = EditorMessage::MusicNameTooLong; return;
     case Status::OpenFailed:
-    case Status::IoFailed:
-        break;
+    case Status::IoFailed: break;
     }
     answer.fileError = failure.error.value_or(FileError(FileErrorCause::Generic, ""));
 }
 
 // --- The timers of the open program ---
 
-std::optional<std::string> ScheduleEditor::StoredProgramPath(const ScheduleInput& input, ScheduleAnswer& answer) {
+std::optional<std::string> ScheduleEditor::StoredProgramPath(const ScheduleInput& input,
+                                                             ScheduleAnswer& answer) {
     PullFields(input);
     m_program = input.program;
     if (!FolderChosen(answer) || !HasProgram(m_program)) return std::nullopt;

@@ -39,8 +39,8 @@ struct ScheduleInput {
     int program = -1;               // the program list's choice, -1 for none
     TimerRecord record;             // the timer as the controls show it
     MusicSource medium = MusicSource::Internal;
-    int musicRow = -1;              // the selected music entry, -1 for none
-    int copySource = -1;            // the choices of the two copy lists, -1 for none
+    int musicRow = -1;    // the selected music entry, -1 for none
+    int copySource = -1;  // the choices of the two copy lists, -1 for none
     int copyTarget = -1;
 };
 

@@ -20,9 +20,7 @@ Result<> WriteAll(File& file, std::span<const ByteRun> runs) {
 
 }  // namespace
 
-std::string TemporaryPathFor(const std::string& target) {
-    return target + ".tmp";
-}
+std::string TemporaryPathFor(const std::string& target) { return target + ".tmp"; }
 
 Result<std::unique_ptr<File>> HoldIfExists(FileSystem& fs, const std::string& target) {
     auto opened = fs.Open(target, OpenMode::Read);

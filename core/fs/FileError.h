@@ -8,19 +8,19 @@ namespace core {
 // Why a file operation failed. The text the user reads for each cause lives in the text table
 // (core/text/FileErrorText.h), not here.
 enum class FileErrorCause {
-    Generic,           // an error that none of the others describes
+    Generic,  // an error that none of the others describes
     FileNotFound,
     BadPath,
     TooManyOpenFiles,
     AccessDenied,
-    InvalidFile,       // a handle that does not belong to an open file
+    InvalidFile,  // a handle that does not belong to an open file
     DirectoryFull,
     BadSeek,
     HardIO,            // the medium reported an input/output error
     SharingViolation,  // another program holds the file open
     LockViolation,
     DiskFull,
-    EndOfFile,         // a read or write beyond the end of the file
+    EndOfFile,  // a read or write beyond the end of the file
 };
 
 // A failed file operation: its cause and the path of the file it concerned (empty when unknown).

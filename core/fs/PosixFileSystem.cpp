@@ -1,12 +1,12 @@
 // The file system on POSIX systems: open(2) with an exclusive, non-blocking flock(2) stands in
 // for an exclusive open.
-#include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
-#include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <string>
 
 #include "core/fs/FileError.h"
 #include "core/fs/FileSystem.h"

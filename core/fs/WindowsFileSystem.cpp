@@ -123,9 +123,10 @@ public:
         DWORD disposition = OPEN_EXISTING;
         if (mode != OpenMode::Read) access |= GENERIC_WRITE;
         if (mode == OpenMode::Create) disposition = CREATE_ALWAYS;
-        HANDLE handle = CreateFileW(Wide(path).c_str(), access, 0 /* exclusive */, nullptr,
-                                    disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (handle == INVALID_HANDLE_VALUE) return OpenFailure(FileError(CauseFromWin32(GetLastError()), path));
+        HANDLE handle = CreateFileW(Wide(path).c_str(), access, 0 /* exclusive */, nullptr, disposition,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle == INVALID_HANDLE_VALUE)
+            return OpenFailure(FileError(CauseFromWin32(GetLastError()), path));
         return std::unique_ptr<File>(std::make_unique<WindowsFile>(handle, path));
     }
     Result<> Rename(const std::string& from, const std::string& to) override {

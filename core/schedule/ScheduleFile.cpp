@@ -81,7 +81,8 @@ Result<> WriteAppended(File& file, std::uint64_t at, std::span<const std::uint8_
 // Puts an append that failed back as it was, as far as the medium lets us: the old header
 // bytes and the old length. Stops at the first call that fails.
 void UndoAppend(File& file, const FileStart& old) {
-    const auto headerBytes = static_cast<std::size_t>(std::min<std::uint64_t>(old.length, kScheduleHeaderSize));
+    const auto headerBytes =
+        static_cast<std::size_t>(std::min<std::uint64_t>(old.length, kScheduleHeaderSize));
     if (!WriteAt(file, 0, std::span(old.headerBytes).first(headerBytes)).ok()) return;
     if (!file.Truncate(old.length).ok()) return;
     static_cast<void>(file.Sync());

@@ -24,8 +24,8 @@ struct TimerSummary {
 using TimerSummaryTable = std::array<TimerSummary, kMaxTimers>;
 
 inline TimerSummary SummaryOf(const TimerRecord& record) {
-    return {static_cast<std::uint16_t>(record.weekdays & 0xFFFF), record.startHour,
-            record.startMinute, record.startSecond};
+    return {static_cast<std::uint16_t>(record.weekdays & 0xFFFF), record.startHour, record.startMinute,
+            record.startSecond};
 }
 
 }  // namespace core

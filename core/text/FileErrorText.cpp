@@ -11,15 +11,19 @@ const char* FileErrorTemplate(FileErrorCause cause) {
     case FileErrorCause::TooManyOpenFiles:
         return TAVREL_TRANSLATE_NOOP("FileError", "无法打开 %1 因为太多文件已被打开。");
     case FileErrorCause::AccessDenied: return TAVREL_TRANSLATE_NOOP("FileError", "对 %1 的存取被拒绝。");
-    case FileErrorCause::InvalidFile: return TAVREL_TRANSLATE_NOOP("FileError", "一个无效的文件柄与 %1 相关联。");
-    case FileErrorCause::DirectoryFull: return TAVREL_TRANSLATE_NOOP("FileError", "该目录已满，无法创建 %1。");
+    case FileErrorCause::InvalidFile:
+        return TAVREL_TRANSLATE_NOOP("FileError", "一个无效的文件柄与 %1 相关联。");
+    case FileErrorCause::DirectoryFull:
+        return TAVREL_TRANSLATE_NOOP("FileError", "该目录已满，无法创建 %1。");
     case FileErrorCause::BadSeek: return TAVREL_TRANSLATE_NOOP("FileError", "对 %1 进行查找失败。");
     case FileErrorCause::HardIO:
         return TAVREL_TRANSLATE_NOOP("FileError", "在存取 %1 时一个硬件输入/输出错误被报告。");
-    case FileErrorCause::SharingViolation: return TAVREL_TRANSLATE_NOOP("FileError", "在存取 %1 时发生共享违例。");
+    case FileErrorCause::SharingViolation:
+        return TAVREL_TRANSLATE_NOOP("FileError", "在存取 %1 时发生共享违例。");
     case FileErrorCause::LockViolation: return TAVREL_TRANSLATE_NOOP("FileError", "在存取 %1 时发生锁违例。");
     case FileErrorCause::DiskFull: return TAVREL_TRANSLATE_NOOP("FileError", "在存取 %1 时磁盘已满。");
-    case FileErrorCause::EndOfFile: return TAVREL_TRANSLATE_NOOP("FileError", "试图越过其尾端对 %1 进行读写。");
+    case FileErrorCause::EndOfFile:
+        return TAVREL_TRANSLATE_NOOP("FileError", "试图越过其尾端对 %1 进行读写。");
     case FileErrorCause::Generic: break;
     }
     return TAVREL_TRANSLATE_NOOP("FileError", "在对 %1 进行访问时发生了一个不明错误。");

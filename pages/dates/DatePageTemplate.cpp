@@ -8,7 +8,8 @@ ui::DialogTemplate DatePageTemplate() {
     using namespace ui;
     using namespace date_ids;
     return DialogTemplate{
-        418, 372,
+        418,
+        372,
         {
             {kOpenFolder, ControlKind::PushButton, "打开...", {279, 32, 52, 15}, TabStop},
             {kSettingsFrame, ControlKind::GroupBox, "特殊日期设置", {13, 85, 329, 182}},
@@ -17,14 +18,25 @@ ui::DialogTemplate DatePageTemplate() {
             // program names when it starts.
             {kProgram, ControlKind::DropDownList, "", {60, 99, 59, 101}, TabStop | Unsorted},
             {kMonthLabel, ControlKind::Label, "月份：", {20, 124, 31, 11}},
-            {kMonth, ControlKind::DropDownCombo, "", {52, 122, 47, 142}, TabStop | Unsorted,
+            {kMonth,
+             ControlKind::DropDownCombo,
+             "",
+             {52, 122, 47, 142},
+             TabStop | Unsorted,
              TwoDigitItems(1, 12)},
             {kDayLabel, ControlKind::Label, "日期：", {104, 124, 24, 11}},
-            {kDay, ControlKind::DropDownCombo, "", {131, 122, 47, 142}, TabStop | Unsorted,
+            {kDay,
+             ControlKind::DropDownCombo,
+             "",
+             {131, 122, 47, 142},
+             TabStop | Unsorted,
              TwoDigitItems(1, 31)},
             {kAddDate, ControlKind::PushButton, "添加", {279, 119, 56, 16}, TabStop},
             {kDateListFrame, ControlKind::GroupBox, "特殊日期", {19, 138, 317, 116}},
-            {kDateList, ControlKind::ListBox, "", {25, 152, 306, 95},
+            {kDateList,
+             ControlKind::ListBox,
+             "",
+             {25, 152, 306, 95},
              TabStop | Border | VScroll | Unsorted | NoIntegralHeight},
             {kSave, ControlKind::PushButton, "保存", {351, 283, 54, 19}, TabStop},
             {kDeleteDate, ControlKind::PushButton, "删除", {351, 309, 54, 19}, TabStop},

@@ -26,8 +26,8 @@ ScheduleControls FindScheduleControls(const QWidget* page, bool hasWeekdays) {
     if (hasWeekdays) {
         for (int id : ids::kWeekdays) c.weekdays.push_back(check(id));
     }
-    c.power = {check(ids::kPower1), check(ids::kPower2), check(ids::kPower3),
-               check(ids::kExtensionPower), check(ids::kHoldPower)};
+    c.power = {check(ids::kPower1), check(ids::kPower2), check(ids::kPower3), check(ids::kExtensionPower),
+               check(ids::kHoldPower)};
     for (std::size_t zone = 0; zone < c.zones.size(); ++zone) c.zones[zone] = check(ids::kZones[zone]);
     c.channel = combo(ids::kChannel);
     c.internalMemory = &ui::RequireControl<QRadioButton>(page, ids::kInternalMemory);

@@ -57,16 +57,11 @@ void SchedulePage::ConnectCommands() {
     connect(m_controls.program, &QComboBox::activated, this, [this] { Run(&Editor::ChooseProgram); });
     connect(m_controls.mode, &QComboBox::activated, this, [this] { Run(&Editor::ChooseMode); });
     const std::pair<int, Command> commands[] = {
-        {ids::kSave, &Editor::Save},
-        {ids::kDeleteMusic, &Editor::RemoveMusic},
-        {ids::kMusicUp, &Editor::MoveMusicUp},
-        {ids::kMusicDown, &Editor::MoveMusicDown},
-        {ids::kNewTimer, &Editor::New},
-        {ids::kNextTimer, &Editor::Next},
-        {ids::kPrevTimer, &Editor::Previous},
-        {ids::kDeleteTimer, &Editor::Delete},
-        {ids::kCancelTimer, &Editor::Cancel},
-        {ids::kCopy, &Editor::CopyProgram},
+        {ids::kSave, &Editor::Save},           {ids::kDeleteMusic, &Editor::RemoveMusic},
+        {ids::kMusicUp, &Editor::MoveMusicUp}, {ids::kMusicDown, &Editor::MoveMusicDown},
+        {ids::kNewTimer, &Editor::New},        {ids::kNextTimer, &Editor::Next},
+        {ids::kPrevTimer, &Editor::Previous},  {ids::kDeleteTimer, &Editor::Delete},
+        {ids::kCancelTimer, &Editor::Cancel},  {ids::kCopy, &Editor::CopyProgram},
     };
     auto button = [this](int id) { return &ui::RequireControl<QPushButton>(this, id); };
     for (const auto& [id, command] : commands) {
@@ -104,7 +99,8 @@ core::ScheduleInput SchedulePage::ReadInput() const {
     input.timerNumber = m_controls.timerNumber->text().toUInt();
     input.program = m_controls.program->currentIndex();
     input.record = CollectRecord(m_controls);
-    input.medium = m_controls.externalCard->isChecked() ? core::MusicSource::External : core::MusicSource::Internal;
+    input.medium =
+        m_controls.externalCard->isChecked() ? core::MusicSource::External : core::MusicSource::Internal;
     input.musicRow = ui::SelectedRow(*m_controls.musicList);
     input.copySource = m_controls.copySource->currentIndex();
     input.copyTarget = m_controls.copyTarget->currentIndex();

@@ -66,13 +66,19 @@ ControlRow Combo(int id, DialogBox box, ui::ControlStyles style, QStringList ite
 
 void AddTopRows(std::vector<ControlRow>& rows, const ScheduleVariant& v) {
     rows.push_back(Label(ids::kSavePathLabel, "保存路径:", {17, 13, 56, 11}));
-    rows.push_back({ids::kSavePath, ControlKind::Edit, QString(), {77, 13, 196, 14},
+    rows.push_back({ids::kSavePath,
+                    ControlKind::Edit,
+                    QString(),
+                    {77, 13, 196, 14},
                     ui::TabStop | ui::ReadOnly | ui::Border});
     rows.push_back(Button(ids::kOpenFolder, "打开...", {287, 13, 52, 15}));
     rows.push_back(Label(ids::kProgramLabel, "程序选择:", {17, 34, 40, 11}));
     rows.push_back(Combo(ids::kProgram, {57, 32, 59, v.programListHeight}, kList, ProgramNames(v)));
     rows.push_back(Label(ids::kTimerNumberLabel, "节目序号:", {122, 34, 51, 11}));
-    rows.push_back({ids::kTimerNumber, ControlKind::Edit, QString(), {176, 32, 49, 13},
+    rows.push_back({ids::kTimerNumber,
+                    ControlKind::Edit,
+                    QString(),
+                    {176, 32, 49, 13},
                     ui::TabStop | ui::ReadOnly | ui::Centered | ui::Border});
     rows.push_back(Label(ids::kModeLabel, "定时模式:", {237, 35, 40, 11}));
     rows.push_back(Combo(ids::kMode, {281, 33, 59, 64}, kList, TimerModeItems()));
@@ -92,8 +98,7 @@ void AddTimeFrame(std::vector<ControlRow>& rows, const ScheduleVariant& v) {
     rows.push_back(Combo(ids::kEndSecond, {308, 60, 30, 267}, kList, sixty));
     for (int x : {101, 143, 256, 298}) rows.push_back(Label(kNoControlId, "：", {x, 64, 8, 11}));
     if (!v.kind.weekdays) return;
-    static const char* const kDays[] = {"星期日", "星期一", "星期二", "星期三",
-                                        "星期四", "星期五", "星期六"};
+    static const char* const kDays[] = {"星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};
     static const int kDayX[] = {20, 66, 112, 161, 205, 247, 291};
     for (std::size_t day = 0; day < ids::kWeekdays.size(); ++day) {
         rows.push_back(Check(ids::kWeekdays[day], QString::fromUtf8(kDays[day]), {kDayX[day], 78, 39, 13}));
@@ -122,15 +127,20 @@ void AddLowerRows(std::vector<ControlRow>& rows, const ScheduleVariant& v) {
     rows.push_back(Combo(ids::kChannel, {78, 166, 69, 133}, kList, ChannelItems()));
 
     rows.push_back(Frame(ids::kPlayFrame, "播放设置", {16, 186, 327, 34}));
-    rows.push_back({ids::kInternalMemory, ControlKind::AutoRadioButton, QStringLiteral("内存"), {21, 200, 63, 10}});
-    rows.push_back({ids::kExternalCard, ControlKind::AutoRadioButton, QStringLiteral("外置SD卡"), {87, 200, 53, 10}});
+    rows.push_back(
+        {ids::kInternalMemory, ControlKind::AutoRadioButton, QStringLiteral("内存"), {21, 200, 63, 10}});
+    rows.push_back(
+        {ids::kExternalCard, ControlKind::AutoRadioButton, QStringLiteral("外置SD卡"), {87, 200, 53, 10}});
     rows.push_back(Label(ids::kPlayModeLabel, "播放模式:", {146, 200, 40, 11}));
     rows.push_back(Combo(ids::kPlayMode, {188, 198, 47, 44}, kList, PlayModeItems()));
     rows.push_back(Label(ids::kLoopModeLabel, "循环模式:", {239, 200, 49, 11}));
     rows.push_back(Combo(ids::kLoopMode, {290, 198, 50, 41}, kList, LoopModeItems()));
 
     rows.push_back(Frame(ids::kMusicFrame, "音乐文件", {16, 222, 317, 116}));
-    rows.push_back({ids::kMusicList, ControlKind::ListBox, QString(), {23, 236, 248, 95},
+    rows.push_back({ids::kMusicList,
+                    ControlKind::ListBox,
+                    QString(),
+                    {23, 236, 248, 95},
                     ui::TabStop | ui::Unsorted | ui::Border | ui::VScroll | ui::NoIntegralHeight});
     rows.push_back(Button(ids::kAddMusic, "添加...", {276, 236, 54, 19}));
     rows.push_back(Button(ids::kDeleteMusic, "删除", {276, 260, 54, 19}));
@@ -158,7 +168,8 @@ void AddCommandColumn(std::vector<ControlRow>& rows) {
         {ids::kSave, "保存", 133},         {ids::kDeleteTimer, "删除", 159},
         {ids::kExit, "退出", 185},
     };
-    for (const auto& button : buttons) rows.push_back(Button(button.id, button.caption, {352, button.y, 54, 19}));
+    for (const auto& button : buttons)
+        rows.push_back(Button(button.id, button.caption, {352, button.y, 54, 19}));
 }
 
 }  // namespace

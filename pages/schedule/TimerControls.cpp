@@ -13,8 +13,8 @@ using core::TimerRecord;
 
 namespace {
 
-constexpr std::uint32_t kPowerBits[] = {core::kPower1, core::kPower2, core::kPower3,
-                                        core::kExtensionPower, core::kHoldPower};
+constexpr std::uint32_t kPowerBits[] = {core::kPower1, core::kPower2, core::kPower3, core::kExtensionPower,
+                                        core::kHoldPower};
 
 // Index -1 (no selection) wraps to the field's largest value, as the stored form has it.
 template <class Field>

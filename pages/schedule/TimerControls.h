@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pages/schedule/ScheduleControls.h"
 #include "core/schedule/TimerRecord.h"
+#include "pages/schedule/ScheduleControls.h"
 
 class QComboBox;
 

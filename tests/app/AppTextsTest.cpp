@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "QtPrinters.h"
+#include "tests/support/ui/QtPrinters.h"
 #include "app/AppTexts.h"
 
 namespace {

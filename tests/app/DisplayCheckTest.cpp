@@ -1,5 +1,5 @@
-#include <QByteArray>
 #include <gtest/gtest.h>
+#include <QByteArray>
 
 #include "app/DisplayCheck.h"
 
@@ -11,10 +11,10 @@ const char* const kVariables[] = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM
 class DisplayVariables {
 public:
     DisplayVariables() {
-        for (const char* name : kVariables) saved_.push_back(qgetenv(name));
+        for (const char* name : kVariables) m_saved.push_back(qgetenv(name));
     }
     ~DisplayVariables() {
-        for (size_t i = 0; i < std::size(kVariables); ++i) Restore(kVariables[i], saved_[i]);
+        for (size_t i = 0; i < std::size(kVariables); ++i) Restore(kVariables[i], m_saved[i]);
     }
     void Set(const char* display, const char* wayland, const char* platform) {
         Restore("DISPLAY", display);
@@ -30,7 +30,7 @@ private:
             qputenv(name, value);
         }
     }
-    std::vector<QByteArray> saved_;
+    std::vector<QByteArray> m_saved;
 };
 
 #if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)

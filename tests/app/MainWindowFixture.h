@@ -1,15 +1,15 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <vector>
 
 #include "../ui/FocusHelpers.h"
-#include "support/MemoryFileSystem.h"
-#include "ScriptedDialogs.h"
+#include "tests/support/ui/ScriptedDialogs.h"
 #include "app/MainWindow.h"
+#include "support/MemoryFileSystem.h"
 
 inline constexpr int kTabCount = 3;
 inline constexpr int kExitButton = 1030;

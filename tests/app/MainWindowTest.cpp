@@ -5,7 +5,7 @@
 #include <QListWidget>
 
 #include "MainWindowFixture.h"
-#include "QtPrinters.h"
+#include "tests/support/ui/QtPrinters.h"
 #include "app/AppIcon.h"
 #include "pages/dates/DateControlIds.h"
 #include "ui/DialogUnits.h"
@@ -63,14 +63,14 @@ struct DatePageState {
 };
 
 void PrintTo(const DatePageState& state, std::ostream* out) {
-    *out << "folder \"" << state.savePath.toStdString() << "\", program " << state.program
-         << ", month " << state.month << ", day " << state.day << ", dates \""
-         << state.dates.join(' ').toStdString() << '"';
+    *out << "folder \"" << state.savePath.toStdString() << "\", program " << state.program << ", month "
+         << state.month << ", day " << state.day << ", dates \"" << state.dates.join(' ').toStdString()
+         << '"';
 }
 
 DatePageState StateOf(const QWidget& page) {
     using namespace pages::date_ids;
-using namespace core;
+    using namespace core;
     DatePageState state{ui::RequireControl<QLineEdit>(&page, kSavePath).text(),
                         ui::RequireControl<QComboBox>(&page, kProgram).currentIndex(),
                         ui::RequireControl<QComboBox>(&page, kMonth).currentIndex(),
@@ -83,7 +83,7 @@ using namespace core;
 
 TEST_F(MainWindowTest, AHiddenPageKeepsItsState) {
     using namespace pages::date_ids;
-using namespace core;
+    using namespace core;
     QWidget& page = *window.Page(2);
     ClickTab(2);
     dialogs.AnswerFolder(QStringLiteral("/card"));

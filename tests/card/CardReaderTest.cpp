@@ -17,9 +17,7 @@ using namedcases::PrintTo;
 
 std::vector<CardFileId> Files(std::initializer_list<CardFileId> ids) { return ids; }
 
-std::vector<CardFileId> EveryFile() {
-    return {AllCardFiles().begin(), AllCardFiles().end()};
-}
+std::vector<CardFileId> EveryFile() { return {AllCardFiles().begin(), AllCardFiles().end()}; }
 
 struct CardCase {
     const char* name;
@@ -62,8 +60,7 @@ const CardCase kCards[] = {
     {"EmptyFolder", {}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Cards, CardOnDisk, ::testing::ValuesIn(kCards),
-                         namedcases::kCaseName);
+INSTANTIATE_TEST_SUITE_P(Cards, CardOnDisk, ::testing::ValuesIn(kCards), namedcases::kCaseName);
 
 // A folder that does not exist (an unplugged card) holds no files at all.
 TEST(CardFolder, MissingFolderReadsAsAllAbsent) {

@@ -23,8 +23,7 @@ FileContent ContentOf(core::CardFileId id);
 
 // Writes the sample content of each of `ids` into `folder` with the store and the date file
 // routines.
-void WriteCardFiles(core::FileSystem& fs, const std::string& folder,
-                    std::span<const core::CardFileId> ids);
+void WriteCardFiles(core::FileSystem& fs, const std::string& folder, std::span<const core::CardFileId> ids);
 
 // Expects `file` to have been read whole and to hold exactly `content`.
 void ExpectReadAs(const core::CardFile& file, const FileContent& content);

@@ -7,9 +7,9 @@
 #include <optional>
 
 #include "NamedCases.h"
-#include "support/Bytes.h"
 #include "core/Samples.h"
 #include "core/card/CardReader.h"
+#include "support/Bytes.h"
 #include "support/MemoryFileSystem.h"
 
 namespace {
@@ -61,34 +61,74 @@ const DamageCase kCases[] = {
     {"TwoTimers", kProgram, TwoTimers(), std::nullopt, 2},
     {"EmptyProgram", kProgram, samples::ProgramImage(0, {}), std::nullopt, 0},
     {"DeadBytesAfterLastTimer", kProgram, Concat({TwoTimers(), Bytes(5000, 0xEE)}), std::nullopt, 2},
-    {"DeadBytesAfterEmptyHeader", kProgram, Concat({samples::ProgramImage(0, {}), Bytes(700, 0xEE)}), std::nullopt, 0},
-    {"IndexPastCountIgnored", kProgram, With(TwoTimers(), [](Bytes& b) { Put32(b, OffsetAt(2), 0xFFFFFFFF); }), std::nullopt, 2},
+    {"DeadBytesAfterEmptyHeader", kProgram, Concat({samples::ProgramImage(0, {}), Bytes(700, 0xEE)}),
+     std::nullopt, 0},
+    {"IndexPastCountIgnored", kProgram,
+     With(TwoTimers(), [](Bytes& b) { Put32(b, OffsetAt(2), 0xFFFFFFFF); }), std::nullopt, 2},
 
     // The header.
     {"EmptyProgramFile", kProgram, {}, Rule(DamageRule::HeaderTooShort)},
     {"HeaderOneByteShort", kProgram, FirstBytes(TwoTimers(), 4103), Rule(DamageRule::HeaderTooShort)},
-    {"WrongMagic", kProgram, With(TwoTimers(), [](Bytes& b) { b[0] = 0x55; b[1] = 0xAA; }), Rule(DamageRule::WrongMagic)},
-    {"CountAbove512", kProgram, With(TwoTimers(), [](Bytes& b) { Put16(b, kCountAt, 513); }), Rule(DamageRule::CountTooLarge)},
-    {"CountAllOnes", kProgram, With(TwoTimers(), [](Bytes& b) { Put16(b, kCountAt, 0xFFFF); }), Rule(DamageRule::CountTooLarge)},
+    {"WrongMagic", kProgram,
+     With(TwoTimers(),
+          [](Bytes& b) {
+              b[0] = 0x55;
+              b[1] = 0xAA;
+          }),
+     Rule(DamageRule::WrongMagic)},
+    {"CountAbove512", kProgram, With(TwoTimers(), [](Bytes& b) { Put16(b, kCountAt, 513); }),
+     Rule(DamageRule::CountTooLarge)},
+    {"CountAllOnes", kProgram, With(TwoTimers(), [](Bytes& b) { Put16(b, kCountAt, 0xFFFF); }),
+     Rule(DamageRule::CountTooLarge)},
 
     // Index entries reaching past the end.
     {"LastTimerCutShort", kProgram, FirstBytes(TwoTimers(), 5415), AtTimer(DamageRule::IndexPastEnd, 2)},
-    {"CountBeyondTimers", kProgram, With(TwoTimers(), [](Bytes& b) { Put16(b, kCountAt, 3); Put32(b, OffsetAt(2), 5416); Put32(b, SizeAt(2), 32); }), AtTimer(DamageRule::IndexPastEnd, 3)},
-    {"HugeSize", kProgram, With(TwoTimers(), [](Bytes& b) { Put32(b, SizeAt(0), 0xFFFFFFFF); }), AtTimer(DamageRule::IndexPastEnd, 1)},
-    {"HugeOffset", kProgram, With(TwoTimers(), [](Bytes& b) { Put32(b, OffsetAt(1), 0xFFFFFFF0); }), AtTimer(DamageRule::IndexPastEnd, 2)},
-    {"MostNamesClaimedInAgreement", kProgram, With(TwoTimers(), [](Bytes& b) { Put16(b, kFirstMusicCountAt, 65535); Put32(b, SizeAt(0), 32 + 624 * 65535); }), AtTimer(DamageRule::IndexPastEnd, 1)},
+    {"CountBeyondTimers", kProgram,
+     With(TwoTimers(),
+          [](Bytes& b) {
+              Put16(b, kCountAt, 3);
+              Put32(b, OffsetAt(2), 5416);
+              Put32(b, SizeAt(2), 32);
+          }),
+     AtTimer(DamageRule::IndexPastEnd, 3)},
+    {"HugeSize", kProgram, With(TwoTimers(), [](Bytes& b) { Put32(b, SizeAt(0), 0xFFFFFFFF); }),
+     AtTimer(DamageRule::IndexPastEnd, 1)},
+    {"HugeOffset", kProgram, With(TwoTimers(), [](Bytes& b) { Put32(b, OffsetAt(1), 0xFFFFFFF0); }),
+     AtTimer(DamageRule::IndexPastEnd, 2)},
+    {"MostNamesClaimedInAgreement", kProgram,
+     With(TwoTimers(),
+          [](Bytes& b) {
+              Put16(b, kFirstMusicCountAt, 65535);
+              Put32(b, SizeAt(0), 32 + 624 * 65535);
+          }),
+     AtTimer(DamageRule::IndexPastEnd, 1)},
 
     // Sizes that do not match the record.
-    {"MoreNamesThanSize", kProgram, With(TwoTimers(), [](Bytes& b) { Put16(b, kFirstMusicCountAt, 3); }), AtTimer(DamageRule::TimerSizeMismatch, 1)},
-    {"MostNamesClaimed", kProgram, With(TwoTimers(), [](Bytes& b) { Put16(b, kFirstMusicCountAt, 65535); }), AtTimer(DamageRule::TimerSizeMismatch, 1)},
-    {"FewerNamesThanSize", kProgram, With(TwoTimers(), [](Bytes& b) { Put16(b, kFirstMusicCountAt, 1); }), AtTimer(DamageRule::TimerSizeMismatch, 1)},
-    {"SizeTooSmallForRecord", kProgram, With(TwoTimers(), [](Bytes& b) { Put32(b, SizeAt(1), 16); }), AtTimer(DamageRule::TimerSizeMismatch, 2)},
-    {"ZeroSize", kProgram, With(TwoTimers(), [](Bytes& b) { Put32(b, SizeAt(1), 0); }), AtTimer(DamageRule::TimerSizeMismatch, 2)},
+    {"MoreNamesThanSize", kProgram, With(TwoTimers(), [](Bytes& b) { Put16(b, kFirstMusicCountAt, 3); }),
+     AtTimer(DamageRule::TimerSizeMismatch, 1)},
+    {"MostNamesClaimed", kProgram, With(TwoTimers(), [](Bytes& b) { Put16(b, kFirstMusicCountAt, 65535); }),
+     AtTimer(DamageRule::TimerSizeMismatch, 1)},
+    {"FewerNamesThanSize", kProgram, With(TwoTimers(), [](Bytes& b) { Put16(b, kFirstMusicCountAt, 1); }),
+     AtTimer(DamageRule::TimerSizeMismatch, 1)},
+    {"SizeTooSmallForRecord", kProgram, With(TwoTimers(), [](Bytes& b) { Put32(b, SizeAt(1), 16); }),
+     AtTimer(DamageRule::TimerSizeMismatch, 2)},
+    {"ZeroSize", kProgram, With(TwoTimers(), [](Bytes& b) { Put32(b, SizeAt(1), 0); }),
+     AtTimer(DamageRule::TimerSizeMismatch, 2)},
 
     // Timers not back to back.
-    {"FirstTimerNotAfterHeader", kProgram, With(Concat({TwoTimers(), Bytes(4, 0)}), [](Bytes& b) { Put32(b, OffsetAt(0), 4108); }), AtTimer(DamageRule::TimersNotContiguous, 1)},
-    {"GapBetweenTimers", kProgram, With(Concat({TwoTimers(), Bytes(4, 0)}), [](Bytes& b) { Put32(b, OffsetAt(1), 5388); }), AtTimer(DamageRule::TimersNotContiguous, 2)},
-    {"TimersOverlap", kProgram, With(TwoTimers(), [](Bytes& b) { Put32(b, OffsetAt(1), 4104); Put32(b, SizeAt(1), 32); }), AtTimer(DamageRule::TimersNotContiguous, 2)},
+    {"FirstTimerNotAfterHeader", kProgram,
+     With(Concat({TwoTimers(), Bytes(4, 0)}), [](Bytes& b) { Put32(b, OffsetAt(0), 4108); }),
+     AtTimer(DamageRule::TimersNotContiguous, 1)},
+    {"GapBetweenTimers", kProgram,
+     With(Concat({TwoTimers(), Bytes(4, 0)}), [](Bytes& b) { Put32(b, OffsetAt(1), 5388); }),
+     AtTimer(DamageRule::TimersNotContiguous, 2)},
+    {"TimersOverlap", kProgram,
+     With(TwoTimers(),
+          [](Bytes& b) {
+              Put32(b, OffsetAt(1), 4104);
+              Put32(b, SizeAt(1), 32);
+          }),
+     AtTimer(DamageRule::TimersNotContiguous, 2)},
 
     // Date files.
     {"EmptyDateList", kDates, {}, std::nullopt, 0},
@@ -122,14 +162,14 @@ TEST_P(DamagedCardFile, SaysWhatIsWrong) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, DamagedCardFile, ::testing::ValuesIn(kCases),
-                         namedcases::kCaseName);
+INSTANTIATE_TEST_SUITE_P(Files, DamagedCardFile, ::testing::ValuesIn(kCases), namedcases::kCaseName);
 
 // The first damaged timer is the one reported, and the damage is not passed on to the other
 // files of the card.
 TEST(DamagedCardFile, FirstFaultyTimerIsReportedAndOthersStayRead) {
     testsupport::MemoryFileSystem fs;
-    const Bytes three = samples::ProgramImage(0, {samples::NoonRadio().stored, samples::WeekdayMusic().stored, samples::NoonRadio().stored});
+    const Bytes three = samples::ProgramImage(
+        0, {samples::NoonRadio().stored, samples::WeekdayMusic().stored, samples::NoonRadio().stored});
     const Bytes damaged = With(three, [](Bytes& b) {
         Put16(b, 4104 + 32 + 28, 5);  // timer 2's musicCount
         Put32(b, SizeAt(2), 0);       // timer 3's size

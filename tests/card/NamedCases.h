@@ -11,9 +11,7 @@ inline constexpr auto kCaseName = [](const auto& info) { return std::string(info
 
 // Found by gtest when a suite's file says `using namedcases::PrintTo;` next to its cases.
 template <typename Case>
-    requires requires(const Case& c) { c.name; }
-void PrintTo(const Case& c, std::ostream* out) {
-    *out << c.name;
-}
+requires requires(const Case& c) { c.name; }
+void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 
 }  // namespace namedcases

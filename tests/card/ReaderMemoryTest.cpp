@@ -6,10 +6,10 @@
 
 #include "AllocationMeter.h"
 #include "NamedCases.h"
-#include "support/Bytes.h"
 #include "core/Samples.h"
 #include "core/card/CardReader.h"
 #include "core/card/ChunkedReader.h"
+#include "support/Bytes.h"
 #include "support/MemoryFileSystem.h"
 
 namespace {
@@ -56,7 +56,10 @@ Bytes RecordClaimsTheMost() {
 
 const MemoryCase kCases[] = {
     {"ValidProgramWithLongDeadTail", CardFileKind::GeneralSchedule,
-     [] { return Concat({OneTimer(), Bytes(kLarge, 0xEE)}); }, CardFileState::Read},
+     [] {
+         return Concat({OneTimer(), Bytes(kLarge, 0xEE)});
+     },
+     CardFileState::Read},
     {"IndexClaimingTheMost", CardFileKind::GeneralSchedule, ClaimsTheMost, CardFileState::Damaged},
     {"RecordClaimingTheMost", CardFileKind::GeneralSchedule, RecordClaimsTheMost, CardFileState::Damaged},
     {"LongDateFile", CardFileKind::SpecialDates, [] { return Bytes(kLarge, 1); }, CardFileState::Damaged},
@@ -79,7 +82,6 @@ TEST_P(ReaderMemory, StaysWithinTheBuffer) {
     EXPECT_LE(figures.peak, kAllowance);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, ReaderMemory, ::testing::ValuesIn(kCases),
-                         namedcases::kCaseName);
+INSTANTIATE_TEST_SUITE_P(Files, ReaderMemory, ::testing::ValuesIn(kCases), namedcases::kCaseName);
 
 }  // namespace

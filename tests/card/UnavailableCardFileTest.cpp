@@ -20,9 +20,7 @@ const std::string kFolder = "card";
 
 class UnavailableCardFile : public ::testing::Test {
 protected:
-    UnavailableCardFile() {
-        cardsamples::WriteCardFiles(memory, kFolder, AllCardFiles());
-    }
+    UnavailableCardFile() { cardsamples::WriteCardFiles(memory, kFolder, AllCardFiles()); }
 
     // Every file but `skipped` reads as written.
     static void ExpectOthersRead(const Card& card, CardFileId skipped) {
@@ -67,8 +65,7 @@ TEST_P(FailedOpen, MarksOnlyThatFile) {
     ExpectOthersRead(card, id);
 }
 
-INSTANTIATE_TEST_SUITE_P(Causes, FailedOpen, ::testing::ValuesIn(kOpenCases),
-                         namedcases::kCaseName);
+INSTANTIATE_TEST_SUITE_P(Causes, FailedOpen, ::testing::ValuesIn(kOpenCases), namedcases::kCaseName);
 
 // Each call the reader makes, failing in turn: the file it concerned is unreadable and keeps
 // nothing it had read so far (the last special program needs several reads), and the rest of
@@ -81,8 +78,9 @@ TEST_F(UnavailableCardFile, EachFailingCallMarksOnlyItsFile) {
         if (!fs.FaultFired()) break;
         SCOPED_TRACE(fs.FiredCall());
 
-        const auto failed = std::find_if(card.files.begin(), card.files.end(),
-                                         [](const CardFile& file) { return file.state != CardFileState::Read; });
+        const auto failed = std::find_if(card.files.begin(), card.files.end(), [](const CardFile& file) {
+            return file.state != CardFileState::Read;
+        });
         ASSERT_NE(failed, card.files.end());
         EXPECT_EQ(failed->state, CardFileState::Unreadable);
         ASSERT_TRUE(failed->failure);

@@ -21,7 +21,8 @@ using storecases::Outcome;
 const std::string kPath = "SCH01.DAT";
 
 // Two timers: music with one file (656 bytes), then radio (32 bytes); 4792 bytes in all.
-const Bytes kSmall = samples::ProgramImage(0, {samples::WeekdayMusic({u"a.mp3"}).stored, samples::NoonRadio().stored});
+const Bytes kSmall =
+    samples::ProgramImage(0, {samples::WeekdayMusic({u"a.mp3"}).stored, samples::NoonRadio().stored});
 
 Bytes Padded(Bytes bytes, std::size_t size) {
     if (bytes.size() < size) bytes.resize(size, 0);
@@ -146,7 +147,8 @@ protected:
         // Entries that are wholly in the file read as stored; none is made up past its end.
         const std::uint64_t entriesAt = offset + 32;
         const std::uint64_t room = present == 32 && entriesAt < file.size() ? file.size() - entriesAt : 0;
-        const std::size_t whole = static_cast<std::size_t>(std::min<std::uint64_t>(record.musicCount, room / 624));
+        const std::size_t whole =
+            static_cast<std::size_t>(std::min<std::uint64_t>(record.musicCount, room / 624));
         EXPECT_LE(read->music.size(), std::min<std::uint64_t>(record.musicCount, (room + 623) / 624));
         ASSERT_GE(read->music.size(), whole);
         for (std::size_t m = 0; m < whole; ++m) {
@@ -181,9 +183,17 @@ const Crafted kCrafted[] = {
     {"Count600", [](Bytes& f) { Put16(f, 4, 600); }},
     {"CountFull", [](Bytes& f) { Put16(f, 4, 512); }},
     {"OffsetPastTheEnd", [](Bytes& f) { Put32(f, 16, 0xFFFFFF00); }},
-    {"OffsetAndSizeWrapAround", [](Bytes& f) { Put32(f, 16, 0xFFFFFFF0); Put32(f, 20, 0x20); }},
+    {"OffsetAndSizeWrapAround",
+     [](Bytes& f) {
+         Put32(f, 16, 0xFFFFFFF0);
+         Put32(f, 20, 0x20);
+     }},
     {"SizeAllOnes", [](Bytes& f) { Put32(f, 12, 0xFFFFFFFF); }},
-    {"OffsetInsideTheHeader", [](Bytes& f) { Put32(f, 8, 0); Put32(f, 12, 4104); }},
+    {"OffsetInsideTheHeader",
+     [](Bytes& f) {
+         Put32(f, 8, 0);
+         Put32(f, 12, 4104);
+     }},
     {"MusicCountBeyondTheFile", [](Bytes& f) { Put16(f, 4104 + 28, 65535); }},
     {"EveryEntryNamesTheWholeFile",
      [](Bytes& f) {

@@ -83,8 +83,8 @@ protected:
     void WalkCalls(testsupport::IoCalls kinds, FileErrorCause cause, std::size_t partialBytes = 0) {
         for (std::size_t k = 0; k < kMaxAttempts; ++k) {
             SCOPED_TRACE("call " + std::to_string(k));
-            const auto attempted = Attempt(
-                [&](FaultyFileSystem& fs) { fs.FailCall(k, cause, kinds, partialBytes); }, cause);
+            const auto attempted =
+                Attempt([&](FaultyFileSystem& fs) { fs.FailCall(k, cause, kinds, partialBytes); }, cause);
             if (HasFailure()) return;
             if (!attempted.faultFired) {
                 EXPECT_TRUE(attempted.ok) << "failed with no fault injected";
@@ -129,7 +129,8 @@ TEST_P(FaultInjection, EachWriteCutShort) {
 TEST_P(FaultInjection, DiskFillingUp) {
     for (std::uint64_t space = 0; space < 100000; space += 61) {
         SCOPED_TRACE("free bytes: " + std::to_string(space));
-        const auto attempted = Attempt([&](FaultyFileSystem& fs) { fs.LimitSpace(space); }, FileErrorCause::DiskFull);
+        const auto attempted =
+            Attempt([&](FaultyFileSystem& fs) { fs.LimitSpace(space); }, FileErrorCause::DiskFull);
         if (HasFailure() || attempted.ok) return;
     }
     FAIL() << "the operation never fitted";

@@ -153,10 +153,10 @@ TEST_P(FileSystemContract, ListsTheFolderByName) {
     EXPECT_EQ(*names, (std::vector<std::string>{"SCH01.DAT", "Song.MP3"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    FileSystems, FileSystemContract,
-    ::testing::Values(Backing::Disk, Backing::Memory),
-    [](const auto& info) { return std::string(info.param == Backing::Disk ? "Disk" : "Memory"); });
+INSTANTIATE_TEST_SUITE_P(FileSystems, FileSystemContract, ::testing::Values(Backing::Disk, Backing::Memory),
+                         [](const auto& info) {
+                             return std::string(info.param == Backing::Disk ? "Disk" : "Memory");
+                         });
 
 using MachineFileSystem = StoreFixture;
 
@@ -238,7 +238,8 @@ TEST_P(ReplacingAFile, FailureNamesTheTarget) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Calls, ReplacingAFile,
-                         ::testing::Values(ReplaceFailure{"CreatingTheTemporaryFile", IoCall::Open, 1, Status::OpenFailed},
+                         ::testing::Values(ReplaceFailure{"CreatingTheTemporaryFile", IoCall::Open, 1,
+                                                          Status::OpenFailed},
                                            ReplaceFailure{"Writing", IoCall::Write, 0, Status::IoFailed},
                                            ReplaceFailure{"Flushing", IoCall::Sync, 0, Status::IoFailed},
                                            ReplaceFailure{"Closing", IoCall::Close, 0, Status::IoFailed},

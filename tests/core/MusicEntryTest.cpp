@@ -14,7 +14,8 @@ core::MusicEntryInfo Decode(const Bytes& bytes) {
 }
 
 TEST(MusicEntry, SdCardFileIsStoredAsItsBytes) {
-    Bytes expected = Concat({Hex("45 3A 5C 00"), Bytes(98, 0), Hex("30 00 31 00 2E 00 6D 00 70 00 33 00 00 00")});
+    Bytes expected =
+        Concat({Hex("45 3A 5C 00"), Bytes(98, 0), Hex("30 00 31 00 2E 00 6D 00 70 00 33 00 00 00")});
     expected.resize(624, 0);
 
     const auto entry = core::EncodeMusicEntry(MusicSource::External, u"01.mp3");

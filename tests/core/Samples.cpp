@@ -6,11 +6,13 @@ using namespace testbytes;
 using core::MusicSource;
 
 Bytes WeekdayMusicRecord() {
-    return Hex("3E 00 00 00 08 1E 00 09 00 00 00 00 01 80 00 00 FF FF 00 00 00 00 01 00 00 00 00 00 02 00 00 00");
+    return Hex(
+        "3E 00 00 00 08 1E 00 09 00 00 00 00 01 80 00 00 FF FF 00 00 00 00 01 00 00 00 00 00 02 00 00 00");
 }
 
 Bytes NoonRadioRecord() {
-    return Hex("00 00 00 00 0C 00 00 0C 1E 00 00 00 00 00 00 00 03 00 00 00 01 00 00 00 00 00 32 23 00 00 00 00");
+    return Hex(
+        "00 00 00 00 0C 00 00 0C 1E 00 00 00 00 00 00 00 03 00 00 00 01 00 00 00 00 00 32 23 00 00 00 00");
 }
 
 Bytes MusicEntry(char letter, const std::u16string& name) {

@@ -46,7 +46,8 @@ TEST_F(ScheduleFile, GrowsAndRewritesAsSaved) {
         EXPECT_EQ(result->count, step.timers.size());
         const Bytes file = Stored();
         ASSERT_EQ(file.size(), step.size);
-        EXPECT_EQ(Bytes(file.begin(), file.begin() + 8), Concat({Hex("AA 55 02 00"), {std::uint8_t(step.timers.size()), 0, 0, 0}}));
+        EXPECT_EQ(Bytes(file.begin(), file.begin() + 8),
+                  Concat({Hex("AA 55 02 00"), {std::uint8_t(step.timers.size()), 0, 0, 0}}));
         for (const auto& [at, value] : step.fields) EXPECT_EQ(Get32(file, at), value) << "at " << at;
         EXPECT_EQ(file, ProgramImage(2, step.timers));
     }
@@ -144,21 +145,19 @@ TEST_P(SaveIntoFiveTimers, ReplacesOrAppendsAtTheFilesCount) {
     EXPECT_EQ(Stored(), ProgramImage(0, timers));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, SaveIntoFiveTimers,
-    ::testing::Values(SaveCase{"StoredTimerIsReplaced", 2, 5, 2},
-                      SaveCase{"LastStoredTimerIsReplaced", 4, 5, 4},
-                      SaveCase{"NewTimerIsAppended", 5, 5, -1},
-                      SaveCase{"PageBelievesMoreTimers", 7, 8, -1},
-                      SaveCase{"PageBelievesNoTimers", 0, 0, -1},
-                      SaveCase{"PageBelievesFewerTimers", 3, 3, -1}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Table, SaveIntoFiveTimers,
+                         ::testing::Values(SaveCase{"StoredTimerIsReplaced", 2, 5, 2},
+                                           SaveCase{"LastStoredTimerIsReplaced", 4, 5, 4},
+                                           SaveCase{"NewTimerIsAppended", 5, 5, -1},
+                                           SaveCase{"PageBelievesMoreTimers", 7, 8, -1},
+                                           SaveCase{"PageBelievesNoTimers", 0, 0, -1},
+                                           SaveCase{"PageBelievesFewerTimers", 3, 3, -1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Anything under the program's name that is not a program file is replaced by a file holding
 // only the saved timer, as timer 0.
 TEST_F(ScheduleFile, ForeignFileIsReplacedByOneTimer) {
-    const Bytes foreign[] = {{}, Hex("AA"), Hex("AB 55 01 00"), Hex("55 AA 01 00 00 00"),
-                             Bytes(5000, 0x20)};
+    const Bytes foreign[] = {{}, Hex("AA"), Hex("AB 55 01 00"), Hex("55 AA 01 00 00 00"), Bytes(5000, 0x20)};
     for (const auto& before : foreign) {
         Lay(before);
         const auto result = WriteTimer(fs, path, 3, 7, 1, NoonRadio().timer);

@@ -25,7 +25,9 @@ Outcome From(const core::Result<core::Stored>& result) {
     return {result.ok(), result.status(), result.error(), result.ok() ? result->count : std::nullopt};
 }
 
-Outcome From(const core::Result<>& result) { return {result.ok(), result.status(), result.error(), std::nullopt}; }
+Outcome From(const core::Result<>& result) {
+    return {result.ok(), result.status(), result.error(), std::nullopt};
+}
 
 std::ostream& operator<<(std::ostream& out, const Outcome& outcome) {
     out << (outcome.ok ? "ok" : "failed") << " " << StatusName(outcome.status);
@@ -80,49 +82,80 @@ std::vector<StoreCase> WritingOperations() {
     const auto music3 = WeekdayMusic({u"1.mp3", u"二.mp3", u"three.wav"}).timer;
     const auto radio = NoonRadio().timer;
     return {
-        {"CreateNewFile", {}, "SCH01.DAT",
+        {"CreateNewFile",
+         {},
+         "SCH01.DAT",
          [](FS& fs, const Folder& f) {
              return From(core::CreateScheduleFile(fs, f / "SCH01.DAT", 0, WeekdayMusic().timer));
          }},
-        {"CreateOverProgram", {{"SCH01.DAT", kTwoTimers}}, "SCH01.DAT",
+        {"CreateOverProgram",
+         {{"SCH01.DAT", kTwoTimers}},
+         "SCH01.DAT",
          [](FS& fs, const Folder& f) {
              return From(core::CreateScheduleFile(fs, f / "SCH01.DAT", 2, PowerAt(7).timer));
          }},
-        {"WriteOverForeignFile", {{"SCH01.DAT", testbytes::Hex("68 65 6C 6C 6F")}}, "SCH01.DAT",
+        {"WriteOverForeignFile",
+         {{"SCH01.DAT", testbytes::Hex("68 65 6C 6C 6F")}},
+         "SCH01.DAT",
          [](FS& fs, const Folder& f) {
              return From(core::WriteTimer(fs, f / "SCH01.DAT", 0, 0, 0, PowerAt(7).timer));
          }},
-        {"Append", {{"SCH01.DAT", kTwoTimers}}, "SCH01.DAT",
+        {"Append",
+         {{"SCH01.DAT", kTwoTimers}},
+         "SCH01.DAT",
          [music3](FS& fs, const Folder& f) { return From(core::AppendTimer(fs, f / "SCH01.DAT", music3)); }},
-        {"AppendToEmptiedProgram", {{"SCH01.DAT", kEmptied}}, "SCH01.DAT",
+        {"AppendToEmptiedProgram",
+         {{"SCH01.DAT", kEmptied}},
+         "SCH01.DAT",
          [radio](FS& fs, const Folder& f) { return From(core::AppendTimer(fs, f / "SCH01.DAT", radio)); }},
-        {"Replace", {{"SCH01.DAT", kTwoTimers}}, "SCH01.DAT",
-         [music3](FS& fs, const Folder& f) { return From(core::ReplaceTimer(fs, f / "SCH01.DAT", 0, music3)); }},
-        {"WriteReplacing", {{"SCH01.DAT", kTwoTimers}}, "SCH01.DAT",
+        {"Replace",
+         {{"SCH01.DAT", kTwoTimers}},
+         "SCH01.DAT",
+         [music3](FS& fs, const Folder& f) {
+             return From(core::ReplaceTimer(fs, f / "SCH01.DAT", 0, music3));
+         }},
+        {"WriteReplacing",
+         {{"SCH01.DAT", kTwoTimers}},
+         "SCH01.DAT",
          [](FS& fs, const Folder& f) {
              return From(core::WriteTimer(fs, f / "SCH01.DAT", 1, 2, 1, PowerAt(9).timer));
          }},
-        {"DeleteFirstOfTwo", {{"SCH01.DAT", kTwoTimers}}, "SCH01.DAT",
+        {"DeleteFirstOfTwo",
+         {{"SCH01.DAT", kTwoTimers}},
+         "SCH01.DAT",
          [](FS& fs, const Folder& f) { return From(core::DeleteTimer(fs, f / "SCH01.DAT", 0)); }},
-        {"DeleteOnly", {{"SCH01.DAT", kOneTimer}}, "SCH01.DAT",
+        {"DeleteOnly",
+         {{"SCH01.DAT", kOneTimer}},
+         "SCH01.DAT",
          [](FS& fs, const Folder& f) { return From(core::DeleteTimer(fs, f / "SCH01.DAT", 0)); }},
-        {"CopyOverProgram", {{"SCH01.DAT", kTwoTimers}, {"SCH02.DAT", kOneTimer}}, "SCH02.DAT",
+        {"CopyOverProgram",
+         {{"SCH01.DAT", kTwoTimers}, {"SCH02.DAT", kOneTimer}},
+         "SCH02.DAT",
          [](FS& fs, const Folder& f) {
              return From(core::CopyScheduleFile(fs, f / "SCH01.DAT", f / "SCH02.DAT"));
          }},
-        {"CopyToNewFile", {{"SCH01.DAT", kTwoTimers}}, "SCH03.DAT",
+        {"CopyToNewFile",
+         {{"SCH01.DAT", kTwoTimers}},
+         "SCH03.DAT",
          [](FS& fs, const Folder& f) {
              return From(core::CopyScheduleFile(fs, f / "SCH01.DAT", f / "SCH03.DAT"));
          }},
-        {"WriteDatesOverDates", {{"SDATE01.DAT", kThreeDates}}, "SDATE01.DAT",
+        {"WriteDatesOverDates",
+         {{"SDATE01.DAT", kThreeDates}},
+         "SDATE01.DAT",
          [](FS& fs, const Folder& f) {
-             return From(core::WriteDateFile(fs, f / "SDATE01.DAT", Dates{{2, 14}, {5, 1}, {2, 30}, {12, 31}}));
+             return From(
+                 core::WriteDateFile(fs, f / "SDATE01.DAT", Dates{{2, 14}, {5, 1}, {2, 30}, {12, 31}}));
          }},
-        {"WriteDatesToNewFile", {}, "SDATE02.DAT",
+        {"WriteDatesToNewFile",
+         {},
+         "SDATE02.DAT",
          [](FS& fs, const Folder& f) {
              return From(core::WriteDateFile(fs, f / "SDATE02.DAT", Dates{{1, 1}, {10, 1}, {12, 25}}));
          }},
-        {"WriteNoDates", {{"SDATE01.DAT", kThreeDates}}, "SDATE01.DAT",
+        {"WriteNoDates",
+         {{"SDATE01.DAT", kThreeDates}},
+         "SDATE01.DAT",
          [](FS& fs, const Folder& f) { return From(core::WriteDateFile(fs, f / "SDATE01.DAT", Dates{})); }},
     };
 }

@@ -38,13 +38,14 @@ TEST_P(TimerRecordBytes, EncodeAndDecodeAgree) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, TimerRecordBytes,
-    ::testing::Values(
-        RecordCase{"WeekdayMusic", samples::WeekdayMusic().timer.record, samples::WeekdayMusicRecord()},
-        RecordCase{"NoonRadio", samples::NoonRadio().timer.record, samples::NoonRadioRecord()},
-        RecordCase{"Radio108MHz", FrequencyOnly(10800), Hex("00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"
-                                                          "00 00 00 00 00 00 00 00 00 00 30 2A 00 00 00 00")},
-        RecordCase{"Radio87_5MHz", FrequencyOnly(8750), WithFrequency(0x222E)},
-        RecordCase{"Power", samples::PowerAt(23).timer.record, samples::PowerAt(23).stored}),
+    ::testing::Values(RecordCase{"WeekdayMusic", samples::WeekdayMusic().timer.record,
+                                 samples::WeekdayMusicRecord()},
+                      RecordCase{"NoonRadio", samples::NoonRadio().timer.record, samples::NoonRadioRecord()},
+                      RecordCase{"Radio108MHz", FrequencyOnly(10800),
+                                 Hex("00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"
+                                     "00 00 00 00 00 00 00 00 00 00 30 2A 00 00 00 00")},
+                      RecordCase{"Radio87_5MHz", FrequencyOnly(8750), WithFrequency(0x222E)},
+                      RecordCase{"Power", samples::PowerAt(23).timer.record, samples::PowerAt(23).stored}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TimerRecordSize, IsRecordPlusEntries) {

@@ -134,12 +134,9 @@ INSTANTIATE_TEST_SUITE_P(
         // "1" must not grow into "10" by completing the text as it is typed.
         TypedCase{"OneIsJanuary", "1", "1", "01月01日", "01"},
         TypedCase{"NoLengthOfMonthCheck", "2", "30", "02月30日", "02"},
-        TypedCase{"MonthThirteen", "13", "01", "", "13"},
-        TypedCase{"MonthZero", "0", "01", "", "0"},
-        TypedCase{"MonthNotANumber", "abc", "01", "", "abc"},
-        TypedCase{"MonthEmpty", "", "01", "", ""},
-        TypedCase{"DayThirtyTwo", "12", "32", "", "12"},
-        TypedCase{"DayNegative", "12", "-1", "", "12"}),
+        TypedCase{"MonthThirteen", "13", "01", "", "13"}, TypedCase{"MonthZero", "0", "01", "", "0"},
+        TypedCase{"MonthNotANumber", "abc", "01", "", "abc"}, TypedCase{"MonthEmpty", "", "01", "", ""},
+        TypedCase{"DayThirtyTwo", "12", "32", "", "12"}, TypedCase{"DayNegative", "12", "-1", "", "12"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DateEditing, LeavingTheFieldShowsTheItemTheTypedNumberNames) {
@@ -160,13 +157,11 @@ struct UnselectCase {
 
 void PrintTo(const UnselectCase& c, std::ostream* out) { *out << c.name; }
 
-class KeepingTheSelection : public DatePageTest,
-                            public ::testing::WithParamInterface<UnselectCase> {
+class KeepingTheSelection : public DatePageTest, public ::testing::WithParamInterface<UnselectCase> {
 public:
     void ClickEntryWithCtrl(int row) { ClickEntry(row, Qt::ControlModifier); }
     void ClickBelowTheEntries() {
-        QTest::mouseClick(List().viewport(), Qt::LeftButton, {},
-                          QPoint(5, List().viewport()->height() - 3));
+        QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, QPoint(5, List().viewport()->height() - 3));
     }
     void PressCtrlSpace() { QTest::keyClick(&List(), Qt::Key_Space, Qt::ControlModifier); }
 };

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "QtPrinters.h"
+#include "tests/support/ui/QtPrinters.h"
 #include "pages/dates/DateEntryText.h"
 
 using namespace pages;
@@ -13,11 +13,9 @@ TEST(DateEntryText, TwoCharactersPerValueEvenBeyondNinetyNine) {
         SpecialDate date;
         const char* text;
     } cases[] = {
-        {{3, 8}, "03月08日"},
-        {{12, 31}, "12月31日"},
-        {{0, 0}, "00月00日"},
-        {{0, 255}, "00月I5日"},   // '0' + 25 is 'I'
-        {{100, 99}, ":0月99日"},  // '0' + 10 is ':'
+        {{3, 8}, "03月08日"},    {{12, 31}, "12月31日"},
+        {{0, 0}, "00月00日"},    {{0, 255}, "00月I5日"},  // '0' + 25 is 'I'
+        {{100, 99}, ":0月99日"},                          // '0' + 10 is ':'
     };
     for (const auto& c : cases) {
         EXPECT_EQ(DateEntryText(c.date), QString::fromUtf8(c.text));

@@ -15,7 +15,7 @@ const QString kNoFolder = "请先设置定时程序保存路径！！";
 struct FolderCase {
     const char* name;
     std::vector<std::pair<std::string, Bytes>> files;
-    int program;           // the program the page opens
+    int program;  // the program the page opens
     QStringList entries;
 };
 
@@ -40,10 +40,9 @@ TEST_P(OpeningAFolder, LoadsTheLowestNumberedProgramWithAFileOrEmptiesTheList) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, OpeningAFolder,
     ::testing::Values(
-        FolderCase{"OnlyProgramThree", {{"SDATE03.DAT", kWorkedExample}}, 2,
-                   {"01月01日", "10月01日", "12月25日"}},
-        FolderCase{"LowestNumberedWins", {{"SDATE05.DAT", {5, 5}}, {"SDATE02.DAT", {2, 2}}}, 1,
-                   {"02月02日"}},
+        FolderCase{
+            "OnlyProgramThree", {{"SDATE03.DAT", kWorkedExample}}, 2, {"01月01日", "10月01日", "12月25日"}},
+        FolderCase{"LowestNumberedWins", {{"SDATE05.DAT", {5, 5}}, {"SDATE02.DAT", {2, 2}}}, 1, {"02月02日"}},
         FolderCase{"AnEmptyFileCounts", {{"SDATE06.DAT", {6, 6}}, {"SDATE04.DAT", {}}}, 3, {}},
         FolderCase{"NoDateFile", {}, 0, {}},
         FolderCase{"OnlyOtherFiles", {{"SDATE07.DAT", {7, 7}}, {"SPSCH01.DAT", {1, 1}}}, 0, {}}),
@@ -73,8 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Values no date has are shown, not rejected: '0' + 25 is 'I'.
         ContentCase{"ZeroAnd255", {0x00, 0xFF}, {"00月I5日"}},
         ContentCase{"AnOddLastByteIsIgnored", {1, 2, 3, 4, 5, 6, 7}, {"01月02日", "03月04日", "05月06日"}},
-        ContentCase{"OneByte", {12}, {}},
-        ContentCase{"Empty", {}, {}}),
+        ContentCase{"OneByte", {12}, {}}, ContentCase{"Empty", {}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DateFolder, AnOversizedFileLoadsTheFirst365Dates) {

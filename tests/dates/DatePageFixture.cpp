@@ -23,9 +23,7 @@ void DatePageTest::TearDown() {
     EXPECT_EQ(List().selectedItems().size(), Entries().isEmpty() ? 0 : 1);
 }
 
-void DatePageTest::Click(int buttonId) {
-    QTest::mouseClick(&Control<QPushButton>(buttonId), Qt::LeftButton);
-}
+void DatePageTest::Click(int buttonId) { QTest::mouseClick(&Control<QPushButton>(buttonId), Qt::LeftButton); }
 
 void DatePageTest::Choose(int comboId, int index) {
     QComboBox& combo = Combo(comboId);
@@ -73,9 +71,7 @@ int DatePageTest::SelectedRow() const {
     return selected.isEmpty() ? -1 : List().row(selected.first());
 }
 
-QString DatePageTest::SavePathShown() const {
-    return Control<QLineEdit>(pages::date_ids::kSavePath).text();
-}
+QString DatePageTest::SavePathShown() const { return Control<QLineEdit>(pages::date_ids::kSavePath).text(); }
 
 void DatePageTest::PutFile(const std::string& name, const Bytes& bytes) const {
     testsupport::WriteFileBytes(folder / name, bytes);

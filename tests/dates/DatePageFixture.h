@@ -1,22 +1,22 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QComboBox>
 #include <QListWidget>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
-#include <gtest/gtest.h>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "support/FaultyFileSystem.h"
-#include "QtPrinters.h"
-#include "ScriptedDialogs.h"
-#include "support/TempFolder.h"
+#include "tests/support/ui/QtPrinters.h"
+#include "tests/support/ui/ScriptedDialogs.h"
 #include "pages/dates/DateControlIds.h"
 #include "pages/dates/SpecialDatePage.h"
+#include "support/FaultyFileSystem.h"
+#include "support/TempFolder.h"
 #include "ui/DialogBuilder.h"
 
 using Bytes = std::vector<std::uint8_t>;

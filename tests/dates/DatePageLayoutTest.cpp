@@ -71,8 +71,7 @@ bool IsOfKind(QWidget* control, Kind kind) {
     }
     case Kind::List:
         return qobject_cast<QListWidget*>(control) != nullptr &&
-               qobject_cast<QListWidget*>(control)->selectionMode() ==
-                   QAbstractItemView::SingleSelection;
+               qobject_cast<QListWidget*>(control)->selectionMode() == QAbstractItemView::SingleSelection;
     case Kind::ReadOnlyEdit: {
         auto* edit = qobject_cast<QLineEdit*>(control);
         return edit != nullptr && edit->isReadOnly() && edit->hasFrame();
@@ -124,9 +123,8 @@ TEST_F(DatePageLayout, TheListsHoldTheProgramsMonthsAndDays) {
         for (int i = 0; i < combo.count(); ++i) texts << combo.itemText(i);
         return texts;
     };
-    EXPECT_EQ(items(Combo(kProgram)),
-              QStringList({"第一组程序", "第二组程序", "第三组程序", "第四组程序", "第五组程序",
-                           "第六组程序"}));
+    EXPECT_EQ(items(Combo(kProgram)), QStringList({"第一组程序", "第二组程序", "第三组程序", "第四组程序",
+                                                   "第五组程序", "第六组程序"}));
     EXPECT_EQ(items(Combo(kMonth)), ui::TwoDigitItems(1, 12));
     EXPECT_EQ(items(Combo(kDay)), ui::TwoDigitItems(1, 31));
 }
@@ -146,8 +144,8 @@ TEST_F(DatePageLayout, StartsWithProgramOneOnJanuaryFirstNoDatesAndNoFolder) {
 TEST_F(DatePageLayout, EnterWalksTheControlsInTabOrder) {
     page->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(page.get()));
-    const int order[] = {kOpenFolder, kProgram, kMonth, kDay, kAddDate, kDateList,
-                         kSave, kDeleteDate, kExit, kSavePath, kOpenFolder};
+    const int order[] = {kOpenFolder, kProgram,    kMonth, kDay,      kAddDate,   kDateList,
+                         kSave,       kDeleteDate, kExit,  kSavePath, kOpenFolder};
     ui::FindControl(page.get(), order[0])->setFocus();
     for (int next : std::span(order).subspan(1)) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);

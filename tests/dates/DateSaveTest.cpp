@@ -42,12 +42,12 @@ TEST_P(SavingDates, WritesTheListInItsOrderTwoBytesADate) {
     EXPECT_EQ(folder.Entries(), std::vector<std::string>({"SDATE01.DAT"})) << "nothing left over";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SavingDates,
-    ::testing::Values(SaveCase{"AnEmptyListGivesAnEmptyFile", {}, {}},
-                      SaveCase{"WorkedExample", {{1, 1}, {10, 1}, {12, 25}}, kWorkedExample},
-                      SaveCase{"NotSorted", {{12, 25}, {1, 1}}, {12, 25, 1, 1}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, SavingDates,
+                         ::testing::Values(SaveCase{"AnEmptyListGivesAnEmptyFile", {}, {}},
+                                           SaveCase{
+                                               "WorkedExample", {{1, 1}, {10, 1}, {12, 25}}, kWorkedExample},
+                                           SaveCase{"NotSorted", {{12, 25}, {1, 1}}, {12, 25, 1, 1}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DateSave, ReplacesTheWholeFileOfTheProgramShown) {
     PutFile("SDATE02.DAT", kWorkedExample);

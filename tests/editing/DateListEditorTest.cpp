@@ -51,9 +51,7 @@ Bytes FileBytesOf(const Dates& dates) {
 class DateListEditorTest : public ::testing::Test {
 protected:
     void PutFile(const char* name, const Bytes& bytes) { memory.SetFile(DateFile(name), bytes); }
-    std::optional<Bytes> FileBytes(const char* name) const {
-        return memory.FileBytes(DateFile(name));
-    }
+    std::optional<Bytes> FileBytes(const char* name) const { return memory.FileBytes(DateFile(name)); }
 
     Dates Held() const { return {editor.Dates().begin(), editor.Dates().end()}; }
     void Add(const Dates& dates) {
@@ -81,10 +79,8 @@ template <class Case>
 class WithCases : public DateListEditorTest, public ::testing::WithParamInterface<Case> {};
 
 template <class Case>
-    requires requires(const Case& c) { c.name; }
-void PrintTo(const Case& c, std::ostream* out) {
-    *out << c.name;
-}
+requires requires(const Case& c) { c.name; }
+void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 
 struct CaseName {
     template <class Info>
@@ -132,17 +128,13 @@ TEST_P(AddingADate, AppendsAndSelectsItOrChangesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, AddingADate,
-    ::testing::Values(AddCase{"TheFirst", 0, {1, 1}, true},
-                      AddCase{"AfterOthersAtTheEnd", 3, {12, 25}, true},
+    ::testing::Values(AddCase{"TheFirst", 0, {1, 1}, true}, AddCase{"AfterOthersAtTheEnd", 3, {12, 25}, true},
                       AddCase{"NoLengthOfMonthCheck", 0, {2, 30}, true},
-                      AddCase{"The365th", 364, {12, 31}, true},
-                      AddCase{"The366th", 365, {12, 31}, false},
+                      AddCase{"The365th", 364, {12, 31}, true}, AddCase{"The366th", 365, {12, 31}, false},
                       AddCase{"ADuplicateOfTheFirst", 3, {1, 1}, false},
                       AddCase{"ADuplicateOfTheLast", 3, {1, 3}, false},
-                      AddCase{"MonthZero", 0, {0, 1}, false},
-                      AddCase{"MonthThirteen", 0, {13, 1}, false},
-                      AddCase{"DayZero", 0, {1, 0}, false},
-                      AddCase{"DayThirtyTwo", 0, {12, 32}, false}),
+                      AddCase{"MonthZero", 0, {0, 1}, false}, AddCase{"MonthThirteen", 0, {13, 1}, false},
+                      AddCase{"DayZero", 0, {1, 0}, false}, AddCase{"DayThirtyTwo", 0, {12, 32}, false}),
     CaseName());
 
 TEST_F(DateListEditorTest, NegativeMonthsAndDaysAreRefused) {
@@ -155,8 +147,8 @@ TEST_F(DateListEditorTest, NegativeMonthsAndDaysAreRefused) {
 
 struct DeleteCase {
     const char* name;
-    int held;      // FirstDates(held)
-    int row;       // the entry selected, -1 for none
+    int held;  // FirstDates(held)
+    int row;   // the entry selected, -1 for none
     Dates left;
     int selected;  // after a removal, -1 for none
     bool removed;
@@ -182,14 +174,13 @@ TEST_P(DeletingAnEntry, RemovesItAndSelectsTheOneInItsPlace) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DeletingAnEntry,
-    ::testing::Values(
-        DeleteCase{"TheFirst", 4, 0, {{1, 2}, {1, 3}, {1, 4}}, 0, true},
-        DeleteCase{"OneInTheMiddle", 4, 1, {{1, 1}, {1, 3}, {1, 4}}, 1, true},
-        DeleteCase{"TheLastSelectsTheNewLast", 4, 3, {{1, 1}, {1, 2}, {1, 3}}, 2, true},
-        DeleteCase{"TheOnlyOneLeavesNothingSelected", 1, 0, {}, -1, true},
-        DeleteCase{"NothingSelected", 2, -1, {{1, 1}, {1, 2}}, -1, false},
-        DeleteCase{"ARowPastTheEnd", 2, 2, {{1, 1}, {1, 2}}, -1, false},
-        DeleteCase{"FromAnEmptyList", 0, 0, {}, -1, false}),
+    ::testing::Values(DeleteCase{"TheFirst", 4, 0, {{1, 2}, {1, 3}, {1, 4}}, 0, true},
+                      DeleteCase{"OneInTheMiddle", 4, 1, {{1, 1}, {1, 3}, {1, 4}}, 1, true},
+                      DeleteCase{"TheLastSelectsTheNewLast", 4, 3, {{1, 1}, {1, 2}, {1, 3}}, 2, true},
+                      DeleteCase{"TheOnlyOneLeavesNothingSelected", 1, 0, {}, -1, true},
+                      DeleteCase{"NothingSelected", 2, -1, {{1, 1}, {1, 2}}, -1, false},
+                      DeleteCase{"ARowPastTheEnd", 2, 2, {{1, 1}, {1, 2}}, -1, false},
+                      DeleteCase{"FromAnEmptyList", 0, 0, {}, -1, false}),
     CaseName());
 
 TEST_F(DateListEditorTest, ADeletedDateCanBeAddedAgainAndAFullTableTakesOneAfterADeletion) {
@@ -231,14 +222,15 @@ TEST_P(ChoosingAFolder, LoadsTheLowestNumberedProgramWithAFileOrEmptiesTheList) 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ChoosingAFolder,
     ::testing::Values(
-        FolderCase{"OnlyProgramThree", {{"SDATE03.DAT", {1, 1, 10, 1, 12, 25}}}, 2,
-                   {{1, 1}, {10, 1}, {12, 25}}},
-        FolderCase{"LowestNumberedWins", {{"SDATE05.DAT", {5, 5}}, {"SDATE02.DAT", {2, 2}}}, 1,
-                   {{2, 2}}},
+        FolderCase{
+            "OnlyProgramThree", {{"SDATE03.DAT", {1, 1, 10, 1, 12, 25}}}, 2, {{1, 1}, {10, 1}, {12, 25}}},
+        FolderCase{"LowestNumberedWins", {{"SDATE05.DAT", {5, 5}}, {"SDATE02.DAT", {2, 2}}}, 1, {{2, 2}}},
         FolderCase{"AnEmptyFileCounts", {{"SDATE06.DAT", {6, 6}}, {"SDATE04.DAT", {}}}, 3, {}},
         FolderCase{"AnOddLastByteIsIgnored", {{"SDATE01.DAT", {1, 2, 3}}}, 0, {{1, 2}}},
         FolderCase{"AnOversizedFileGivesItsFirst365",
-                   {{"SDATE01.DAT", FileBytesOf(FirstDates(366))}}, 0, FirstDates(365)},
+                   {{"SDATE01.DAT", FileBytesOf(FirstDates(366))}},
+                   0,
+                   FirstDates(365)},
         FolderCase{"NoDateFile", {}, 0, {}},
         FolderCase{"OnlyOtherFiles", {{"SDATE07.DAT", {7, 7}}, {"SPSCH01.DAT", {1, 1}}}, 0, {}}),
     CaseName());
@@ -330,13 +322,18 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ProgramCase{"Another", true, 1, DateListChange::Reloaded, std::nullopt, 1, {{2, 2}}},
         ProgramCase{"OneWithoutAFile", true, 5, DateListChange::Reloaded, std::nullopt, 5, {}},
-        ProgramCase{"TheSameAgainReloadsNothing", true, 0, DateListChange::None, std::nullopt, 0,
-                    {{1, 1}, {3, 3}}},
+        ProgramCase{
+            "TheSameAgainReloadsNothing", true, 0, DateListChange::None, std::nullopt, 0, {{1, 1}, {3, 3}}},
         ProgramCase{"OutOfRange", true, 6, DateListChange::None, std::nullopt, 0, {{1, 1}, {3, 3}}},
-        ProgramCase{"WithoutAFolder", false, 1, DateListChange::None, EditorMessage::NoSaveFolder,
-                    0, {{3, 3}}},
-        ProgramCase{"TheSameWithoutAFolder", false, 0, DateListChange::None,
-                    EditorMessage::NoSaveFolder, 0, {{3, 3}}}),
+        ProgramCase{
+            "WithoutAFolder", false, 1, DateListChange::None, EditorMessage::NoSaveFolder, 0, {{3, 3}}},
+        ProgramCase{"TheSameWithoutAFolder",
+                    false,
+                    0,
+                    DateListChange::None,
+                    EditorMessage::NoSaveFolder,
+                    0,
+                    {{3, 3}}}),
     CaseName());
 
 // Saving.
@@ -374,13 +371,12 @@ TEST_P(SavingDates, WritesTheProgramsFileTwoBytesADateInListOrder) {
     EXPECT_EQ(Held(), c.dates);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SavingDates,
-    ::testing::Values(SaveCase{"AnEmptyList", 0, {}, "SDATE01.DAT"},
-                      SaveCase{"NotSorted", 0, {{12, 25}, {1, 1}}, "SDATE01.DAT"},
-                      SaveCase{"ProgramSix", 5, {{5, 31}}, "SDATE06.DAT"},
-                      SaveCase{"AFullTable", 2, FirstDates(365), "SDATE03.DAT"}),
-    CaseName());
+INSTANTIATE_TEST_SUITE_P(Cases, SavingDates,
+                         ::testing::Values(SaveCase{"AnEmptyList", 0, {}, "SDATE01.DAT"},
+                                           SaveCase{"NotSorted", 0, {{12, 25}, {1, 1}}, "SDATE01.DAT"},
+                                           SaveCase{"ProgramSix", 5, {{5, 31}}, "SDATE06.DAT"},
+                                           SaveCase{"AFullTable", 2, FirstDates(365), "SDATE03.DAT"}),
+                         CaseName());
 
 TEST_F(DateListEditorTest, SaveReplacesTheWholeFileOfTheProgramLoaded) {
     PutFile("SDATE02.DAT", {1, 1, 10, 1, 12, 25});

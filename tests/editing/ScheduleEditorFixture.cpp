@@ -86,8 +86,9 @@ void EditorHarness::LayProgram(int program, const std::vector<int>& startHours) 
     memory.SetFile(path, {});
     for (std::size_t i = 0; i < startHours.size(); ++i) {
         const core::TimerData timer{TimerStartingAt(startHours[i]), {}, core::MusicSource::Internal};
-        ASSERT_TRUE(core::WriteTimer(memory, path, static_cast<std::uint16_t>(i), static_cast<std::uint32_t>(i),
-                                     static_cast<std::uint16_t>(program), timer)
+        ASSERT_TRUE(core::WriteTimer(memory, path, static_cast<std::uint16_t>(i),
+                                     static_cast<std::uint32_t>(i), static_cast<std::uint16_t>(program),
+                                     timer)
                         .ok());
     }
     if (startHours.empty()) {
@@ -130,8 +131,8 @@ void PrintTo(EditorMessage message, std::ostream* out) {
 
 void PrintTo(const ScheduleParts& parts, std::ostream* out) {
     const std::pair<bool, const char*> named[] = {
-        {parts.fields, "fields"},     {parts.program, "program"}, {parts.record, "record"},
-        {parts.enabling, "enabling"}, {parts.modeLock, "modeLock"}, {parts.music, "music"},
+        {parts.fields, "fields"},     {parts.program, "program"},           {parts.record, "record"},
+        {parts.enabling, "enabling"}, {parts.modeLock, "modeLock"},         {parts.music, "music"},
         {parts.medium, "medium"},     {parts.firstChannel, "firstChannel"},
     };
     *out << "{";

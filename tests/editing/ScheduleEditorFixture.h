@@ -73,8 +73,8 @@ protected:
 
 std::string KindName(const ::testing::TestParamInfo<const core::ScheduleKind*>& info);
 
-#define INSTANTIATE_FOR_BOTH_KINDS(Suite)                                                           \
-    INSTANTIATE_TEST_SUITE_P(Kinds, Suite,                                                          \
+#define INSTANTIATE_FOR_BOTH_KINDS(Suite)                                                         \
+    INSTANTIATE_TEST_SUITE_P(Kinds, Suite,                                                        \
                              ::testing::Values(&core::kGeneralSchedule, &core::kSpecialSchedule), \
                              ::scheduletest::KindName)
 

@@ -142,12 +142,9 @@ TEST_P(ProgramCopyTest, CopiesOnlyBetweenTwoChosenProgramsWhenTheSourceHasAFile)
         int target;
         bool copied;
     } cases[] = {
-        {"first to last", 0, kLast, true},
-        {"last to first", kLast, 0, true},
-        {"onto itself", 1, 1, false},
-        {"a source never saved", 2, 1, false},
-        {"no source chosen", -1, 1, false},
-        {"no target chosen", 0, -1, false},
+        {"first to last", 0, kLast, true},  {"last to first", kLast, 0, true},
+        {"onto itself", 1, 1, false},       {"a source never saved", 2, 1, false},
+        {"no source chosen", -1, 1, false}, {"no target chosen", 0, -1, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

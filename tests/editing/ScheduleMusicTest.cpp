@@ -44,7 +44,7 @@ TEST_P(MusicTest, TheNameIsWhatFollowsTheLastSeparatorCutTo255Units) {
     const std::u16string emoji = u"\U0001F3B5";  // two units
     const struct {
         const char* name;
-        std::string file;  // as the file system names it
+        std::string file;     // as the file system names it
         std::u16string path;  // as the chooser gives it
         std::u16string added;
     } cases[] = {
@@ -99,7 +99,8 @@ TEST_P(MusicTest, RemovesAndMovesTheSelectedEntry) {
 }
 
 TEST_P(MusicTest, ShortListsHaveNothingToMove) {
-    for (Command command : {&ScheduleEditor::MoveMusicUp, &ScheduleEditor::MoveMusicDown, &ScheduleEditor::RemoveMusic}) {
+    for (Command command :
+         {&ScheduleEditor::MoveMusicUp, &ScheduleEditor::MoveMusicDown, &ScheduleEditor::RemoveMusic}) {
         EXPECT_EQ(Do(command).show, core::ScheduleParts{});
     }
     AddMusic({MusicFile("only.mp3")});

@@ -40,7 +40,8 @@ const StepCase kOneTimerCases[] = {
     {"Delete the only timer", 0, &ScheduleEditor::Delete, 0, -1, {}},
 };
 
-void RunStepCases(const core::ScheduleKind& kind, const std::vector<int>& hours, std::span<const StepCase> cases) {
+void RunStepCases(const core::ScheduleKind& kind, const std::vector<int>& hours,
+                  std::span<const StepCase> cases) {
     for (const StepCase& c : cases) {
         SCOPED_TRACE(c.name);
         EditorHarness page(kind);
@@ -183,8 +184,8 @@ TEST_P(NavigationTest, EveryWayToAProgramWithoutTimersEndsTheSame) {
 
 TEST_P(NavigationTest, ABlankNewTimerShowsEverythingButTheMedium) {
     const core::ScheduleAnswer answer = OpenFolder();
-    const core::ScheduleParts expected{.fields = true, .program = true, .record = true, .enabling = true,
-                                       .modeLock = true, .music = true};
+    const core::ScheduleParts expected{
+        .fields = true, .program = true, .record = true, .enabling = true, .modeLock = true, .music = true};
     EXPECT_EQ(answer.show, expected);
 }
 

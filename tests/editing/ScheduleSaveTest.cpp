@@ -25,18 +25,50 @@ constexpr std::uint32_t kWeekend = 0x41;
 constexpr std::uint32_t kWorkdays = core::kMondayToFriday;
 
 const RepeatCase kRepeatCases[] = {
-    {"general, same start and days", &core::kGeneralSchedule, {0, kWorkdays, 8, 0, 0}, {0, kWorkdays, 8, 0, 0}, true},
-    {"general, sharing Monday", &core::kGeneralSchedule, {0, kWorkdays, 8, 0, 0}, {0, kMonday, 8, 0, 0}, true},
-    {"general, Saturday only", &core::kGeneralSchedule, {0, kWorkdays, 8, 0, 0}, {0, kSaturday, 8, 0, 0}, false},
+    {"general, same start and days",
+     &core::kGeneralSchedule,
+     {0, kWorkdays, 8, 0, 0},
+     {0, kWorkdays, 8, 0, 0},
+     true},
+    {"general, sharing Monday",
+     &core::kGeneralSchedule,
+     {0, kWorkdays, 8, 0, 0},
+     {0, kMonday, 8, 0, 0},
+     true},
+    {"general, Saturday only",
+     &core::kGeneralSchedule,
+     {0, kWorkdays, 8, 0, 0},
+     {0, kSaturday, 8, 0, 0},
+     false},
     {"general, the weekend", &core::kGeneralSchedule, {0, kWorkdays, 8, 0, 0}, {0, kWeekend, 8, 0, 0}, false},
     {"general, no weekday", &core::kGeneralSchedule, {0, kWorkdays, 8, 0, 0}, {0, 0, 8, 0, 0}, false},
     {"general, no weekday twice", &core::kGeneralSchedule, {0, 0, 8, 0, 0}, {0, 0, 8, 0, 0}, false},
-    {"general, a second later", &core::kGeneralSchedule, {0, kWorkdays, 8, 0, 0}, {0, kWorkdays, 8, 0, 1}, false},
-    {"general, a minute later", &core::kGeneralSchedule, {0, kWorkdays, 8, 0, 0}, {0, kWorkdays, 8, 1, 0}, false},
-    {"general, another program", &core::kGeneralSchedule, {0, kWorkdays, 8, 0, 0}, {3, kWorkdays, 8, 0, 0}, false},
-    {"general, the last program", &core::kGeneralSchedule, {3, kMonday, 9, 9, 9}, {3, kWorkdays, 9, 9, 9}, true},
+    {"general, a second later",
+     &core::kGeneralSchedule,
+     {0, kWorkdays, 8, 0, 0},
+     {0, kWorkdays, 8, 0, 1},
+     false},
+    {"general, a minute later",
+     &core::kGeneralSchedule,
+     {0, kWorkdays, 8, 0, 0},
+     {0, kWorkdays, 8, 1, 0},
+     false},
+    {"general, another program",
+     &core::kGeneralSchedule,
+     {0, kWorkdays, 8, 0, 0},
+     {3, kWorkdays, 8, 0, 0},
+     false},
+    {"general, the last program",
+     &core::kGeneralSchedule,
+     {3, kMonday, 9, 9, 9},
+     {3, kWorkdays, 9, 9, 9},
+     true},
     {"special, same start", &core::kSpecialSchedule, {0, 0, 8, 0, 0}, {0, 0, 8, 0, 0}, true},
-    {"special, days do not matter", &core::kSpecialSchedule, {0, kWorkdays, 8, 0, 0}, {0, kSaturday, 8, 0, 0}, true},
+    {"special, days do not matter",
+     &core::kSpecialSchedule,
+     {0, kWorkdays, 8, 0, 0},
+     {0, kSaturday, 8, 0, 0},
+     true},
     {"special, an hour later", &core::kSpecialSchedule, {0, 0, 8, 0, 0}, {0, 0, 9, 0, 0}, false},
     {"special, another program", &core::kSpecialSchedule, {0, 0, 8, 0, 0}, {5, 0, 8, 0, 0}, false},
     {"special, the last program", &core::kSpecialSchedule, {5, 0, 23, 59, 59}, {5, 0, 23, 59, 59}, true},
@@ -49,11 +81,13 @@ TEST(RepeatedStartTest, TheSecondSaveIsRefusedOrStored) {
         page.OpenFolder();
         page.ChooseProgram(c.first.program);
         const Entered& f = c.first;
-        ASSERT_EQ(page.Save(TimerStartingAt(f.hour, f.minute, f.second, f.weekdays)).message, EditorMessage::Saved);
+        ASSERT_EQ(page.Save(TimerStartingAt(f.hour, f.minute, f.second, f.weekdays)).message,
+                  EditorMessage::Saved);
         // The save left a new timer of the first program in the editor.
         if (c.second.program != c.first.program) page.ChooseProgram(c.second.program);
         const Entered& s = c.second;
-        const core::ScheduleAnswer answer = page.Save(TimerStartingAt(s.hour, s.minute, s.second, s.weekdays));
+        const core::ScheduleAnswer answer =
+            page.Save(TimerStartingAt(s.hour, s.minute, s.second, s.weekdays));
         EXPECT_EQ(answer.message, c.refused ? EditorMessage::RepeatedStartTime : EditorMessage::Saved);
         const std::size_t inSecondProgram = c.refused || c.first.program != c.second.program ? 1u : 2u;
         EXPECT_EQ(page.StoredHours(c.second.program)->size(), inSecondProgram);
@@ -115,23 +149,39 @@ struct SaveFailure {
 };
 
 const SaveFailure kSaveFailures[] = {
-    {"appending fails to write", {1, 2}, true,
-     [](EditorHarness& page) { page.FailNext(IoCall::Write, FileErrorCause::DiskFull); }, std::nullopt,
+    {"appending fails to write",
+     {1, 2},
+     true,
+     [](EditorHarness& page) { page.FailNext(IoCall::Write, FileErrorCause::DiskFull); },
+     std::nullopt,
      FileErrorCause::DiskFull},
-    {"a rewrite fails to replace the file", {1, 2}, false,
-     [](EditorHarness& page) { page.FailNext(IoCall::Rename, FileErrorCause::AccessDenied); }, std::nullopt,
+    {"a rewrite fails to replace the file",
+     {1, 2},
+     false,
+     [](EditorHarness& page) { page.FailNext(IoCall::Rename, FileErrorCause::AccessDenied); },
+     std::nullopt,
      FileErrorCause::AccessDenied},
-    {"the file cannot be created", {}, true,
-     [](EditorHarness& page) { page.FailNext(IoCall::Open, FileErrorCause::BadPath); }, std::nullopt,
+    {"the file cannot be created",
+     {},
+     true,
+     [](EditorHarness& page) { page.FailNext(IoCall::Open, FileErrorCause::BadPath); },
+     std::nullopt,
      FileErrorCause::BadPath},
-    {"more music counted than listed", {1}, true,
-     [](EditorHarness& page) { page.screen.record.musicCount = 1; }, EditorMessage::TooManyMusicFiles, std::nullopt},
-    {"a repeated start", {1}, true,
+    {"more music counted than listed",
+     {1},
+     true,
+     [](EditorHarness& page) { page.screen.record.musicCount = 1; },
+     EditorMessage::TooManyMusicFiles,
+     std::nullopt},
+    {"a repeated start",
+     {1},
+     true,
      [](EditorHarness& page) {
          page.Save(TimerStartingAt(7));
          page.screen.record = TimerStartingAt(7);
      },
-     EditorMessage::RepeatedStartTime, std::nullopt},
+     EditorMessage::RepeatedStartTime,
+     std::nullopt},
 };
 
 TEST_P(SaveTest, AFailedSaveLeavesTheEditorTheSummariesAndTheFileAsTheyWere) {

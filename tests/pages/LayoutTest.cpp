@@ -203,10 +203,13 @@ QStringList Items(QComboBox& combo) {
 }
 
 TEST_P(LayoutTest, FixedListsHoldTheirEntriesInOrder) {
-    EXPECT_EQ(Items(Control<QComboBox>(1002)),
-              (QStringList{QStringLiteral("音乐定时"), QStringLiteral("收音定时"), QStringLiteral("电源定时")}));
-    EXPECT_EQ(Items(Control<QComboBox>(1037)), (QStringList{QStringLiteral("顺序播放"), QStringLiteral("随机播放")}));
-    EXPECT_EQ(Items(Control<QComboBox>(1038)), (QStringList{QStringLiteral("全部一起"), QStringLiteral("全部循环")}));
+    EXPECT_EQ(
+        Items(Control<QComboBox>(1002)),
+        (QStringList{QStringLiteral("音乐定时"), QStringLiteral("收音定时"), QStringLiteral("电源定时")}));
+    EXPECT_EQ(Items(Control<QComboBox>(1037)),
+              (QStringList{QStringLiteral("顺序播放"), QStringLiteral("随机播放")}));
+    EXPECT_EQ(Items(Control<QComboBox>(1038)),
+              (QStringList{QStringLiteral("全部一起"), QStringLiteral("全部循环")}));
 
     QStringList programs = {QStringLiteral("第一组程序"), QStringLiteral("第二组程序"),
                             QStringLiteral("第三组程序"), QStringLiteral("第四组程序")};
@@ -240,7 +243,8 @@ TEST_P(LayoutTest, StartsWithNothingChosenAndMemoryAsSource) {
     for (QComboBox* combo : Page().findChildren<QComboBox*>()) {
         EXPECT_EQ(combo->currentIndex(), -1) << ui::ControlId(combo);
     }
-    for (QCheckBox* box : Page().findChildren<QCheckBox*>()) EXPECT_FALSE(box->isChecked()) << ui::ControlId(box);
+    for (QCheckBox* box : Page().findChildren<QCheckBox*>())
+        EXPECT_FALSE(box->isChecked()) << ui::ControlId(box);
     for (QWidget* control : Page().findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         EXPECT_TRUE(control->isEnabled()) << ui::ControlId(control);
     }

@@ -78,14 +78,10 @@ struct MoveCase {
 
 TEST_P(MusicListTest, MovesAndDeletesInAListOfThree) {
     const MoveCase cases[] = {
-        {2, kMusicUp, {"x", "z", "y"}, 1},
-        {1, kMusicUp, {"y", "x", "z"}, 0},
-        {0, kMusicUp, {"x", "y", "z"}, 0},
-        {0, kMusicDown, {"y", "x", "z"}, 1},
-        {1, kMusicDown, {"x", "z", "y"}, 2},
-        {2, kMusicDown, {"x", "y", "z"}, 2},
-        {0, kDeleteMusic, {"y", "z"}, 0},
-        {1, kDeleteMusic, {"x", "z"}, 1},
+        {2, kMusicUp, {"x", "z", "y"}, 1},   {1, kMusicUp, {"y", "x", "z"}, 0},
+        {0, kMusicUp, {"x", "y", "z"}, 0},   {0, kMusicDown, {"y", "x", "z"}, 1},
+        {1, kMusicDown, {"x", "z", "y"}, 2}, {2, kMusicDown, {"x", "y", "z"}, 2},
+        {0, kDeleteMusic, {"y", "z"}, 0},    {1, kDeleteMusic, {"x", "z"}, 1},
         {2, kDeleteMusic, {"x", "y"}, 1},
     };
     for (const MoveCase& c : cases) {
@@ -170,8 +166,8 @@ TEST(MusicNameTest, AnAddedNameKeepsAtMost255Characters) {
     memory.SetFile("/music/short.mp3", {1});
     testing_support::ScriptedDialogs dialogs;
     pages::SchedulePage page(pages::GeneralScheduleVariant(), dialogs, memory);
-    dialogs.AnswerMusicFiles({QString::fromStdString("/music/" + longName + ".mp3"),
-                              QStringLiteral("/music/short.mp3")});
+    dialogs.AnswerMusicFiles(
+        {QString::fromStdString("/music/" + longName + ".mp3"), QStringLiteral("/music/short.mp3")});
     QTest::mouseClick(&ui::RequireControl<QAbstractButton>(&page, kAddMusic), Qt::LeftButton);
     auto& list = ui::RequireControl<QListWidget>(&page, kMusicList);
     ASSERT_EQ(list.count(), 2);

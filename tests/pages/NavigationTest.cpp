@@ -13,10 +13,10 @@ constexpr int kNew = -1;  // the editor holds a new timer
 
 struct StepCase {
     const char* name;
-    int from;             // index of the timer shown, or kNew
+    int from;  // index of the timer shown, or kNew
     int button;
-    int number;           // timer number shown afterwards
-    int startHour;        // start hour shown afterwards; 0 for a blank new timer
+    int number;                  // timer number shown afterwards
+    int startHour;               // start hour shown afterwards; 0 for a blank new timer
     std::vector<int> fileHours;  // start hours of the stored timers afterwards
 };
 
@@ -90,7 +90,8 @@ TEST_P(NavigationTest, DeletingTheOnlyTimerKeepsAnEmptyProgramFile) {
     LayProgram(0, {TimerStartingAt(1)});
     OpenSaveFolder();
     Click(kDeleteTimer);
-    const Bytes expected = Concat({Hex("AA 55 00 00 00 00 00 00  08 10 00 00 00 00 00 00"), Zeros(4104 - 16)});
+    const Bytes expected =
+        Concat({Hex("AA 55 00 00 00 00 00 00  08 10 00 00 00 00 00 00"), Zeros(4104 - 16)});
     EXPECT_EQ(FileBytes(0), expected);
     EXPECT_EQ(Number(), "1");
     EXPECT_EQ(Editor().timerIndex(), 0u);

@@ -15,7 +15,8 @@ namespace pagetest {
 using namespace pages::ids;
 
 std::unique_ptr<pages::SchedulePage> MakePage(PageKind kind, ui::Dialogs& dialogs, core::FileSystem& fs) {
-    const auto& variant = kind == PageKind::General ? pages::GeneralScheduleVariant() : pages::SpecialScheduleVariant();
+    const auto& variant =
+        kind == PageKind::General ? pages::GeneralScheduleVariant() : pages::SpecialScheduleVariant();
     return std::make_unique<pages::SchedulePage>(variant, dialogs, fs);
 }
 

@@ -9,12 +9,12 @@
 #include <string>
 
 #include "ProgramFiles.h"
-#include "QtPrinters.h"
-#include "ScriptedDialogs.h"
+#include "tests/support/ui/QtPrinters.h"
+#include "tests/support/ui/ScriptedDialogs.h"
 #include "pages/schedule/SchedulePage.h"
 #include "support/FaultyFileSystem.h"
-#include "tests/support/Bytes.h"
 #include "support/TempFolder.h"
+#include "tests/support/Bytes.h"
 #include "ui/DialogBuilder.h"
 
 namespace pagetest {
@@ -49,7 +49,7 @@ public:
     }
 
     // User actions.
-    void Click(int buttonId);         // push, radio or check button
+    void Click(int buttonId);             // push, radio or check button
     void Choose(int comboId, int index);  // a choice in the opened list (activated)
     void Tick(int checkBoxId, bool on);
     void OpenFolder(const std::string& path);
@@ -61,8 +61,8 @@ public:
     void SaveStartingAt(int hour, int minute = 0, int second = 0);
 
     // The screen.
-    QString Number();                 // the timer number box
-    int Selected(int comboId);        // -1 without a selection
+    QString Number();           // the timer number box
+    int Selected(int comboId);  // -1 without a selection
     QString SelectedText(int comboId);
     QStringList MusicEntries();
     int SelectedMusicRow();
@@ -95,14 +95,13 @@ protected:
 };
 
 // Both pages run the tests written for behaviour they share.
-#define INSTANTIATE_FOR_BOTH_PAGES(Suite)                                                 \
-    INSTANTIATE_TEST_SUITE_P(Pages, Suite,                                                \
-                             ::testing::Values(::pagetest::PageKind::General,             \
-                                               ::pagetest::PageKind::Special),            \
-                             ::pagetest::PageKindName)
+#define INSTANTIATE_FOR_BOTH_PAGES(Suite)                                                              \
+    INSTANTIATE_TEST_SUITE_P(                                                                          \
+        Pages, Suite, ::testing::Values(::pagetest::PageKind::General, ::pagetest::PageKind::Special), \
+        ::pagetest::PageKindName)
 
-#define INSTANTIATE_FOR_PAGE(Suite, kind)                                                 \
-    INSTANTIATE_TEST_SUITE_P(Page, Suite, ::testing::Values(::pagetest::PageKind::kind),  \
+#define INSTANTIATE_FOR_PAGE(Suite, kind)                                                \
+    INSTANTIATE_TEST_SUITE_P(Page, Suite, ::testing::Values(::pagetest::PageKind::kind), \
                              ::pagetest::PageKindName)
 
 }  // namespace pagetest

@@ -19,7 +19,8 @@ std::optional<ProgramFile> ReadProgramFile(const std::string& path) {
         timer.record = core::DecodeTimerRecord(all.subspan(at).first<core::kTimerRecordSize>());
         std::size_t entryAt = at + core::kTimerRecordSize;
         for (int n = 0; n < timer.record.musicCount && entryAt + core::kMusicEntrySize <= all.size(); ++n) {
-            timer.music.push_back(core::DecodeMusicEntry(all.subspan(entryAt).first<core::kMusicEntrySize>()));
+            timer.music.push_back(
+                core::DecodeMusicEntry(all.subspan(entryAt).first<core::kMusicEntrySize>()));
             entryAt += core::kMusicEntrySize;
         }
         file.timers.push_back(timer);

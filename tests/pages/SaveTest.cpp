@@ -185,12 +185,9 @@ TEST(GeneralSaveTest, ARepeatedStartCountsOnlyOnASharedWeekday) {
         int second;
         bool refused;
     } cases[] = {
-        {"Monday, same second", 0x02, 0, true},
-        {"Friday, same second", 0x20, 0, true},
-        {"Saturday", 0x40, 0, false},
-        {"Sunday and Saturday", 0x41, 0, false},
-        {"no weekday at all", 0x00, 0, false},
-        {"Monday, one second later", 0x02, 1, false},
+        {"Monday, same second", 0x02, 0, true}, {"Friday, same second", 0x20, 0, true},
+        {"Saturday", 0x40, 0, false},           {"Sunday and Saturday", 0x41, 0, false},
+        {"no weekday at all", 0x00, 0, false},  {"Monday, one second later", 0x02, 1, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -238,7 +235,8 @@ TEST(GeneralSaveTest, AMusicTimerIsStoredByteForByte) {
     const Bytes expected = Concat({
         Hex("AA 55 00 00 01 00 00 00  08 10 00 00 00 05 00 00"),
         Zeros(4104 - 16),
-        Hex("3E 00 00 00 08 1E 00 09 00 00 00 00 01 80 00 00 FF FF 00 00 00 00 01 00 00 00 00 00 02 00 00 00"),
+        Hex("3E 00 00 00 08 1E 00 09 00 00 00 00 01 80 00 00 FF FF 00 00 00 00 01 00 00 00 00 00 02 00 00 "
+            "00"),
         entry("30 00 31 00 2E 00 6D 00 70 00 33 00 00 00"),
         entry("30 00 32 00 2E 00 6D 00 70 00 33 00 00 00"),
     });
@@ -259,7 +257,8 @@ TEST(SpecialSaveTest, ARadioTimerIsStoredByteForByte) {
     const Bytes expected = Concat({
         Hex("AA 55 00 00 01 00 00 00  08 10 00 00 20 00 00 00"),
         Zeros(4104 - 16),
-        Hex("00 00 00 00 0C 00 00 0C 1E 00 00 00 00 00 00 00 03 00 00 00 01 00 00 00 00 00 32 23 00 00 00 00"),
+        Hex("00 00 00 00 0C 00 00 0C 1E 00 00 00 00 00 00 00 03 00 00 00 01 00 00 00 00 00 32 23 00 00 00 "
+            "00"),
     });
     EXPECT_EQ(page.FileBytes(0), expected);
 }

@@ -54,11 +54,8 @@ TEST_P(TimerDisplayTest, TheChannelListShowsTheStoredFrequency) {
         int index;
         std::uint16_t storedAgain;
     } cases[] = {
-        {8750, 0, 8750},
-        {9010, 26, 9010},
-        {10000, 125, 10000},
-        {10800, 205, 10800},
-        {10810, -1, 8740},  // outside the list: no selection, read back as index -1
+        {8750, 0, 8750},     {9010, 26, 9010},  {10000, 125, 10000},
+        {10800, 205, 10800}, {10810, -1, 8740},  // outside the list: no selection, read back as index -1
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.frequency);
@@ -113,7 +110,8 @@ TEST_P(TimerDisplayTest, LeavingTheMusicModeEmptiesTheMusicListForGood) {
         SCOPED_TRACE(c.mode);
         PageHarness page(Kind());
         page.OpenSaveFolder();
-        page.dialogs.AnswerMusicFiles({page.MusicFile("a.mp3"), page.MusicFile("b.mp3"), page.MusicFile("c.mp3")});
+        page.dialogs.AnswerMusicFiles(
+            {page.MusicFile("a.mp3"), page.MusicFile("b.mp3"), page.MusicFile("c.mp3")});
         page.Click(kAddMusic);
         ASSERT_EQ(page.MusicEntries().size(), 3);
 
@@ -203,7 +201,8 @@ TEST_P(TimerDisplayTest, ANewTimerIsBlankMusicMondayToFridayOnAllZones) {
     Click(kNewTimer);
     EXPECT_EQ(Number(), "2");
     EXPECT_EQ(Selected(kMode), 0);
-    for (int id : {kStartHour, kStartMinute, kStartSecond, kEndHour, kEndMinute, kEndSecond, kPlayMode, kLoopMode}) {
+    for (int id :
+         {kStartHour, kStartMinute, kStartSecond, kEndHour, kEndMinute, kEndSecond, kPlayMode, kLoopMode}) {
         EXPECT_EQ(Selected(id), 0) << id;
     }
     for (std::size_t day = 0; day < (IsGeneral() ? kWeekdays.size() : 0); ++day) {

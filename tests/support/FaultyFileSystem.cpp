@@ -29,7 +29,8 @@ const char* IoCallName(IoCall call) {
 // which bytes of a write are new.
 class FaultyFile final : public core::File {
 public:
-    FaultyFile(FaultyFileSystem& fs, std::unique_ptr<core::File> inner) : m_fs(fs), m_inner(std::move(inner)) {}
+    FaultyFile(FaultyFileSystem& fs, std::unique_ptr<core::File> inner)
+        : m_fs(fs), m_inner(std::move(inner)) {}
 
     const std::string& Path() const override { return m_inner->Path(); }
 
@@ -115,7 +116,8 @@ private:
 
 FaultyFileSystem::FaultyFileSystem(core::FileSystem& inner) : m_inner(inner) {}
 
-void FaultyFileSystem::FailCall(std::size_t n, FileErrorCause cause, IoCalls kinds, std::size_t partialBytes) {
+void FaultyFileSystem::FailCall(std::size_t n, FileErrorCause cause, IoCalls kinds,
+                                std::size_t partialBytes) {
     m_fault = Fault{n, cause, kinds, partialBytes};
     m_matching = 0;
     m_fired.reset();
@@ -165,7 +167,8 @@ void FaultyFileSystem::Grew(std::uint64_t oldLength, std::uint64_t newLength) {
 }
 
 Result<std::unique_ptr<core::File>> FaultyFileSystem::Open(const std::string& path, core::OpenMode mode) {
-    if (const auto* fault = Enter(IoCall::Open, path)) return core::OpenFailure(FileError(fault->cause, path));
+    if (const auto* fault = Enter(IoCall::Open, path))
+        return core::OpenFailure(FileError(fault->cause, path));
     auto opened = m_inner.Open(path, mode);
     if (!opened.ok()) return opened.failure();
     return std::unique_ptr<core::File>(std::make_unique<FaultyFile>(*this, std::move(*opened)));

@@ -56,8 +56,8 @@ public:
 
     // Call number `n` (from 0, counted from the last Reset) among the calls of `kinds` fails
     // with FileError(cause). A failing Write first writes min(partialBytes, its size) bytes.
-    void FailCall(std::size_t n, core::FileErrorCause cause,
-                  IoCalls kinds = IoCalls::All(), std::size_t partialBytes = 0);
+    void FailCall(std::size_t n, core::FileErrorCause cause, IoCalls kinds = IoCalls::All(),
+                  std::size_t partialBytes = 0);
     // From now on only `bytes` more bytes may be added to files: a write that would grow files
     // past that writes what still fits and fails with DiskFull. Writing over existing bytes and
     // shrinking a file with Truncate behave as on a real disk.

@@ -113,7 +113,8 @@ std::vector<std::string> MemoryFileSystem::Paths() const {
 Result<std::unique_ptr<core::File>> MemoryFileSystem::Open(const std::string& path, core::OpenMode mode) {
     auto found = m_files.find(path);
     if (found == m_files.end()) {
-        if (mode != core::OpenMode::Create) return core::OpenFailure(FileError(FileErrorCause::FileNotFound, path));
+        if (mode != core::OpenMode::Create)
+            return core::OpenFailure(FileError(FileErrorCause::FileNotFound, path));
         found = m_files.emplace(path, std::make_shared<Node>()).first;
     }
     if (found->second->held) return core::OpenFailure(FileError(FileErrorCause::SharingViolation, path));

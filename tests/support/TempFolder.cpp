@@ -24,9 +24,7 @@ TempFolder::~TempFolder() {
     fs::remove_all(m_path, ignored);
 }
 
-std::string TempFolder::operator/(const std::string& name) const {
-    return core::JoinPath(m_path, name);
-}
+std::string TempFolder::operator/(const std::string& name) const { return core::JoinPath(m_path, name); }
 
 std::vector<std::string> TempFolder::Entries() const {
     std::vector<std::string> names;

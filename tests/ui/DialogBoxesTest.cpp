@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
@@ -5,9 +6,8 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
-#include "QtPrinters.h"
+#include "tests/support/ui/QtPrinters.h"
 
 #include "ui/DialogBoxes.h"
 
@@ -85,8 +85,7 @@ TEST(DialogBoxes, FileChooserMatchesNamesInAnyLetterCase) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
     const auto dialog = MakeFilesDialog(nullptr, "选择音乐文件", kMusicFilter);
-    EXPECT_EQ(ListedNames(*dialog, folder.path(), 4),
-              (QStringList{"B.Wav", "a.mp3", "c.FLA", "d.ogg"}));
+    EXPECT_EQ(ListedNames(*dialog, folder.path(), 4), (QStringList{"B.Wav", "a.mp3", "c.FLA", "d.ogg"}));
 }
 
 }  // namespace

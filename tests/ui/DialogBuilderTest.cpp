@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -7,10 +8,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <gtest/gtest.h>
 
-#include "QtPrinters.h"
 #include <memory>
+#include "tests/support/ui/QtPrinters.h"
 
 #include "FocusHelpers.h"
 #include "SampleTemplate.h"

@@ -11,10 +11,12 @@ TEST(DialogUnits, EmFollowsTheLogicalDpi) {
 }
 
 TEST(DialogUnits, OneUnitIsAnEighthOfTheEmRoundedHalfAwayFromZero) {
-    struct Case { int units, dpi, pixels; };
-    for (const Case& c : {Case{0, 96, 0}, Case{1, 96, 2}, Case{2, 96, 3}, Case{13, 96, 20},
-                          Case{18, 96, 27}, Case{440, 96, 660}, Case{408, 96, 612},
-                          Case{4, 120, 8}, Case{3, 120, 6}, Case{418, 144, 941}}) {
+    struct Case {
+        int units, dpi, pixels;
+    };
+    for (const Case& c :
+         {Case{0, 96, 0}, Case{1, 96, 2}, Case{2, 96, 3}, Case{13, 96, 20}, Case{18, 96, 27},
+          Case{440, 96, 660}, Case{408, 96, 612}, Case{4, 120, 8}, Case{3, 120, 6}, Case{418, 144, 941}}) {
         EXPECT_EQ(DialogUnitsToPixels(c.units, c.dpi), c.pixels) << c.units << " units at " << c.dpi;
     }
 }

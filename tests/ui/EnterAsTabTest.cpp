@@ -1,9 +1,9 @@
+#include <gtest/gtest.h>
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QDialog>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <gtest/gtest.h>
 
 #include "FocusHelpers.h"
 #include "SampleTemplate.h"

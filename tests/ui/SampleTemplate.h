@@ -22,19 +22,34 @@ enum Id {
 inline ui::DialogTemplate Page() {
     using namespace ui;
     return DialogTemplate{
-        418, 390,
+        418,
+        390,
         {
             {kNoControlId, ControlKind::Label, "保存路径:", {17, 13, 56, 11}},
             {kPathEdit, ControlKind::Edit, "", {77, 13, 196, 14}, TabStop | ReadOnly | Border | AutoHScroll},
             {kOpenButton, ControlKind::PushButton, "打开...", {287, 13, 52, 15}, TabStop},
             {kProgramCombo, ControlKind::DropDownList, "", {57, 32, 59, 62}, TabStop | Unsorted},
             {kFrame, ControlKind::GroupBox, "定时设置", {16, 48, 324, 48}},
-            {kHourCombo, ControlKind::DropDownList, "", {70, 60, 30, 268}, TabStop | VScroll | Unsorted, TwoDigitItems(0, 23)},
-            {kMonthCombo, ControlKind::DropDownCombo, "", {111, 60, 47, 142}, TabStop | VScroll | Unsorted, TwoDigitItems(1, 12)},
+            {kHourCombo,
+             ControlKind::DropDownList,
+             "",
+             {70, 60, 30, 268},
+             TabStop | VScroll | Unsorted,
+             TwoDigitItems(0, 23)},
+            {kMonthCombo,
+             ControlKind::DropDownCombo,
+             "",
+             {111, 60, 47, 142},
+             TabStop | VScroll | Unsorted,
+             TwoDigitItems(1, 12)},
             {kSunday, ControlKind::CheckBox, "星期日", {20, 78, 39, 13}, TabStop},
             {kMemoryRadio, ControlKind::AutoRadioButton, "内存", {21, 200, 63, 10}},
             {kSdRadio, ControlKind::AutoRadioButton, "外置SD卡", {87, 200, 53, 10}},
-            {kMusicList, ControlKind::ListBox, "", {23, 236, 248, 95}, TabStop | Border | VScroll | Unsorted | NoIntegralHeight | NoNotify},
+            {kMusicList,
+             ControlKind::ListBox,
+             "",
+             {23, 236, 248, 95},
+             TabStop | Border | VScroll | Unsorted | NoIntegralHeight | NoNotify},
             {kSaveButton, ControlKind::PushButton, "保存", {352, 133, 54, 19}, TabStop},
             // A frame listed after the button it surrounds.
             {kNoControlId, ControlKind::GroupBox, "", {345, 10, 66, 324}},
@@ -43,7 +58,7 @@ inline ui::DialogTemplate Page() {
 }
 
 // The tab stops of Page() in template order.
-inline constexpr int kTabStops[] = {kPathEdit,  kOpenButton, kProgramCombo, kHourCombo,
+inline constexpr int kTabStops[] = {kPathEdit,   kOpenButton, kProgramCombo, kHourCombo,
                                     kMonthCombo, kSunday,     kMusicList,    kSaveButton};
 
 }  // namespace sample

@@ -1,9 +1,9 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
-#include "QtPrinters.h"
+#include "tests/support/ui/QtPrinters.h"
 
-#include "ScriptedDialogs.h"
+#include "tests/support/ui/ScriptedDialogs.h"
 
 namespace {
 

@@ -23,16 +23,16 @@ public:
     void AnswerMusicFiles(const QStringList& files);
 
     // Texts of the message boxes, in the order shown.
-    const QStringList& Messages() const { return messages_; }
+    const QStringList& Messages() const { return m_messages; }
     // The file errors shown, in order.
-    const std::vector<core::FileError>& FileErrors() const { return fileErrors_; }
+    const std::vector<core::FileError>& FileErrors() const { return m_fileErrors; }
     // Their texts as the error box shows them.
     QStringList FileErrorTexts() const;
-    int FolderRequests() const { return folderRequests_; }
-    int MusicRequests() const { return musicRequests_; }
-    int AboutBoxesShown() const { return aboutBoxes_; }
+    int FolderRequests() const { return m_folderRequests; }
+    int MusicRequests() const { return m_musicRequests; }
+    int AboutBoxesShown() const { return m_aboutBoxes; }
     // True when every queued answer has been asked for.
-    bool AllAnswersUsed() const { return folderAnswers_.empty() && musicAnswers_.empty(); }
+    bool AllAnswersUsed() const { return m_folderAnswers.empty() && m_musicAnswers.empty(); }
     // Forgets what was shown (queued answers stay).
     void ClearShown();
 
@@ -43,13 +43,13 @@ public:
     void ShowAbout(QWidget* owner) override;
 
 private:
-    QStringList messages_;
-    std::vector<core::FileError> fileErrors_;
-    std::deque<std::optional<QString>> folderAnswers_;
-    std::deque<QStringList> musicAnswers_;
-    int folderRequests_ = 0;
-    int musicRequests_ = 0;
-    int aboutBoxes_ = 0;
+    QStringList m_messages;
+    std::vector<core::FileError> m_fileErrors;
+    std::deque<std::optional<QString>> m_folderAnswers;
+    std::deque<QStringList> m_musicAnswers;
+    int m_folderRequests = 0;
+    int m_musicRequests = 0;
+    int m_aboutBoxes = 0;
 };
 
 }  // namespace testing_support
