@@ -146,7 +146,9 @@ TEST_P(FileSystemContract, RenameReplacesTheTarget) {
 
 // Entries by name, in any order, and no more than the folder holds.
 TEST_P(FileSystemContract, ListsTheFolderByName) {
-    for (const std::string& name : {path, folder / "Song.MP3"}) ASSERT_TRUE(fs.Open(name, OpenMode::Create).ok());
+    for (const std::string& name : {path, folder / "Song.MP3"}) {
+        ASSERT_TRUE(fs.Open(name, OpenMode::Create).ok());
+    }
     auto names = fs.ListFolder(folder.path());
     ASSERT_TRUE(names.ok());
     std::sort(names->begin(), names->end());

@@ -182,7 +182,9 @@ Result<> FaultyFileSystem::Rename(const std::string& from, const std::string& to
 void FaultyFileSystem::Remove(const std::string& path) noexcept { m_inner.Remove(path); }
 
 Result<std::vector<std::string>> FaultyFileSystem::ListFolder(const std::string& folder) {
-    if (const auto* fault = Enter(IoCall::List, folder)) return core::OpenFailure(FileError(fault->cause, folder));
+    if (const auto* fault = Enter(IoCall::List, folder)) {
+        return core::OpenFailure(FileError(fault->cause, folder));
+    }
     return m_inner.ListFolder(folder);
 }
 
