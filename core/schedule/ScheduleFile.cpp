@@ -100,7 +100,7 @@ Result<TimerRead> ReadTimer(FileSystem& fs, const std::string& path, std::uint16
     const std::uint64_t length = fileStart->length;
     const ScheduleHeader header = fileStart->Header();
 
-    TimerRead result{start, UsableCount(header), {}};
+    TimerRead result{start, UsableCount(header), {}, std::nullopt};
     if (index >= kMaxTimers) return result;
     const std::uint64_t at = header.index[index].offset;
     if (at >= length) return result;
@@ -114,11 +114,17 @@ Result<TimerRead> ReadTimer(FileSystem& fs, const std::string& path, std::uint16
         if (!music.ok()) return music.failure();
         result.music = std::move(*music);
     }
+    if (index < result.count) {
+        auto fingerprint = ReadFingerprint(file, header.index[index], length);
+        if (!fingerprint.ok()) return fingerprint.failure();
+        result.fingerprint = *fingerprint;
+    }
     return result;
 }
 
 Result<Stored> WriteTimer(FileSystem& fs, const std::string& path, std::uint16_t index,
-                          std::uint32_t pageCount, std::uint16_t program, const TimerData& timer) {
+                          std::uint32_t pageCount, std::uint16_t program, const TimerData& timer,
+                          std::optional<TimerFingerprint> expected) {
     if (auto fits = CheckTimerFits(timer); !fits.ok()) return fits.failure();
 
     const auto opened = fs.Open(path, OpenMode::Read);
@@ -134,7 +140,7 @@ Result<Stored> WriteTimer(FileSystem& fs, const std::string& path, std::uint16_t
     if (auto closed = (*opened)->Close(); !closed.ok()) return closed.failure();
 
     if (le::Get16(start, 0) != kScheduleMagic) return CreateScheduleFile(fs, path, program, timer);
-    if (pageCount != 0 && index < pageCount) return ReplaceTimer(fs, path, index, timer);
+    if (pageCount != 0 && index < pageCount) return ReplaceTimer(fs, path, index, timer, expected);
     return AppendTimer(fs, path, timer);
 }
 

@@ -79,6 +79,16 @@ Result<Stored> WithHeldProgram(FileSystem& fs, const std::string& path, Rewrite 
     return rewrite(held);
 }
 
+// Whether timer `index` of the held file is still the one the caller read.
+Result<> CheckUnchanged(HeldProgram& held, std::uint16_t index,
+                        const std::optional<TimerFingerprint>& expected) {
+    if (!expected) return {};
+    const auto now = ReadFingerprint(*held.file, held.header.index[index], held.content.size());
+    if (!now.ok()) return now.failure();
+    if (*now != expected) return Refusal(Status::TimerChanged);
+    return {};
+}
+
 // Replaces the held file by its timers `pieces`. A damaged index can name the same bytes many
 // times over; such a file is refused rather than blown up beyond its own size.
 Result<Stored> ReplaceHeld(FileSystem& fs, const std::string& path, HeldProgram& held,
@@ -94,7 +104,7 @@ Result<Stored> ReplaceHeld(FileSystem& fs, const std::string& path, HeldProgram&
 }  // namespace
 
 Result<Stored> ReplaceTimer(FileSystem& fs, const std::string& path, std::uint16_t index,
-                            const TimerData& timer) {
+                            const TimerData& timer, std::optional<TimerFingerprint> expected) {
     if (auto fits = CheckTimerFits(timer); !fits.ok()) return fits.failure();
     std::vector<std::uint8_t> replacement;
     AppendStoredTimer(replacement, timer);
@@ -105,6 +115,8 @@ Result<Stored> ReplaceTimer(FileSystem& fs, const std::string& path, std::uint16
             if (auto closed = held.file->Close(); !closed.ok()) return Result<Stored>(closed.failure());
             return AppendTimer(fs, path, timer);
         }
+        if (auto same = CheckUnchanged(held, index, expected); !same.ok())
+            return Result<Stored>(same.failure());
         std::vector<Piece> pieces;
         std::size_t kept = 0;
         for (std::size_t j = 0; j < held.count; ++j) {
@@ -119,13 +131,16 @@ Result<Stored> ReplaceTimer(FileSystem& fs, const std::string& path, std::uint16
     });
 }
 
-Result<Stored> DeleteTimer(FileSystem& fs, const std::string& path, std::uint16_t index) {
+Result<Stored> DeleteTimer(FileSystem& fs, const std::string& path, std::uint16_t index,
+                           std::optional<TimerFingerprint> expected) {
     return WithHeldProgram(fs, path, [&](HeldProgram& held) {
         if (index >= held.count) {
             // Nothing stored at that index: the file stays as it is.
             if (auto closed = held.file->Close(); !closed.ok()) return Result<Stored>(closed.failure());
             return Result<Stored>(Stored{held.count});
         }
+        if (auto same = CheckUnchanged(held, index, expected); !same.ok())
+            return Result<Stored>(same.failure());
         std::vector<Piece> pieces;
         std::size_t kept = 0;
         for (std::size_t j = 0; j < held.count; ++j) {

@@ -1,5 +1,8 @@
 #include "core/schedule/StoreSupport.h"
 
+#include <algorithm>
+#include <array>
+
 namespace core::detail {
 
 Result<> CheckTimerFits(const TimerData& timer) {
@@ -31,6 +34,27 @@ Result<std::vector<std::uint8_t>> ReadWholeFile(File& file) {
     if (!got.ok()) return got.failure();
     content.resize(*got);
     return content;
+}
+
+Result<std::optional<TimerFingerprint>> ReadFingerprint(File& file, const TimerIndexEntry& entry,
+                                                        std::uint64_t length) {
+    const std::uint64_t end = std::uint64_t{entry.offset} + entry.size;
+    if (end > length || entry.size > StoredTimerSize(kMaxMusicFiles))
+        return std::optional<TimerFingerprint>();
+    if (auto moved = file.Seek(entry.offset); !moved.ok()) return moved.failure();
+    std::array<std::uint8_t, 64 * 1024> buffer;
+    FingerprintBuilder builder;
+    for (std::uint64_t left = entry.size; left > 0;) {
+        const auto chunk =
+            std::span(buffer).first(static_cast<std::size_t>(std::min<std::uint64_t>(left, buffer.size())));
+        const auto got = ReadFully(file, chunk);
+        if (!got.ok()) return got.failure();
+        // The file shrank under us; only a file we do not hold can do that.
+        if (*got < chunk.size()) return std::optional<TimerFingerprint>();
+        builder.Add(chunk);
+        left -= chunk.size();
+    }
+    return std::optional<TimerFingerprint>(builder.Finish());
 }
 
 Result<Stored> PutInPlace(FileSystem& fs, const std::string& path, std::span<const ByteRun> runs,

@@ -33,6 +33,12 @@ Result<std::vector<std::uint8_t>> ReadWholeFile(File& file);
 Result<Stored> PutInPlace(FileSystem& fs, const std::string& path, std::span<const ByteRun> runs,
                           std::optional<std::uint16_t> count, std::unique_ptr<File> held = nullptr);
 
+// The fingerprint of the bytes that `entry` names in a file of `length` bytes, read through a
+// fixed buffer; none when they do not lie wholly inside the file or are more than a timer can
+// hold.
+Result<std::optional<TimerFingerprint>> ReadFingerprint(File& file, const TimerIndexEntry& entry,
+                                                        std::uint64_t length);
+
 // Timers a header can describe: its count, never more than the index has slots.
 inline std::uint16_t UsableCount(const ScheduleHeader& header) {
     return header.count > kMaxTimers ? static_cast<std::uint16_t>(kMaxTimers) : header.count;

@@ -17,6 +17,7 @@ const char* StatusName(Status status) {
     case Status::ProgramFull: return "ProgramFull";
     case Status::TooManyMusicFiles: return "TooManyMusicFiles";
     case Status::MusicNameTooLong: return "MusicNameTooLong";
+    case Status::TimerChanged: return "TimerChanged";
     }
     return "?";
 }
