@@ -62,9 +62,11 @@ Result<> WriteAt(File& file, std::uint64_t at, std::span<const std::uint8_t> byt
 
 // Writes an appended timer's data at `at`, then its index entry, then the count: until the
 // count is written the file describes exactly its old timers. `headerPresent` says whether the
-// file had a whole header, whose other bytes then stay untouched.
+// file had a whole header, whose other bytes then stay untouched. Last, the file is cut to its
+// new logical end: dead bytes an earlier append left past it go.
 Result<> WriteAppended(File& file, std::uint64_t at, std::span<const std::uint8_t> data,
-                       const ScheduleHeaderBytes& newHeader, std::uint16_t index, bool headerPresent) {
+                       const ScheduleHeaderBytes& newHeader, std::uint16_t index, bool headerPresent,
+                       std::uint64_t oldLength) {
     if (auto written = WriteAt(file, at, data); !written.ok()) return written;
     if (auto synced = file.Sync(); !synced.ok()) return synced;
     const std::span<const std::uint8_t> header(newHeader);
@@ -75,7 +77,23 @@ Result<> WriteAppended(File& file, std::uint64_t at, std::span<const std::uint8_
     } else if (auto whole = WriteAt(file, 0, header); !whole.ok()) {
         return whole;
     }
+    const std::uint64_t end = at + data.size();
+    if (oldLength > end) {
+        if (auto cut = file.Truncate(end); !cut.ok()) return cut;
+    }
     return file.Sync();
+}
+
+// Where an appended timer goes: right after the timers the index describes (after the header
+// when there are none), so that bytes a cut-short append left there are overwritten rather
+// than kept as a gap. Never past the end of the file, whatever a damaged index claims, and
+// never inside the header.
+std::uint64_t LogicalEnd(const ScheduleHeader& header, std::uint64_t length) {
+    std::uint64_t end = kScheduleHeaderSize;
+    for (std::size_t j = 0; j < UsableCount(header); ++j) {
+        end = std::max(end, std::uint64_t{header.index[j].offset} + header.index[j].size);
+    }
+    return std::max<std::uint64_t>(std::min(end, length), kScheduleHeaderSize);
 }
 
 // Puts a program file holding only `timer` in place of path (see ReplaceFileContents).
@@ -196,8 +214,7 @@ Result<Stored> AppendTimer(FileSystem& fs, const std::string& path, const TimerD
     ScheduleHeader header = old->Header();
     if (header.count >= kMaxTimers) return Refusal(Status::ProgramFull);
 
-    // The data never goes inside the header, even of a file cut short.
-    const std::uint64_t at = std::max<std::uint64_t>(old->length, kScheduleHeaderSize);
+    const std::uint64_t at = LogicalEnd(header, old->length);
     std::vector<std::uint8_t> data;
     AppendStoredTimer(data, timer);
     if (at + data.size() > UINT32_MAX) return Refusal(Status::ProgramFull);
@@ -207,7 +224,8 @@ Result<Stored> AppendTimer(FileSystem& fs, const std::string& path, const TimerD
     header.count = static_cast<std::uint16_t>(index + 1);
     const auto newHeader = EncodeScheduleHeader(header);
 
-    if (auto written = WriteAppended(file, at, data, newHeader, index, old->present == kScheduleHeaderSize);
+    if (auto written =
+            WriteAppended(file, at, data, newHeader, index, old->present == kScheduleHeaderSize, old->length);
         !written.ok()) {
         UndoAppend(file, *old);
         return written.failure();
