@@ -45,7 +45,7 @@ Result<> CopyRange(File& from, std::uint64_t offset, std::uint64_t size, File& t
 
 // The buffer a rewrite or a copy moves its bytes through: memory stays the same however large
 // the file.
-inline constexpr std::size_t kCopyBufferSize = 1 << 20;
+inline constexpr std::size_t kCopyBufferSize = 8 << 20;
 
 // Puts what `write` writes in place of the file at path in one step (see ReplaceFileContents)
 // and reports `count` on success. A temporary file that cannot be created is OpenFailed:
