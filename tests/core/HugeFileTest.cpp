@@ -28,7 +28,7 @@ bool Stretch(const std::string& path, std::uint64_t length) {
     return ::truncate(path.c_str(), static_cast<off_t>(length)) == 0;
 }
 
-std::uint64_t PeakMemoryBytes() {
+[[maybe_unused]] std::uint64_t PeakMemoryBytes() {
     rusage usage{};
     ::getrusage(RUSAGE_SELF, &usage);
     return static_cast<std::uint64_t>(usage.ru_maxrss) * 1024;
