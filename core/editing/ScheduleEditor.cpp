@@ -200,6 +200,8 @@ void ScheduleEditor::Report(const Failure& failure, ScheduleAnswer& answer) {
     case Status::ProgramFull: answer.message = EditorMessage::ProgramFull; return;
     case Status::TooManyMusicFiles: answer.message = EditorMessage::TooManyMusicFiles; return;
     case Status::MusicNameTooLong: answer.message = EditorMessage::MusicNameTooLong; return;
+    case Status::TimerChanged:
+    case Status::FileTooLarge:
     case Status::OpenFailed:
     case Status::IoFailed: break;
     }

@@ -123,6 +123,7 @@ public:
         DWORD disposition = OPEN_EXISTING;
         if (mode != OpenMode::Read) access |= GENERIC_WRITE;
         if (mode == OpenMode::Create) disposition = CREATE_ALWAYS;
+        if (mode == OpenMode::CreateNew) disposition = CREATE_NEW;
         HANDLE handle = CreateFileW(Wide(path).c_str(), access, 0 /* exclusive */, nullptr, disposition,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle == INVALID_HANDLE_VALUE)
@@ -136,6 +137,18 @@ public:
         }
         return {};
     }
+    Result<bool> RenameIfAbsent(const std::string& from, const std::string& to) override {
+        // Without MOVEFILE_REPLACE_EXISTING the move fails on an existing target.
+        if (!MoveFileExW(Wide(from).c_str(), Wide(to).c_str(), MOVEFILE_WRITE_THROUGH)) {
+            const DWORD code = GetLastError();
+            if (code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS) return false;
+            return IoFailure(FileError(CauseFromWin32(code), to));
+        }
+        return true;
+    }
+    // A file opened without sharing cannot be renamed over: the writer lets go of the old file
+    // right before the rename.
+    bool RenamesOverHeldFiles() const override { return false; }
     void Remove(const std::string& path) noexcept override { DeleteFileW(Wide(path).c_str()); }
 
     Result<std::vector<std::string>> ListFolder(const std::string& folder) override {

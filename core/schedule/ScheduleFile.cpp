@@ -12,27 +12,6 @@ using namespace detail;
 
 namespace {
 
-// An open program file's length and its header as far as the file has one.
-struct FileStart {
-    std::uint64_t length = 0;
-    ScheduleHeaderBytes headerBytes{};
-    std::size_t present = 0;  // header bytes the file has; the rest read as 0
-
-    ScheduleHeader Header() const { return DecodeScheduleHeader(std::span(headerBytes).first(present)); }
-};
-
-// Reads the length and the header from the start of the file.
-Result<FileStart> ReadFileStart(File& file) {
-    FileStart start;
-    const auto length = file.Length();
-    if (!length.ok()) return length.failure();
-    start.length = *length;
-    const auto got = ReadFully(file, start.headerBytes);
-    if (!got.ok()) return got.failure();
-    start.present = *got;
-    return start;
-}
-
 // Reads the music entries that follow a record at `at`: at most `count`, and only as many as
 // have at least one byte in the file (an entry cut short reads as if padded with zeros).
 Result<std::vector<MusicEntryInfo>> ReadMusicEntries(File& file, std::uint64_t at, std::uint64_t length,
@@ -62,9 +41,11 @@ Result<> WriteAt(File& file, std::uint64_t at, std::span<const std::uint8_t> byt
 
 // Writes an appended timer's data at `at`, then its index entry, then the count: until the
 // count is written the file describes exactly its old timers. `headerPresent` says whether the
-// file had a whole header, whose other bytes then stay untouched.
+// file had a whole header, whose other bytes then stay untouched. Last, the file is cut to its
+// new logical end: dead bytes an earlier append left past it go.
 Result<> WriteAppended(File& file, std::uint64_t at, std::span<const std::uint8_t> data,
-                       const ScheduleHeaderBytes& newHeader, std::uint16_t index, bool headerPresent) {
+                       const ScheduleHeaderBytes& newHeader, std::uint16_t index, bool headerPresent,
+                       std::uint64_t oldLength) {
     if (auto written = WriteAt(file, at, data); !written.ok()) return written;
     if (auto synced = file.Sync(); !synced.ok()) return synced;
     const std::span<const std::uint8_t> header(newHeader);
@@ -75,7 +56,42 @@ Result<> WriteAppended(File& file, std::uint64_t at, std::span<const std::uint8_
     } else if (auto whole = WriteAt(file, 0, header); !whole.ok()) {
         return whole;
     }
+    const std::uint64_t end = at + data.size();
+    if (oldLength > end) {
+        if (auto cut = file.Truncate(end); !cut.ok()) return cut;
+    }
     return file.Sync();
+}
+
+// Where an appended timer goes: right after the timers the index describes (after the header
+// when there are none), so that bytes a cut-short append left there are overwritten rather
+// than kept as a gap. Never past the end of the file, whatever a damaged index claims, and
+// never inside the header.
+std::uint64_t LogicalEnd(const ScheduleHeader& header, std::uint64_t length) {
+    std::uint64_t end = kScheduleHeaderSize;
+    for (std::size_t j = 0; j < UsableCount(header); ++j) {
+        end = std::max(end, std::uint64_t{header.index[j].offset} + header.index[j].size);
+    }
+    return std::max<std::uint64_t>(std::min(end, length), kScheduleHeaderSize);
+}
+
+// Puts a program file holding only `timer` in place of path (see ReplaceFileContents).
+Result<Placement> PutNewProgram(FileSystem& fs, const std::string& path, std::uint16_t program,
+                                const TimerData& timer, std::unique_ptr<File> held,
+                                IfCreatedMeanwhile ifCreated) {
+    ScheduleHeader header;
+    header.program = program;
+    header.count = 1;
+    header.index[0] = {static_cast<std::uint32_t>(kScheduleHeaderSize),
+                       static_cast<std::uint32_t>(StoredTimerSize(timer.record.musicCount))};
+    const auto headerBytes = EncodeScheduleHeader(header);
+    std::vector<std::uint8_t> data;
+    AppendStoredTimer(data, timer);
+    const auto write = [&](File& out) {
+        if (auto written = out.Write(headerBytes); !written.ok()) return written;
+        return out.Write(data);
+    };
+    return ReplaceFileContents(fs, path, write, std::move(held), ifCreated);
 }
 
 // Puts an append that failed back as it was, as far as the medium lets us: the old header
@@ -100,7 +116,7 @@ Result<TimerRead> ReadTimer(FileSystem& fs, const std::string& path, std::uint16
     const std::uint64_t length = fileStart->length;
     const ScheduleHeader header = fileStart->Header();
 
-    TimerRead result{start, UsableCount(header), {}};
+    TimerRead result{start, UsableCount(header), {}, std::nullopt};
     if (index >= kMaxTimers) return result;
     const std::uint64_t at = header.index[index].offset;
     if (at >= length) return result;
@@ -114,47 +130,55 @@ Result<TimerRead> ReadTimer(FileSystem& fs, const std::string& path, std::uint16
         if (!music.ok()) return music.failure();
         result.music = std::move(*music);
     }
+    if (index < result.count) {
+        auto fingerprint = ReadFingerprint(file, header.index[index], length);
+        if (!fingerprint.ok()) return fingerprint.failure();
+        result.fingerprint = *fingerprint;
+    }
     return result;
 }
 
+// Two writers saving into a program that does not exist yet: both build a new file, and the
+// first to put it in place wins. The other finds the file there, gives way without writing, and
+// saves into that file as into any program: its timer is appended (or replaces the one at its
+// index), so neither save is lost.
 Result<Stored> WriteTimer(FileSystem& fs, const std::string& path, std::uint16_t index,
-                          std::uint32_t pageCount, std::uint16_t program, const TimerData& timer) {
+                          std::uint32_t pageCount, std::uint16_t program, const TimerData& timer,
+                          std::optional<TimerFingerprint> expected) {
     if (auto fits = CheckTimerFits(timer); !fits.ok()) return fits.failure();
 
-    const auto opened = fs.Open(path, OpenMode::Read);
-    if (!opened.ok()) {
-        // Only a file that is not there is created anew; a busy or forbidden one stays as it is.
-        if (opened.error() && opened.error()->cause() == FileErrorCause::FileNotFound) {
-            return CreateScheduleFile(fs, path, program, timer);
+    // A file that keeps appearing and vanishing under us ends the rounds as busy.
+    for (int round = 0; round < 3; ++round) {
+        const auto opened = fs.Open(path, OpenMode::Read);
+        if (!opened.ok()) {
+            // Only a file that is not there is created anew; a busy or forbidden one stays as it is.
+            if (!opened.error() || opened.error()->cause() != FileErrorCause::FileNotFound) {
+                return opened.failure();
+            }
+            auto created = PutNewProgram(fs, path, program, timer, nullptr, IfCreatedMeanwhile::GiveWay);
+            if (!created.ok()) return created.failure();
+            if (*created == Placement::Placed) return Stored{1};
+            continue;
         }
-        return opened.failure();
-    }
-    std::array<std::uint8_t, 6> start{};
-    if (auto got = ReadFully(**opened, start); !got.ok()) return got.failure();
-    if (auto closed = (*opened)->Close(); !closed.ok()) return closed.failure();
+        std::array<std::uint8_t, 6> start{};
+        if (auto got = ReadFully(**opened, start); !got.ok()) return got.failure();
+        if (auto closed = (*opened)->Close(); !closed.ok()) return closed.failure();
 
-    if (le::Get16(start, 0) != kScheduleMagic) return CreateScheduleFile(fs, path, program, timer);
-    if (pageCount != 0 && index < pageCount) return ReplaceTimer(fs, path, index, timer);
-    return AppendTimer(fs, path, timer);
+        if (le::Get16(start, 0) != kScheduleMagic) return CreateScheduleFile(fs, path, program, timer);
+        if (pageCount != 0 && index < pageCount) return ReplaceTimer(fs, path, index, timer, expected);
+        return AppendTimer(fs, path, timer);
+    }
+    return OpenFailure(FileError(FileErrorCause::SharingViolation, path));
 }
 
 Result<Stored> CreateScheduleFile(FileSystem& fs, const std::string& path, std::uint16_t program,
                                   const TimerData& timer) {
     if (auto fits = CheckTimerFits(timer); !fits.ok()) return fits.failure();
-
-    ScheduleHeader header;
-    header.program = program;
-    header.count = 1;
-    header.index[0] = {static_cast<std::uint32_t>(kScheduleHeaderSize),
-                       static_cast<std::uint32_t>(StoredTimerSize(timer.record.musicCount))};
-    const auto headerBytes = EncodeScheduleHeader(header);
-    std::vector<std::uint8_t> content(headerBytes.begin(), headerBytes.end());
-    AppendStoredTimer(content, timer);
-
     auto held = HoldIfExists(fs, path);
     if (!held.ok()) return held.failure();
-    const ByteRun runs[] = {content};
-    return PutInPlace(fs, path, runs, 1, std::move(*held));
+    const auto put = PutNewProgram(fs, path, program, timer, std::move(*held), IfCreatedMeanwhile::Replace);
+    if (!put.ok()) return put.failure();
+    return Stored{1};
 }
 
 Result<Stored> AppendTimer(FileSystem& fs, const std::string& path, const TimerData& timer) {
@@ -163,13 +187,14 @@ Result<Stored> AppendTimer(FileSystem& fs, const std::string& path, const TimerD
     const auto opened = fs.Open(path, OpenMode::ReadWrite);
     if (!opened.ok()) return opened.failure();
     File& file = **opened;
+    if (auto cleared = RemoveLeftovers(fs, path); !cleared.ok()) return cleared.failure();
     const auto old = ReadFileStart(file);
     if (!old.ok()) return old.failure();
+    if (auto size = CheckNotTooLarge(*old); !size.ok()) return size.failure();
     ScheduleHeader header = old->Header();
     if (header.count >= kMaxTimers) return Refusal(Status::ProgramFull);
 
-    // The data never goes inside the header, even of a file cut short.
-    const std::uint64_t at = std::max<std::uint64_t>(old->length, kScheduleHeaderSize);
+    const std::uint64_t at = LogicalEnd(header, old->length);
     std::vector<std::uint8_t> data;
     AppendStoredTimer(data, timer);
     if (at + data.size() > UINT32_MAX) return Refusal(Status::ProgramFull);
@@ -179,7 +204,8 @@ Result<Stored> AppendTimer(FileSystem& fs, const std::string& path, const TimerD
     header.count = static_cast<std::uint16_t>(index + 1);
     const auto newHeader = EncodeScheduleHeader(header);
 
-    if (auto written = WriteAppended(file, at, data, newHeader, index, old->present == kScheduleHeaderSize);
+    if (auto written =
+            WriteAppended(file, at, data, newHeader, index, old->present == kScheduleHeaderSize, old->length);
         !written.ok()) {
         UndoAppend(file, *old);
         return written.failure();
@@ -192,15 +218,22 @@ Result<Stored> CopyScheduleFile(FileSystem& fs, const std::string& source, const
     // The source stays held until the copy is in place.
     const auto from = fs.Open(source, OpenMode::Read);
     if (!from.ok()) return from.failure();
-    const auto content = ReadWholeFile(**from);
-    if (!content.ok()) return content.failure();
+    File& file = **from;
+    const auto start = ReadFileStart(file);
+    if (!start.ok()) return start.failure();
+    if (start->length > kMaxScheduleFileSize) return Refusal(Status::FileTooLarge);
     auto held = HoldIfExists(fs, target);
     if (!held.ok()) return held.failure();
-    const ScheduleHeader header = DecodeScheduleHeader(*content);
+    const ScheduleHeader header = start->Header();
     std::optional<std::uint16_t> count;
     if (header.magic == kScheduleMagic) count = UsableCount(header);
-    const ByteRun runs[] = {*content};
-    return PutInPlace(fs, target, runs, count, std::move(*held));
+    const std::uint64_t length = start->length;
+    const auto copy = [&file, length](File& out) {
+        std::vector<std::uint8_t> buffer(
+            static_cast<std::size_t>(std::min<std::uint64_t>(length, kCopyBufferSize)));
+        return CopyRange(file, 0, length, out, buffer);
+    };
+    return PutInPlace(fs, target, copy, count, std::move(*held));
 }
 
 }  // namespace core

@@ -49,7 +49,7 @@ TEST(CheckCardFolder, DeadBytesAfterTheLastTimerAreNoDamage) {
 TEST(CheckCardFolder, FolderThatCannotBeListedFailsBeforeAnyRead) {
     testsupport::MemoryFileSystem memory;
     testsupport::FaultyFileSystem fs(memory);
-    fs.FailCall(0, FileErrorCause::AccessDenied, testsupport::IoCall::List);
+    fs.FailCall(0, FileErrorCause::AccessDenied, testsupport::IoCall::ListFolder);
 
     const auto findings = CheckCardFolder(fs, kFolder);
 

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 
 #include "core/schedule/ScheduleFile.h"
 #include "tests/core/Samples.h"
+#include "tests/core/StoreCases.h"
 #include "tests/core/StoreFixture.h"
 #include "tests/support/Bytes.h"
 
@@ -309,6 +311,185 @@ TEST_F(ScheduleFile, CopyOfMissingFileLeavesTheTarget) {
     ASSERT_TRUE(result.error());
     EXPECT_EQ(result.error()->cause(), core::FileErrorCause::FileNotFound);
     EXPECT_EQ(testsupport::ReadFileBytes(target), ProgramImage(1, {kPower}));
+}
+
+}  // namespace
+
+namespace {
+
+// Two windows on one program: the page read timer `index` with its fingerprint, then another
+// writer did `meanwhile`; the page's replace or delete goes through only if the file still
+// holds that timer at that index.
+enum class PageAction { Replace, Delete, Write };
+
+struct StaleCase {
+    const char* name;
+    std::function<void(core::FileSystem&, const std::string&)> meanwhile;
+    PageAction action;
+    std::uint16_t index;
+    Status status;
+    std::vector<Bytes> after;
+};
+
+class StalePage : public StoreFixture, public ::testing::WithParamInterface<StaleCase> {};
+
+const auto kNewTimer = PowerAt(20);
+
+auto Replacing(std::uint16_t index, const Sample& sample) {
+    return [index, sample](core::FileSystem& fs, const std::string& path) {
+        ASSERT_TRUE(ReplaceTimer(fs, path, index, sample.timer).ok());
+    };
+}
+auto Deleting(std::vector<std::uint16_t> indices) {
+    return [indices](core::FileSystem& fs, const std::string& path) {
+        for (auto index : indices) ASSERT_TRUE(DeleteTimer(fs, path, index).ok());
+    };
+}
+const auto kNothing = [](core::FileSystem&, const std::string&) {};
+
+TEST_P(StalePage, WritesOnlyOverTheTimerItShowed) {
+    const auto& c = GetParam();
+    Lay(ProgramImage(3, {kMusic, kRadio, kPower}));
+    const auto read = ReadTimer(fs, path, c.index, TimerRecord{});
+    ASSERT_TRUE(read.ok());
+    ASSERT_TRUE(read->fingerprint);
+    c.meanwhile(fs, path);
+    const Bytes before = Stored();
+
+    Result<core::Stored> result = Refusal(Status::IoFailed);
+    switch (c.action) {
+    case PageAction::Replace:
+        result = ReplaceTimer(fs, path, c.index, kNewTimer.timer, read->fingerprint);
+        break;
+    case PageAction::Delete: result = DeleteTimer(fs, path, c.index, read->fingerprint); break;
+    case PageAction::Write:
+        result = WriteTimer(fs, path, c.index, 3, 3, kNewTimer.timer, read->fingerprint);
+        break;
+    }
+    EXPECT_STREQ(storecases::StatusName(result.status()), storecases::StatusName(c.status));
+    EXPECT_FALSE(result.error());
+    if (c.status != Status::Done) {
+        EXPECT_EQ(Stored(), before);
+    } else {
+        EXPECT_EQ(result->count, c.after.size());
+    }
+    EXPECT_EQ(Stored(), ProgramImage(3, c.after));
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"SCH01.DAT"});
+}
+
+const auto kNew = kNewTimer.stored;
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, StalePage,
+    ::testing::Values(
+        StaleCase{"ReplaceUnchanged", kNothing, PageAction::Replace, 1, Status::Done, {kMusic, kNew, kPower}},
+        StaleCase{"ReplaceAfterItWasReplaced",
+                  Replacing(1, PowerAt(9)),
+                  PageAction::Replace,
+                  1,
+                  Status::TimerChanged,
+                  {kMusic, PowerAt(9).stored, kPower}},
+        StaleCase{"ReplaceAfterItWasRewrittenTheSame",
+                  Replacing(1, NoonRadio()),
+                  PageAction::Replace,
+                  1,
+                  Status::Done,
+                  {kMusic, kNew, kPower}},
+        StaleCase{"ReplaceAfterAnEarlierOneWasDeleted",
+                  Deleting({0}),
+                  PageAction::Replace,
+                  1,
+                  Status::TimerChanged,
+                  {kRadio, kPower}},
+        StaleCase{"ReplacePastTheCountAppends",
+                  Deleting({2, 1}),
+                  PageAction::Replace,
+                  1,
+                  Status::Done,
+                  {kMusic, kNew}},
+        StaleCase{"DeleteUnchanged", kNothing, PageAction::Delete, 1, Status::Done, {kMusic, kPower}},
+        StaleCase{"DeleteAfterItWasReplaced",
+                  Replacing(1, PowerAt(9)),
+                  PageAction::Delete,
+                  1,
+                  Status::TimerChanged,
+                  {kMusic, PowerAt(9).stored, kPower}},
+        StaleCase{"DeleteAfterAnEarlierOneWasDeleted",
+                  Deleting({0}),
+                  PageAction::Delete,
+                  1,
+                  Status::TimerChanged,
+                  {kRadio, kPower}},
+        StaleCase{"DeletePastTheCountWritesNothing",
+                  Deleting({2}),
+                  PageAction::Delete,
+                  2,
+                  Status::Done,
+                  {kMusic, kRadio}},
+        StaleCase{"SaveUnchanged", kNothing, PageAction::Write, 0, Status::Done, {kNew, kRadio, kPower}},
+        StaleCase{"SaveAfterItWasReplaced",
+                  Replacing(0, PowerAt(9)),
+                  PageAction::Write,
+                  0,
+                  Status::TimerChanged,
+                  {PowerAt(9).stored, kRadio, kPower}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A timer read whole comes with the fingerprint of its stored bytes; a slot past the count or a
+// timer cut short by the end of the file has none.
+TEST_F(ScheduleFile, ReadGivesTheFingerprintOfTheStoredTimer) {
+    const Bytes file = ProgramImage(3, {kMusic, kRadio});
+    const struct {
+        Bytes file;
+        std::uint16_t index;
+        std::optional<TimerFingerprint> fingerprint;
+    } table[] = {
+        {file, 0, FingerprintOf(kMusic)},
+        {file, 1, FingerprintOf(kRadio)},
+        {file, 2, std::nullopt},
+        {Bytes(file.begin(), file.end() - 1), 1, std::nullopt},
+        {ProgramImage(3, {}), 0, std::nullopt},
+    };
+    for (const auto& c : table) {
+        SCOPED_TRACE(std::to_string(c.file.size()) + " bytes, timer " + std::to_string(c.index));
+        Lay(c.file);
+        const auto read = ReadTimer(fs, path, c.index, TimerRecord{});
+        ASSERT_TRUE(read.ok());
+        EXPECT_EQ(read->fingerprint, c.fingerprint);
+    }
+    EXPECT_NE(FingerprintOf(kMusic), FingerprintOf(kRadio));
+    EXPECT_EQ(FingerprintOf(kRadio).size, kRadio.size());
+}
+
+}  // namespace
+
+namespace {
+
+// An append that was cut short (a crash after its data, before its header) leaves dead bytes
+// past the last timer. The next append writes over them and cuts the file to its new end: no
+// gap, no dead bytes left.
+TEST_F(ScheduleFile, AppendOverwritesDeadBytesLeftByACutShortAppend) {
+    const Bytes deadTimer = WeekdayMusic({u"lost.mp3"}).stored;
+    const struct {
+        const char* name;
+        std::vector<Bytes> timers;
+        Bytes dead;
+    } table[] = {
+        {"FewDeadBytes", {kMusic, kRadio}, Bytes(100, 0xEE)},
+        {"WholeDeadTimer", {kMusic, kRadio}, deadTimer},
+        {"DeadTailLongerThanTheNewTimer", {kRadio}, Concat({deadTimer, deadTimer})},
+        {"EmptiedProgram", {}, deadTimer},
+    };
+    for (const auto& c : table) {
+        SCOPED_TRACE(c.name);
+        Lay(Concat({ProgramImage(2, c.timers), c.dead}));
+        const auto result = AppendTimer(fs, path, kNewTimer.timer);
+        ASSERT_TRUE(result.ok());
+        auto timers = c.timers;
+        timers.push_back(kNew);
+        EXPECT_EQ(result->count, timers.size());
+        EXPECT_EQ(Stored(), ProgramImage(2, timers));
+    }
 }
 
 }  // namespace

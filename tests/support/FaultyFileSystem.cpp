@@ -20,7 +20,7 @@ const char* IoCallName(IoCall call) {
     case IoCall::Sync: return "Sync";
     case IoCall::Close: return "Close";
     case IoCall::Rename: return "Rename";
-    case IoCall::List: return "List";
+    case IoCall::ListFolder: return "ListFolder";
     }
     return "?";
 }
@@ -179,10 +179,15 @@ Result<> FaultyFileSystem::Rename(const std::string& from, const std::string& to
     return m_inner.Rename(from, to);
 }
 
+Result<bool> FaultyFileSystem::RenameIfAbsent(const std::string& from, const std::string& to) {
+    if (const auto* fault = Enter(IoCall::Rename, to)) return core::IoFailure(FileError(fault->cause, to));
+    return m_inner.RenameIfAbsent(from, to);
+}
+
 void FaultyFileSystem::Remove(const std::string& path) noexcept { m_inner.Remove(path); }
 
 Result<std::vector<std::string>> FaultyFileSystem::ListFolder(const std::string& folder) {
-    if (const auto* fault = Enter(IoCall::List, folder)) {
+    if (const auto* fault = Enter(IoCall::ListFolder, folder)) {
         return core::OpenFailure(FileError(fault->cause, folder));
     }
     return m_inner.ListFolder(folder);
