@@ -1,26 +1,90 @@
 #include "core/fs/AtomicReplace.h"
 
+#include <algorithm>
+#include <atomic>
+#include <cctype>
+
+#ifdef _WIN32
+#include <process.h>
+#else
+#include <unistd.h>
+#endif
+
+#include "core/fs/Path.h"
+
 namespace core {
 
 namespace {
+
+constexpr std::string_view kTemporarySuffix = ".tavrel-tmp";
 
 // The user knows the target, not our temporary file: every failure names the target.
 FileError AtTarget(const Failure& failure, const std::string& target) {
     return FileError(failure.error ? failure.error->cause() : FileErrorCause::Generic, target);
 }
 
-// Writes the runs into the temporary file, pushes them to the medium and closes it.
-Result<> WriteAll(File& file, std::span<const ByteRun> runs) {
-    for (const ByteRun& run : runs) {
-        if (auto written = file.Write(run); !written.ok()) return written;
-    }
+long ProcessId() {
+#ifdef _WIN32
+    return static_cast<long>(_getpid());
+#else
+    return static_cast<long>(::getpid());
+#endif
+}
+
+bool AllDigits(std::string_view text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+        return std::isdigit(static_cast<unsigned char>(c)) != 0;
+    });
+}
+
+// Writes the content into the temporary file, pushes it to the medium and closes it.
+Result<> WriteAll(File& file, const ContentWriter& write) {
+    if (auto written = write(file); !written.ok()) return written;
     if (auto synced = file.Sync(); !synced.ok()) return synced;
     return file.Close();
 }
 
+// Puts the temporary file at target over the old one, which the caller holds.
+Result<> RenameOverHeld(FileSystem& fs, const std::string& temporary, const std::string& target,
+                        std::unique_ptr<File>& held) {
+    if (!fs.RenamesOverHeldFiles()) held.reset();
+    return fs.Rename(temporary, target);
+}
+
 }  // namespace
 
-std::string TemporaryPathFor(const std::string& target) { return target + ".tmp"; }
+std::string NewTemporaryPathFor(const std::string& target) {
+    static std::atomic<unsigned long> counter{0};
+    return target + "." + std::to_string(ProcessId()) + "-" + std::to_string(++counter) +
+           std::string(kTemporarySuffix);
+}
+
+bool IsTemporaryPathFor(const std::string& target, const std::string& path) {
+    const std::string_view name(path);
+    if (name.size() <= target.size() + 1 + kTemporarySuffix.size()) return false;
+    if (name.substr(0, target.size()) != target || name[target.size()] != '.') return false;
+    if (!name.ends_with(kTemporarySuffix)) return false;
+    const std::string_view middle =
+        name.substr(target.size() + 1, name.size() - target.size() - 1 - kTemporarySuffix.size());
+    const auto dash = middle.find('-');
+    return dash != std::string_view::npos && AllDigits(middle.substr(0, dash)) &&
+           AllDigits(middle.substr(dash + 1));
+}
+
+Result<> RemoveLeftovers(FileSystem& fs, const std::string& target) {
+    const auto names = fs.ListFolder(FolderOf(target));
+    if (!names.ok()) return IoFailure(AtTarget(names.failure(), target));
+    const std::string targetName = NameOf(target);
+    for (const std::string& name : *names) {
+        if (!IsTemporaryPathFor(targetName, name)) continue;
+        const std::string leftover = target + name.substr(targetName.size());
+        auto opened = fs.Open(leftover, OpenMode::ReadWrite);
+        if (!opened.ok()) continue;  // a writer at work holds it, or it is gone already
+        if (!fs.RenamesOverHeldFiles()) opened->reset();
+        fs.Remove(leftover);
+    }
+    return {};
+}
 
 Result<std::unique_ptr<File>> HoldIfExists(FileSystem& fs, const std::string& target) {
     auto opened = fs.Open(target, OpenMode::Read);
@@ -28,6 +92,50 @@ Result<std::unique_ptr<File>> HoldIfExists(FileSystem& fs, const std::string& ta
         return std::unique_ptr<File>();
     }
     return opened;
+}
+
+Result<Placement> ReplaceFileContents(FileSystem& fs, const std::string& target, const ContentWriter& write,
+                                      std::unique_ptr<File> held, IfCreatedMeanwhile ifCreated) {
+    if (held) {
+        if (auto cleared = RemoveLeftovers(fs, target); !cleared.ok()) return cleared.failure();
+    }
+    const std::string temporary = NewTemporaryPathFor(target);
+    auto opened = fs.Open(temporary, OpenMode::CreateNew);
+    if (!opened.ok()) return OpenFailure(AtTarget(opened.failure(), target));
+    std::unique_ptr<File> file = std::move(*opened);
+    const auto dropTemporary = [&] {
+        file.reset();
+        fs.Remove(temporary);
+    };
+
+    Result<> done = WriteAll(*file, write);
+    if (done.ok() && held) {
+        done = RenameOverHeld(fs, temporary, target, held);
+    } else if (done.ok()) {
+        // There was no target: the new file goes there only if it is still absent.
+        const auto placed = fs.RenameIfAbsent(temporary, target);
+        if (!placed.ok()) {
+            done = placed.failure();
+        } else if (*placed) {
+            return Placement::Placed;
+        } else if (ifCreated == IfCreatedMeanwhile::GiveWay) {
+            dropTemporary();
+            return Placement::GaveWay;
+        } else {
+            auto other = fs.Open(target, OpenMode::Read);
+            if (!other.ok()) {
+                dropTemporary();
+                return OpenFailure(AtTarget(other.failure(), target));
+            }
+            held = std::move(*other);
+            done = RenameOverHeld(fs, temporary, target, held);
+        }
+    }
+    if (!done.ok()) {
+        dropTemporary();
+        return IoFailure(AtTarget(done.failure(), target));
+    }
+    return Placement::Placed;
 }
 
 Result<> ReplaceFileContents(FileSystem& fs, const std::string& target, std::span<const std::uint8_t> content,
@@ -38,21 +146,16 @@ Result<> ReplaceFileContents(FileSystem& fs, const std::string& target, std::spa
 
 Result<> ReplaceFileContents(FileSystem& fs, const std::string& target, std::span<const ByteRun> runs,
                              std::unique_ptr<File> held) {
-    const std::string temporary = TemporaryPathFor(target);
-    auto opened = fs.Open(temporary, OpenMode::Create);
-    if (!opened.ok()) return OpenFailure(AtTarget(opened.failure(), target));
-    std::unique_ptr<File> file = std::move(*opened);
-
-    Result<> replaced = WriteAll(*file, runs);
-    if (replaced.ok()) {
-        held.reset();
-        replaced = fs.Rename(temporary, target);
-    }
-    if (!replaced.ok()) {
-        file.reset();
-        fs.Remove(temporary);
-        return IoFailure(AtTarget(replaced.failure(), target));
-    }
+    const auto written = ReplaceFileContents(
+        fs, target,
+        [runs](File& out) {
+            for (const ByteRun& run : runs) {
+                if (auto put = out.Write(run); !put.ok()) return put;
+            }
+            return Result<>();
+        },
+        std::move(held));
+    if (!written.ok()) return written.failure();
     return {};
 }
 

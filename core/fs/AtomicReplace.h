@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -10,28 +11,54 @@
 
 namespace core {
 
-// The temporary file used while replacing target: in the same folder, so the final rename
-// never crosses a file system.
-std::string TemporaryPathFor(const std::string& target);
+// A replacement is written to a temporary file of its own in the target's folder (so the final
+// rename never crosses a file system): "<target>.<process>-<number>.tavrel-tmp", created
+// exclusively, so two writers never share one.
+std::string NewTemporaryPathFor(const std::string& target);
+// Whether `path` has the form of a temporary file of ours for `target`.
+bool IsTemporaryPathFor(const std::string& target, const std::string& path);
+
+// Removes the temporary files for `target` that a writer that crashed left behind: those that
+// can be opened (a writer at work holds its own). The caller holds target, so no writer of
+// target is at work meanwhile. A folder that cannot be listed is IoFailed, naming target: the
+// medium is failing, and the write had better not go on.
+Result<> RemoveLeftovers(FileSystem& fs, const std::string& target);
 
 // Opens an existing target only to hold it (exclusive) while it is being replaced; none when it
 // does not exist. OpenFailed when it exists but cannot be opened (busy, denied).
 Result<std::unique_ptr<File>> HoldIfExists(FileSystem& fs, const std::string& target);
 
-// Replaces the whole content of target by `content`: writes it to the temporary file next to
-// target, pushes it to the medium, then renames it over target. On any failure target keeps
-// exactly its old bytes (or stays absent) and the temporary file is removed. Every failure
-// names target: OpenFailed when the temporary file could not even be created, so nothing at all
-// was written; IoFailed for any later one.
+// Writes a file's new content, in order, into `out`.
+using ContentWriter = std::function<Result<>(File& out)>;
+
+// What a writer that found no target does when another writer makes one before the new file
+// can take its place.
+enum class IfCreatedMeanwhile {
+    Replace,  // the new file replaces it anyway: the content never depended on the old one
+    GiveWay,  // the other writer's file stays, nothing is written, and the caller starts over
+};
+enum class Placement { Placed, GaveWay };
+
+// Replaces the whole content of target by what `write` writes: into a new temporary file,
+// pushed to the medium, then renamed over target. On any failure target keeps exactly its old
+// bytes (or stays absent) and the temporary file is removed. Every failure names target:
+// OpenFailed when the temporary file could not even be created, or the target made meanwhile
+// could not be held, so nothing at all was written; IoFailed for any later one.
 //
-// `held` is the caller's open handle on target, if any, that has kept other writers out while
-// the content was built. It stays open until the new content is safe in the temporary file and
-// is closed right before the rename, since some platforms refuse to rename over an open file.
+// `held` is the caller's open handle on target when it exists; it has kept other writers out
+// while the content was built, and keeps them out until the new file is in place (platforms
+// that cannot rename over an open file let go of it right before the rename). Without it,
+// target must still be absent when the new file is put there, or `ifCreated` decides. Leftover
+// temporary files of target are removed first, while it is held.
+Result<Placement> ReplaceFileContents(FileSystem& fs, const std::string& target, const ContentWriter& write,
+                                      std::unique_ptr<File> held,
+                                      IfCreatedMeanwhile ifCreated = IfCreatedMeanwhile::Replace);
+
+// The same for content at hand.
 Result<> ReplaceFileContents(FileSystem& fs, const std::string& target, std::span<const std::uint8_t> content,
                              std::unique_ptr<File> held = nullptr);
 
-// The same, for content given as runs of bytes written one after the other, so a caller never
-// has to gather a large file into one buffer first.
+// The same, for content given as runs of bytes written one after the other.
 using ByteRun = std::span<const std::uint8_t>;
 Result<> ReplaceFileContents(FileSystem& fs, const std::string& target, std::span<const ByteRun> runs,
                              std::unique_ptr<File> held = nullptr);

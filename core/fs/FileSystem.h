@@ -5,6 +5,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "core/fs/FileError.h"
 #include "core/fs/Result.h"
@@ -17,6 +18,7 @@ enum class OpenMode {
     Read,       // an existing file, for reading
     ReadWrite,  // an existing file, for reading and writing
     Create,     // created when missing, emptied when present, for writing (and reading)
+    CreateNew,  // created, for writing (and reading); fails when the path already exists
 };
 
 // An open file. Every call answers with its result; a failure is IoFailed with the cause and
@@ -50,11 +52,21 @@ public:
 
     // Opens path with exclusive access. A failure is OpenFailed with the cause: FileNotFound
     // when a file that must exist is missing, SharingViolation when another opener holds it,
-    // and so on.
+    // and so on. The file held is the one at the path once the hold is taken: a file that was
+    // put in its place meanwhile is held instead.
     virtual Result<std::unique_ptr<File>> Open(const std::string& path, OpenMode mode) = 0;
     // Puts the file at `from` in the place of `to` in one step, replacing `to`, and makes the
     // change durable. Both lie in the same folder. A failure is IoFailed, naming `to`.
     virtual Result<> Rename(const std::string& from, const std::string& to) = 0;
+    // The same, but only when nothing is at `to`: gives false, having done nothing, when
+    // something is. For a first save, so that two writers creating one file never lose a save.
+    virtual Result<bool> RenameIfAbsent(const std::string& from, const std::string& to) = 0;
+    // Whether Rename may replace a file that this process holds open. Where it may, a writer
+    // keeps its hold on the old file until the new one has taken its place.
+    virtual bool RenamesOverHeldFiles() const { return true; }
+    // The names of the entries of a folder (not "." and ".."), in no particular order. A
+    // failure is IoFailed naming the folder.
+    virtual Result<std::vector<std::string>> ListFolder(const std::string& folder) = 0;
     // Removes a file if it exists; never fails loudly (used to clean up).
     virtual void Remove(const std::string& path) noexcept = 0;
 };

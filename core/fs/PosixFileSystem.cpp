@@ -1,6 +1,8 @@
 // The file system on POSIX systems: open(2) with an exclusive, non-blocking flock(2) stands in
 // for an exclusive open.
+#include <dirent.h>
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,6 +11,7 @@
 
 #include "core/fs/FileError.h"
 #include "core/fs/FileSystem.h"
+#include "core/fs/Path.h"
 
 namespace core {
 
@@ -19,11 +22,41 @@ Failure ErrnoFailure(const std::string& path, int errorNumber = errno) {
     return IoFailure(FileError(CauseFromErrno(errorNumber), path));
 }
 
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
+// Makes a new directory entry in the folder of `path` durable.
+void SyncFolderOf(const std::string& path) {
+    const int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+}
+
+// Whether the open file fd is the one at path right now.
+enum class AtPath { Same, Replaced, Gone };
+AtPath CompareWithPath(int fd, const std::string& path) {
+    struct stat held {};
+    struct stat now {};
+    if (::fstat(fd, &held) != 0) return AtPath::Replaced;
+    if (::stat(path.c_str(), &now) != 0) return errno == ENOENT ? AtPath::Gone : AtPath::Replaced;
+    return held.st_dev == now.st_dev && held.st_ino == now.st_ino ? AtPath::Same : AtPath::Replaced;
+}
+
+// Moves from to to only when nothing is there, in one step where the file system can.
+// 0, or an errno value.
+int RenameNoReplace(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return errno;
+    // A file system without the one-step form: a hard link fails on an existing name just as well.
+    if (::link(from.c_str(), to.c_str()) == 0) {
+        ::unlink(from.c_str());
+        return 0;
+    }
+    if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP) return errno;
+    // Nor links (FAT): look, then rename. Only a writer creating the same file in the same
+    // instant can slip in between.
+    struct stat info {};
+    if (::stat(to.c_str(), &info) == 0) return EEXIST;
+    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 
 class PosixFile final : public File {
@@ -34,6 +67,7 @@ public:
     }
 
     const std::string& Path() const override { return m_path; }
+    int Descriptor() const { return m_fd; }
 
     Result<std::size_t> Read(std::span<std::uint8_t> buffer) override {
         if (m_fd < 0) return Closed();
@@ -101,14 +135,10 @@ private:
 };
 
 class PosixFileSystem final : public FileSystem {
-public:
-    Result<std::unique_ptr<File>> Open(const std::string& path, OpenMode mode) override {
-        int flags = O_CLOEXEC;
-        switch (mode) {
-        case OpenMode::Read: flags |= O_RDONLY; break;
-        case OpenMode::ReadWrite: flags |= O_RDWR; break;
-        case OpenMode::Create: flags |= O_RDWR | O_CREAT; break;
-        }
+    static constexpr int kOpenRounds = 8;
+
+    // One open with its exclusive lock.
+    static Result<std::unique_ptr<PosixFile>> OpenOnce(const std::string& path, int flags) {
         int fd;
         do {
             fd = ::open(path.c_str(), flags, 0666);
@@ -125,22 +155,67 @@ public:
             return OpenFailure(FileError(
                 error == EWOULDBLOCK ? FileErrorCause::SharingViolation : CauseFromErrno(error), path));
         }
-        // Emptying waits for the lock, so a file held by someone else is never cut short.
-        if (mode == OpenMode::Create) {
-            if (auto emptied = file->Truncate(0); !emptied.ok()) return OpenFailure(*emptied.error());
+        return file;
+    }
+
+public:
+    Result<std::unique_ptr<File>> Open(const std::string& path, OpenMode mode) override {
+        int flags = O_CLOEXEC;
+        switch (mode) {
+        case OpenMode::Read: flags |= O_RDONLY; break;
+        case OpenMode::ReadWrite: flags |= O_RDWR; break;
+        case OpenMode::Create: flags |= O_RDWR | O_CREAT; break;
+        case OpenMode::CreateNew: flags |= O_RDWR | O_CREAT | O_EXCL; break;
         }
-        return std::unique_ptr<File>(std::move(file));
+        // A writer renames its new file over the old one while holding the old one, so the file
+        // opened here may no longer be the one at the path once its lock is had: then the new
+        // one is opened and held instead. A few rounds at most, however busy the file.
+        for (int round = 0; round < kOpenRounds; ++round) {
+            auto opened = OpenOnce(path, flags);
+            if (!opened.ok()) return opened.failure();
+            PosixFile& file = **opened;
+            const AtPath at = CompareWithPath(file.Descriptor(), path);
+            if (at == AtPath::Gone && mode != OpenMode::Create) {
+                return OpenFailure(FileError(FileErrorCause::FileNotFound, path));
+            }
+            if (at != AtPath::Same) continue;
+            // Emptying waits for the lock, so a file held by someone else is never cut short.
+            if (mode == OpenMode::Create) {
+                if (auto emptied = file.Truncate(0); !emptied.ok()) return OpenFailure(*emptied.error());
+            }
+            return std::unique_ptr<File>(std::move(*opened));
+        }
+        return OpenFailure(FileError(FileErrorCause::SharingViolation, path));
     }
 
     Result<> Rename(const std::string& from, const std::string& to) override {
         if (::rename(from.c_str(), to.c_str()) != 0) return ErrnoFailure(to);
-        // Make the new directory entry itself durable.
-        const int dir = ::open(FolderOf(to).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (dir >= 0) {
-            ::fsync(dir);
-            ::close(dir);
-        }
+        SyncFolderOf(to);
         return {};
+    }
+
+    Result<bool> RenameIfAbsent(const std::string& from, const std::string& to) override {
+        const int error = RenameNoReplace(from, to);
+        if (error == EEXIST) return false;
+        if (error != 0) return ErrnoFailure(to, error);
+        SyncFolderOf(to);
+        return true;
+    }
+
+    Result<std::vector<std::string>> ListFolder(const std::string& folder) override {
+        DIR* dir = ::opendir(folder.c_str());
+        if (dir == nullptr) return ErrnoFailure(folder);
+        std::vector<std::string> names;
+        errno = 0;
+        while (const dirent* entry = ::readdir(dir)) {
+            const std::string name = entry->d_name;
+            if (name != "." && name != "..") names.push_back(name);
+            errno = 0;
+        }
+        const int error = errno;
+        ::closedir(dir);
+        if (error != 0) return ErrnoFailure(folder, error);
+        return names;
     }
 
     void Remove(const std::string& path) noexcept override { ::unlink(path.c_str()); }

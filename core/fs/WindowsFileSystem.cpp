@@ -2,9 +2,11 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "core/fs/FileError.h"
 #include "core/fs/FileSystem.h"
+#include "core/fs/Path.h"
 
 namespace core {
 
@@ -16,6 +18,14 @@ std::wstring Wide(const std::string& utf8) {
     std::wstring wide(static_cast<std::size_t>(n), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), n);
     return wide;
+}
+
+std::string Narrow(const wchar_t* wide) {
+    const int n = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+    if (n <= 1) return {};
+    std::string utf8(static_cast<std::size_t>(n - 1), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8.data(), n, nullptr, nullptr);
+    return utf8;
 }
 
 FileErrorCause CauseFromWin32(DWORD code) {
@@ -111,6 +121,7 @@ public:
         DWORD disposition = OPEN_EXISTING;
         if (mode != OpenMode::Read) access |= GENERIC_WRITE;
         if (mode == OpenMode::Create) disposition = CREATE_ALWAYS;
+        if (mode == OpenMode::CreateNew) disposition = CREATE_NEW;
         HANDLE handle = CreateFileW(Wide(path).c_str(), access, 0 /* exclusive */, nullptr, disposition,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle == INVALID_HANDLE_VALUE)
@@ -123,6 +134,32 @@ public:
             return LastFailure(to);
         }
         return {};
+    }
+    Result<bool> RenameIfAbsent(const std::string& from, const std::string& to) override {
+        // Without MOVEFILE_REPLACE_EXISTING the move fails on an existing target.
+        if (!MoveFileExW(Wide(from).c_str(), Wide(to).c_str(), MOVEFILE_WRITE_THROUGH)) {
+            const DWORD code = GetLastError();
+            if (code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS) return false;
+            return IoFailure(FileError(CauseFromWin32(code), to));
+        }
+        return true;
+    }
+    // A file opened without sharing cannot be renamed over: the writer lets go of the old file
+    // right before the rename.
+    bool RenamesOverHeldFiles() const override { return false; }
+    Result<std::vector<std::string>> ListFolder(const std::string& folder) override {
+        WIN32_FIND_DATAW found;
+        HANDLE search = FindFirstFileW(Wide(JoinPath(folder, "*")).c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE) return LastFailure(folder);
+        std::vector<std::string> names;
+        do {
+            const std::string name = Narrow(found.cFileName);
+            if (name != "." && name != "..") names.push_back(name);
+        } while (FindNextFileW(search, &found));
+        const DWORD code = GetLastError();
+        FindClose(search);
+        if (code != ERROR_NO_MORE_FILES) return IoFailure(FileError(CauseFromWin32(code), folder));
+        return names;
     }
     void Remove(const std::string& path) noexcept override { DeleteFileW(Wide(path).c_str()); }
 };

@@ -62,9 +62,11 @@ Result<> WriteAt(File& file, std::uint64_t at, std::span<const std::uint8_t> byt
 
 // Writes an appended timer's data at `at`, then its index entry, then the count: until the
 // count is written the file describes exactly its old timers. `headerPresent` says whether the
-// file had a whole header, whose other bytes then stay untouched.
+// file had a whole header, whose other bytes then stay untouched. Last, the file is cut to its
+// new logical end: dead bytes an earlier append left past it go.
 Result<> WriteAppended(File& file, std::uint64_t at, std::span<const std::uint8_t> data,
-                       const ScheduleHeaderBytes& newHeader, std::uint16_t index, bool headerPresent) {
+                       const ScheduleHeaderBytes& newHeader, std::uint16_t index, bool headerPresent,
+                       std::uint64_t oldLength) {
     if (auto written = WriteAt(file, at, data); !written.ok()) return written;
     if (auto synced = file.Sync(); !synced.ok()) return synced;
     const std::span<const std::uint8_t> header(newHeader);
@@ -75,7 +77,42 @@ Result<> WriteAppended(File& file, std::uint64_t at, std::span<const std::uint8_
     } else if (auto whole = WriteAt(file, 0, header); !whole.ok()) {
         return whole;
     }
+    const std::uint64_t end = at + data.size();
+    if (oldLength > end) {
+        if (auto cut = file.Truncate(end); !cut.ok()) return cut;
+    }
     return file.Sync();
+}
+
+// Where an appended timer goes: right after the timers the index describes (after the header
+// when there are none), so that bytes a cut-short append left there are overwritten rather
+// than kept as a gap. Never past the end of the file, whatever a damaged index claims, and
+// never inside the header.
+std::uint64_t LogicalEnd(const ScheduleHeader& header, std::uint64_t length) {
+    std::uint64_t end = kScheduleHeaderSize;
+    for (std::size_t j = 0; j < UsableCount(header); ++j) {
+        end = std::max(end, std::uint64_t{header.index[j].offset} + header.index[j].size);
+    }
+    return std::max<std::uint64_t>(std::min(end, length), kScheduleHeaderSize);
+}
+
+// Puts a program file holding only `timer` in place of path (see ReplaceFileContents).
+Result<Placement> PutNewProgram(FileSystem& fs, const std::string& path, std::uint16_t program,
+                                const TimerData& timer, std::unique_ptr<File> held,
+                                IfCreatedMeanwhile ifCreated) {
+    ScheduleHeader header;
+    header.program = program;
+    header.count = 1;
+    header.index[0] = {static_cast<std::uint32_t>(kScheduleHeaderSize),
+                       static_cast<std::uint32_t>(StoredTimerSize(timer.record.musicCount))};
+    const auto headerBytes = EncodeScheduleHeader(header);
+    std::vector<std::uint8_t> data;
+    AppendStoredTimer(data, timer);
+    const auto write = [&](File& out) {
+        if (auto written = out.Write(headerBytes); !written.ok()) return written;
+        return out.Write(data);
+    };
+    return ReplaceFileContents(fs, path, write, std::move(held), ifCreated);
 }
 
 // Puts an append that failed back as it was, as far as the medium lets us: the old header
@@ -122,45 +159,47 @@ Result<TimerRead> ReadTimer(FileSystem& fs, const std::string& path, std::uint16
     return result;
 }
 
+// Two writers saving into a program that does not exist yet: both build a new file, and the
+// first to put it in place wins. The other finds the file there, gives way without writing, and
+// saves into that file as into any program: its timer is appended (or replaces the one at its
+// index), so neither save is lost.
 Result<Stored> WriteTimer(FileSystem& fs, const std::string& path, std::uint16_t index,
                           std::uint32_t pageCount, std::uint16_t program, const TimerData& timer,
                           std::optional<TimerFingerprint> expected) {
     if (auto fits = CheckTimerFits(timer); !fits.ok()) return fits.failure();
 
-    const auto opened = fs.Open(path, OpenMode::Read);
-    if (!opened.ok()) {
-        // Only a file that is not there is created anew; a busy or forbidden one stays as it is.
-        if (opened.error() && opened.error()->cause() == FileErrorCause::FileNotFound) {
-            return CreateScheduleFile(fs, path, program, timer);
+    // A file that keeps appearing and vanishing under us ends the rounds as busy.
+    for (int round = 0; round < 3; ++round) {
+        const auto opened = fs.Open(path, OpenMode::Read);
+        if (!opened.ok()) {
+            // Only a file that is not there is created anew; a busy or forbidden one stays as it is.
+            if (!opened.error() || opened.error()->cause() != FileErrorCause::FileNotFound) {
+                return opened.failure();
+            }
+            auto created = PutNewProgram(fs, path, program, timer, nullptr, IfCreatedMeanwhile::GiveWay);
+            if (!created.ok()) return created.failure();
+            if (*created == Placement::Placed) return Stored{1};
+            continue;
         }
-        return opened.failure();
-    }
-    std::array<std::uint8_t, 6> start{};
-    if (auto got = ReadFully(**opened, start); !got.ok()) return got.failure();
-    if (auto closed = (*opened)->Close(); !closed.ok()) return closed.failure();
+        std::array<std::uint8_t, 6> start{};
+        if (auto got = ReadFully(**opened, start); !got.ok()) return got.failure();
+        if (auto closed = (*opened)->Close(); !closed.ok()) return closed.failure();
 
-    if (le::Get16(start, 0) != kScheduleMagic) return CreateScheduleFile(fs, path, program, timer);
-    if (pageCount != 0 && index < pageCount) return ReplaceTimer(fs, path, index, timer, expected);
-    return AppendTimer(fs, path, timer);
+        if (le::Get16(start, 0) != kScheduleMagic) return CreateScheduleFile(fs, path, program, timer);
+        if (pageCount != 0 && index < pageCount) return ReplaceTimer(fs, path, index, timer, expected);
+        return AppendTimer(fs, path, timer);
+    }
+    return OpenFailure(FileError(FileErrorCause::SharingViolation, path));
 }
 
 Result<Stored> CreateScheduleFile(FileSystem& fs, const std::string& path, std::uint16_t program,
                                   const TimerData& timer) {
     if (auto fits = CheckTimerFits(timer); !fits.ok()) return fits.failure();
-
-    ScheduleHeader header;
-    header.program = program;
-    header.count = 1;
-    header.index[0] = {static_cast<std::uint32_t>(kScheduleHeaderSize),
-                       static_cast<std::uint32_t>(StoredTimerSize(timer.record.musicCount))};
-    const auto headerBytes = EncodeScheduleHeader(header);
-    std::vector<std::uint8_t> content(headerBytes.begin(), headerBytes.end());
-    AppendStoredTimer(content, timer);
-
     auto held = HoldIfExists(fs, path);
     if (!held.ok()) return held.failure();
-    const ByteRun runs[] = {content};
-    return PutInPlace(fs, path, runs, 1, std::move(*held));
+    const auto put = PutNewProgram(fs, path, program, timer, std::move(*held), IfCreatedMeanwhile::Replace);
+    if (!put.ok()) return put.failure();
+    return Stored{1};
 }
 
 Result<Stored> AppendTimer(FileSystem& fs, const std::string& path, const TimerData& timer) {
@@ -169,13 +208,13 @@ Result<Stored> AppendTimer(FileSystem& fs, const std::string& path, const TimerD
     const auto opened = fs.Open(path, OpenMode::ReadWrite);
     if (!opened.ok()) return opened.failure();
     File& file = **opened;
+    if (auto cleared = RemoveLeftovers(fs, path); !cleared.ok()) return cleared.failure();
     const auto old = ReadFileStart(file);
     if (!old.ok()) return old.failure();
     ScheduleHeader header = old->Header();
     if (header.count >= kMaxTimers) return Refusal(Status::ProgramFull);
 
-    // The data never goes inside the header, even of a file cut short.
-    const std::uint64_t at = std::max<std::uint64_t>(old->length, kScheduleHeaderSize);
+    const std::uint64_t at = LogicalEnd(header, old->length);
     std::vector<std::uint8_t> data;
     AppendStoredTimer(data, timer);
     if (at + data.size() > UINT32_MAX) return Refusal(Status::ProgramFull);
@@ -185,7 +224,8 @@ Result<Stored> AppendTimer(FileSystem& fs, const std::string& path, const TimerD
     header.count = static_cast<std::uint16_t>(index + 1);
     const auto newHeader = EncodeScheduleHeader(header);
 
-    if (auto written = WriteAppended(file, at, data, newHeader, index, old->present == kScheduleHeaderSize);
+    if (auto written =
+            WriteAppended(file, at, data, newHeader, index, old->present == kScheduleHeaderSize, old->length);
         !written.ok()) {
         UndoAppend(file, *old);
         return written.failure();

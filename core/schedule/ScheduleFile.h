@@ -100,8 +100,10 @@ Result<Stored> WriteTimer(FileSystem& fs, const std::string& path, std::uint16_t
 Result<Stored> CreateScheduleFile(FileSystem& fs, const std::string& path, std::uint16_t program,
                                   const TimerData& timer);
 
-// Appends `timer` at the file's own count: data first, then the header. On a failure the file
-// is cut back to its old length where possible.
+// Appends `timer` at the file's own count, in place: its data right after the last timer the
+// index describes (after the header when there is none), then the header, then the file is cut
+// to its new end. Bytes past the last timer, left by an append cut short, are dead and are
+// overwritten. On a failure the file is put back to its old header and length where possible.
 Result<Stored> AppendTimer(FileSystem& fs, const std::string& path, const TimerData& timer);
 
 // Replaces timer `index` (below the file's count; at or past it, appends instead). The file is

@@ -3,6 +3,7 @@
 // in-memory one the sweeps rely on, so the two cannot drift apart.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -143,6 +144,48 @@ TEST_P(FileSystemContract, RenameReplacesTheTarget) {
     EXPECT_EQ(*length, 2u);
 }
 
+TEST_P(FileSystemContract, CreateNewTakesOnlyANewName) {
+    auto made = OpenOrFail(OpenMode::CreateNew);
+    ASSERT_TRUE(made);
+    ASSERT_TRUE(made->Write(Hex("01 02")).ok());
+    ASSERT_TRUE(made->Close().ok());
+    const auto again = fs.Open(path, OpenMode::CreateNew);
+    EXPECT_EQ(again.status(), Status::OpenFailed);
+    auto file = OpenOrFail(OpenMode::Read);
+    ASSERT_TRUE(file);
+    const auto length = file->Length();
+    ASSERT_TRUE(length.ok());
+    EXPECT_EQ(*length, 2u);
+}
+
+// Renaming onto a name only while it is free; the folder lists what it holds.
+TEST_P(FileSystemContract, RenameIfAbsentLeavesAnExistingTarget) {
+    const std::string other = folder / "SCH02.DAT";
+    for (const auto& [name, bytes] : {std::pair{other, Hex("01 02 03")}, std::pair{path, Hex("0A 0B")}}) {
+        auto file = fs.Open(name, OpenMode::Create);
+        ASSERT_TRUE(file.ok());
+        ASSERT_TRUE((*file)->Write(bytes).ok());
+    }
+    const auto refused = fs.RenameIfAbsent(path, other);
+    ASSERT_TRUE(refused.ok());
+    EXPECT_FALSE(*refused);
+    EXPECT_TRUE(core::CanOpenForReading(fs, path));
+
+    const std::string fresh = folder / "SCH03.DAT";
+    const auto moved = fs.RenameIfAbsent(path, fresh);
+    ASSERT_TRUE(moved.ok());
+    EXPECT_TRUE(*moved);
+    EXPECT_FALSE(core::CanOpenForReading(fs, path));
+    auto file = fs.Open(fresh, OpenMode::Read);
+    ASSERT_TRUE(file.ok());
+    EXPECT_EQ(*(*file)->Length(), 2u);
+
+    auto names = fs.ListFolder(folder.path());
+    ASSERT_TRUE(names.ok());
+    std::sort(names->begin(), names->end());
+    EXPECT_EQ(*names, (std::vector<std::string>{"SCH02.DAT", "SCH03.DAT"}));
+}
+
 INSTANTIATE_TEST_SUITE_P(FileSystems, FileSystemContract, ::testing::Values(Backing::Disk, Backing::Memory),
                          [](const auto& info) {
                              return std::string(info.param == Backing::Disk ? "Disk" : "Memory");
@@ -160,6 +203,11 @@ TEST_F(MachineFileSystem, FolderIsNoFile) {
         ASSERT_TRUE(opened.error());
         EXPECT_EQ(opened.error()->path(), path);
     }
+}
+
+TEST_F(MachineFileSystem, ListingAVanishedFolderNamesIt) {
+    const std::string gone = folder / "GONE";
+    ExpectFailure(fs.ListFolder(gone), Status::IoFailed, FileErrorCause::FileNotFound, gone);
 }
 
 TEST_F(MachineFileSystem, RenamingAMissingFileNamesTheTarget) {

@@ -462,3 +462,34 @@ TEST_F(ScheduleFile, ReadGivesTheFingerprintOfTheStoredTimer) {
 }
 
 }  // namespace
+
+namespace {
+
+// An append that was cut short (a crash after its data, before its header) leaves dead bytes
+// past the last timer. The next append writes over them and cuts the file to its new end: no
+// gap, no dead bytes left.
+TEST_F(ScheduleFile, AppendOverwritesDeadBytesLeftByACutShortAppend) {
+    const Bytes deadTimer = WeekdayMusic({u"lost.mp3"}).stored;
+    const struct {
+        const char* name;
+        std::vector<Bytes> timers;
+        Bytes dead;
+    } table[] = {
+        {"FewDeadBytes", {kMusic, kRadio}, Bytes(100, 0xEE)},
+        {"WholeDeadTimer", {kMusic, kRadio}, deadTimer},
+        {"DeadTailLongerThanTheNewTimer", {kRadio}, Concat({deadTimer, deadTimer})},
+        {"EmptiedProgram", {}, deadTimer},
+    };
+    for (const auto& c : table) {
+        SCOPED_TRACE(c.name);
+        Lay(Concat({ProgramImage(2, c.timers), c.dead}));
+        const auto result = AppendTimer(fs, path, kNewTimer.timer);
+        ASSERT_TRUE(result.ok());
+        auto timers = c.timers;
+        timers.push_back(kNew);
+        EXPECT_EQ(result->count, timers.size());
+        EXPECT_EQ(Stored(), ProgramImage(2, timers));
+    }
+}
+
+}  // namespace

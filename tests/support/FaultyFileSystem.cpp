@@ -20,6 +20,7 @@ const char* IoCallName(IoCall call) {
     case IoCall::Sync: return "Sync";
     case IoCall::Close: return "Close";
     case IoCall::Rename: return "Rename";
+    case IoCall::ListFolder: return "ListFolder";
     }
     return "?";
 }
@@ -176,6 +177,18 @@ Result<std::unique_ptr<core::File>> FaultyFileSystem::Open(const std::string& pa
 Result<> FaultyFileSystem::Rename(const std::string& from, const std::string& to) {
     if (const auto* fault = Enter(IoCall::Rename, to)) return core::IoFailure(FileError(fault->cause, to));
     return m_inner.Rename(from, to);
+}
+
+Result<bool> FaultyFileSystem::RenameIfAbsent(const std::string& from, const std::string& to) {
+    if (const auto* fault = Enter(IoCall::Rename, to)) return core::IoFailure(FileError(fault->cause, to));
+    return m_inner.RenameIfAbsent(from, to);
+}
+
+Result<std::vector<std::string>> FaultyFileSystem::ListFolder(const std::string& folder) {
+    if (const auto* fault = Enter(IoCall::ListFolder, folder)) {
+        return core::IoFailure(FileError(fault->cause, folder));
+    }
+    return m_inner.ListFolder(folder);
 }
 
 void FaultyFileSystem::Remove(const std::string& path) noexcept { m_inner.Remove(path); }

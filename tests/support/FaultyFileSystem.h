@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/fs/FileError.h"
 #include "core/fs/FileSystem.h"
@@ -13,8 +14,9 @@
 namespace testsupport {
 
 // The kinds of call that go through the file system seam.
-enum class IoCall : unsigned { Open, Read, Write, Seek, Length, Truncate, Sync, Close, Rename };
-inline constexpr std::size_t kIoCallKinds = static_cast<std::size_t>(IoCall::Rename) + 1;
+// RenameIfAbsent counts as a Rename.
+enum class IoCall : unsigned { Open, Read, Write, Seek, Length, Truncate, Sync, Close, Rename, ListFolder };
+inline constexpr std::size_t kIoCallKinds = static_cast<std::size_t>(IoCall::ListFolder) + 1;
 
 // A set of IoCall kinds, for choosing which calls a fault counts.
 class IoCalls {
@@ -72,6 +74,9 @@ public:
 
     core::Result<std::unique_ptr<core::File>> Open(const std::string& path, core::OpenMode mode) override;
     core::Result<> Rename(const std::string& from, const std::string& to) override;
+    core::Result<bool> RenameIfAbsent(const std::string& from, const std::string& to) override;
+    bool RenamesOverHeldFiles() const override { return m_inner.RenamesOverHeldFiles(); }
+    core::Result<std::vector<std::string>> ListFolder(const std::string& folder) override;
     void Remove(const std::string& path) noexcept override;
 
 private:

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/fs/FileError.h"
+#include "core/fs/Path.h"
 
 namespace testsupport {
 
@@ -110,10 +111,13 @@ std::vector<std::string> MemoryFileSystem::Paths() const {
 }
 
 Result<std::unique_ptr<core::File>> MemoryFileSystem::Open(const std::string& path, core::OpenMode mode) {
+    const bool creates = mode == core::OpenMode::Create || mode == core::OpenMode::CreateNew;
     auto found = m_files.find(path);
+    if (found != m_files.end() && mode == core::OpenMode::CreateNew) {
+        return core::OpenFailure(FileError(FileErrorCause::Generic, path));
+    }
     if (found == m_files.end()) {
-        if (mode != core::OpenMode::Create)
-            return core::OpenFailure(FileError(FileErrorCause::FileNotFound, path));
+        if (!creates) return core::OpenFailure(FileError(FileErrorCause::FileNotFound, path));
         found = m_files.emplace(path, std::make_shared<Node>()).first;
     }
     if (found->second->held) return core::OpenFailure(FileError(FileErrorCause::SharingViolation, path));
@@ -128,6 +132,20 @@ Result<> MemoryFileSystem::Rename(const std::string& from, const std::string& to
     m_files.erase(found);
     m_files[to] = std::move(node);
     return {};
+}
+
+Result<bool> MemoryFileSystem::RenameIfAbsent(const std::string& from, const std::string& to) {
+    if (Exists(to)) return false;
+    if (auto renamed = Rename(from, to); !renamed.ok()) return renamed.failure();
+    return true;
+}
+
+Result<std::vector<std::string>> MemoryFileSystem::ListFolder(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& [path, node] : m_files) {
+        if (core::FolderOf(path) == folder) names.push_back(core::NameOf(path));
+    }
+    return names;
 }
 
 void MemoryFileSystem::Remove(const std::string& path) noexcept { m_files.erase(path); }

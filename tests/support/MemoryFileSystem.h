@@ -19,8 +19,8 @@ using Bytes = std::vector<std::uint8_t>;
 // open of a held file fails with SharingViolation), the three open modes, reads that stop at
 // the end, writes past the end that fill the gap with zeros, and a rename that replaces its
 // target even while someone holds the old one open. Folders do not exist: any path names a
-// file. A file cannot grow past `capacity` bytes (DiskFull), so damaged input cannot make a
-// test allocate without bound.
+// file, and a folder lists the paths that lie in it. A file cannot grow past `capacity` bytes (DiskFull), so
+// damaged input cannot make a test allocate without bound.
 class MemoryFileSystem final : public core::FileSystem {
 public:
     explicit MemoryFileSystem(std::uint64_t capacity = 64u << 20) : m_capacity(capacity) {}
@@ -33,6 +33,9 @@ public:
 
     core::Result<std::unique_ptr<core::File>> Open(const std::string& path, core::OpenMode mode) override;
     core::Result<> Rename(const std::string& from, const std::string& to) override;
+    core::Result<bool> RenameIfAbsent(const std::string& from, const std::string& to) override;
+    // Names of the paths whose folder part (core::FolderOf) is `folder`.
+    core::Result<std::vector<std::string>> ListFolder(const std::string& folder) override;
     void Remove(const std::string& path) noexcept override;
 
     struct Node {
