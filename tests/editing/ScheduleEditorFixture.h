@@ -46,6 +46,13 @@ public:
     core::Result<> Rename(const std::string& from, const std::string& to) override {
         return m_inner.Rename(from, to);
     }
+    core::Result<bool> RenameIfAbsent(const std::string& from, const std::string& to) override {
+        return m_inner.RenameIfAbsent(from, to);
+    }
+    bool RenamesOverHeldFiles() const override { return m_inner.RenamesOverHeldFiles(); }
+    core::Result<std::vector<std::string>> ListFolder(const std::string& folder) override {
+        return m_inner.ListFolder(folder);
+    }
     void Remove(const std::string& path) noexcept override { m_inner.Remove(path); }
 
 private:

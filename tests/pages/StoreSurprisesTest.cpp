@@ -57,6 +57,12 @@ public:
     core::Result<> Rename(const std::string& from, const std::string& to) override {
         return core::SystemFileSystem().Rename(from, to);
     }
+    core::Result<bool> RenameIfAbsent(const std::string& from, const std::string& to) override {
+        return core::SystemFileSystem().RenameIfAbsent(from, to);
+    }
+    core::Result<std::vector<std::string>> ListFolder(const std::string& folder) override {
+        return core::SystemFileSystem().ListFolder(folder);
+    }
     void Remove(const std::string& path) noexcept override { core::SystemFileSystem().Remove(path); }
 };
 

@@ -64,18 +64,43 @@ struct Found {
     std::optional<core::TimerFingerprint> fingerprint;
 };
 
-// Where the writer's timer `name` is now, read through the store one timer at a time.
+std::vector<std::u16string> NamesOf(const std::vector<core::MusicEntryInfo>& music) {
+    std::vector<std::u16string> names;
+    for (const auto& entry : music) names.push_back(entry.name);
+    return names;
+}
+
+// Where the writer's timer `name` is now: its index from one whole read of the file, then its
+// fingerprint from a read of that timer, which must still be the same timer. Nothing when the
+// whole read does not have it.
 std::optional<Found> Find(const std::string& path, const std::string& name) {
-    for (std::uint16_t index = 0;; ++index) {
-        const auto read =
-            UntilNotBusy([&] { return core::ReadTimer(core::SystemFileSystem(), path, index, {}); });
-        if (!read.ok()) Fail("reading timer " + std::to_string(index) + ": " + Describe(read.failure()));
-        if (index >= read->count) return std::nullopt;
-        std::vector<std::u16string> names;
-        for (const auto& entry : read->music) names.push_back(entry.name);
-        const auto label = LabelOf(read->record, names);
-        if (label && label->Name() == name) return Found{index, read->fingerprint};
+    const std::string folder = path.substr(0, path.find_last_of('/'));
+    for (int attempt = 0; attempt < 200000; ++attempt) {
+        const core::Card card = core::ReadCard(core::SystemFileSystem(), folder);
+        const core::CardFile& file = card[{core::CardFileKind::GeneralSchedule, 0}];
+        if (file.state == core::CardFileState::Busy) {
+            Pause();
+            continue;
+        }
+        if (file.state != core::CardFileState::Read)
+            Fail("the file reads as state " + std::to_string(int(file.state)));
+        std::optional<std::uint16_t> index;
+        for (std::size_t i = 0; i < file.timers.size() && !index; ++i) {
+            const auto label = LabelOf(file.timers[i].record, file.timers[i].musicNames);
+            if (label && label->Name() == name) index = static_cast<std::uint16_t>(i);
+        }
+        if (!index) return std::nullopt;
+        const auto read = core::ReadTimer(core::SystemFileSystem(), path, *index, {});
+        if (!read.ok()) {
+            if (!Busy(read.failure()))
+                Fail("reading timer " + std::to_string(*index) + ": " + Describe(read.failure()));
+            continue;
+        }
+        const auto label = LabelOf(read->record, NamesOf(read->music));
+        // Moved by the other writer between the two reads: look again.
+        if (*index < read->count && label && label->Name() == name) return Found{*index, read->fingerprint};
     }
+    Fail("could not find " + name + " for long");
 }
 
 // Appends, replaces and deletes its own timers, and says each one the store reported done:
@@ -170,9 +195,7 @@ int Reader(const std::string& folder, const std::string& path) {
             else
                 ++busy;
         } else if (index < read->count) {
-            std::vector<std::u16string> names;
-            for (const auto& entry : read->music) names.push_back(entry.name);
-            if (!LabelOf(read->record, names) || !read->fingerprint) {
+            if (!LabelOf(read->record, NamesOf(read->music)) || !read->fingerprint) {
                 torn.push_back("timer " + std::to_string(index) + " is not one a writer wrote");
             }
             ++reads;
