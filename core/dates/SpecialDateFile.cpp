@@ -1,6 +1,7 @@
 #include "core/dates/SpecialDateFile.h"
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -12,10 +13,8 @@ Result<std::vector<SpecialDate>> ReadDateFile(FileSystem& fs, const std::string&
     const auto opened = fs.Open(path, OpenMode::Read);
     if (!opened.ok()) return opened.failure();
     File& file = **opened;
-    const auto length = file.Length();
-    if (!length.ok()) return length.failure();
-    const std::uint64_t records = std::min<std::uint64_t>(*length / 2, kMaxSpecialDates);
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(records * 2));
+    // At most 365 records are read, whatever the file's size says.
+    std::array<std::uint8_t, 2 * kMaxSpecialDates> bytes{};
     const auto got = ReadFully(file, bytes);
     if (!got.ok()) return got.failure();
     if (auto closed = file.Close(); !closed.ok()) return closed.failure();

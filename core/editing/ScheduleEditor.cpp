@@ -172,7 +172,7 @@ ScheduleAnswer ScheduleEditor::Save(const ScheduleInput& input) {
                                              TimerData{m_record, m_music, m_medium}, m_fingerprint);
     if (!stored.ok()) {
         // The editor keeps the timer so the user can try again; the summary learns nothing.
-        ReportWrite(stored.failure(), path, answer);
+        Report(stored.failure(), path, answer);
         return answer;
     }
     m_summaries[static_cast<std::size_t>(m_program)][m_timerIndex] = SummaryOf(m_record);
@@ -196,22 +196,22 @@ bool ScheduleEditor::RepeatsSavedStart() const {
     return false;
 }
 
-void ScheduleEditor::Report(const Failure& failure, ScheduleAnswer& answer) {
+void ScheduleEditor::Report(const Failure& failure, const std::string& path, ScheduleAnswer& answer) {
     switch (failure.status) {
     case Status::Done: return;
     case Status::ProgramFull: answer.message = EditorMessage::ProgramFull; return;
     case Status::TooManyMusicFiles: answer.message = EditorMessage::TooManyMusicFiles; return;
     case Status::MusicNameTooLong: answer.message = EditorMessage::MusicNameTooLong; return;
-    case Status::TimerChanged: answer.message = EditorMessage::TimerChanged; return;
+    case Status::TimerChanged:
+        answer.message = EditorMessage::TimerChanged;
+        ShowStoredTimer(path, answer);
+        return;
+    // A file larger than any program file is refused without a cause: the box names the file.
+    case Status::FileTooLarge:
     case Status::OpenFailed:
     case Status::IoFailed: break;
     }
-    answer.fileError = failure.error.value_or(FileError(FileErrorCause::Generic, ""));
-}
-
-void ScheduleEditor::ReportWrite(const Failure& failure, const std::string& path, ScheduleAnswer& answer) {
-    Report(failure, answer);
-    if (failure.status == Status::TimerChanged) ShowStoredTimer(path, answer);
+    answer.fileError = failure.error.value_or(FileError(FileErrorCause::Generic, path));
 }
 
 // The timer at the editor's index as the file holds it now (or why it cannot be read); when the
@@ -290,7 +290,7 @@ ScheduleAnswer ScheduleEditor::Delete(const ScheduleInput& input) {
     const Result<Stored> deleted =
         DeleteTimer(m_fs, *path, static_cast<std::uint16_t>(m_timerIndex), m_fingerprint);
     if (!deleted.ok()) {
-        ReportWrite(deleted.failure(), *path, answer);
+        Report(deleted.failure(), *path, answer);
         return answer;
     }
     if (deleted->count) m_timerCount = *deleted->count;
@@ -366,7 +366,7 @@ ScheduleAnswer ScheduleEditor::CopyProgram(const ScheduleInput& input) {
     const std::string targetPath = ProgramPath(target);
     const Result<Stored> copied = CopyScheduleFile(m_fs, sourcePath, targetPath);
     if (!copied.ok()) {
-        Report(copied.failure(), answer);
+        Report(copied.failure(), targetPath, answer);
         return answer;
     }
     // The open program's file has changed under the editor: open it afresh, as choosing it does.

@@ -124,11 +124,9 @@ private:
     ScheduleAnswer Step(const ScheduleInput& input, int step);
     ScheduleAnswer MoveMusic(const ScheduleInput& input, int step);
     bool RepeatsSavedStart() const;
-    // Says why the store did not do what was asked.
-    static void Report(const Failure& failure, ScheduleAnswer& answer);
-    // The same for a replace or delete of the timer at path; a timer that another writer changed
-    // meanwhile is shown as the file now holds it.
-    void ReportWrite(const Failure& failure, const std::string& path, ScheduleAnswer& answer);
+    // Says why the store did not do what was asked with the program file at `path`. A timer that
+    // another writer changed meanwhile is shown as the file now holds it.
+    void Report(const Failure& failure, const std::string& path, ScheduleAnswer& answer);
     void ShowStoredTimer(const std::string& path, ScheduleAnswer& answer);
     // Opens `program` afresh at its first timer, as choosing it does: a blank program when its
     // file cannot be opened. False when the file is there but fails to read.

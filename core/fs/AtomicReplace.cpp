@@ -140,21 +140,8 @@ Result<Placement> ReplaceFileContents(FileSystem& fs, const std::string& target,
 
 Result<> ReplaceFileContents(FileSystem& fs, const std::string& target, std::span<const std::uint8_t> content,
                              std::unique_ptr<File> held) {
-    const ByteRun whole[] = {content};
-    return ReplaceFileContents(fs, target, whole, std::move(held));
-}
-
-Result<> ReplaceFileContents(FileSystem& fs, const std::string& target, std::span<const ByteRun> runs,
-                             std::unique_ptr<File> held) {
     const auto written = ReplaceFileContents(
-        fs, target,
-        [runs](File& out) {
-            for (const ByteRun& run : runs) {
-                if (auto put = out.Write(run); !put.ok()) return put;
-            }
-            return Result<>();
-        },
-        std::move(held));
+        fs, target, [content](File& out) { return out.Write(content); }, std::move(held));
     if (!written.ok()) return written.failure();
     return {};
 }

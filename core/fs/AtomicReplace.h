@@ -58,9 +58,4 @@ Result<Placement> ReplaceFileContents(FileSystem& fs, const std::string& target,
 Result<> ReplaceFileContents(FileSystem& fs, const std::string& target, std::span<const std::uint8_t> content,
                              std::unique_ptr<File> held = nullptr);
 
-// The same, for content given as runs of bytes written one after the other.
-using ByteRun = std::span<const std::uint8_t>;
-Result<> ReplaceFileContents(FileSystem& fs, const std::string& target, std::span<const ByteRun> runs,
-                             std::unique_ptr<File> held = nullptr);
-
 }  // namespace core

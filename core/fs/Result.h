@@ -19,6 +19,7 @@ enum class Status {
     TooManyMusicFiles,  // more than 65535 music names, or fewer names than the record counts
     MusicNameTooLong,   // a music name longer than 260 UTF-16 units
     TimerChanged,       // the timer at that index is no longer the one the caller read: nothing written
+    FileTooLarge,       // a program file larger than any valid one (or so its index says): left untouched
 };
 
 // Why an operation did not do what was asked: the status, and for OpenFailed and IoFailed the

@@ -12,27 +12,6 @@ using namespace detail;
 
 namespace {
 
-// An open program file's length and its header as far as the file has one.
-struct FileStart {
-    std::uint64_t length = 0;
-    ScheduleHeaderBytes headerBytes{};
-    std::size_t present = 0;  // header bytes the file has; the rest read as 0
-
-    ScheduleHeader Header() const { return DecodeScheduleHeader(std::span(headerBytes).first(present)); }
-};
-
-// Reads the length and the header from the start of the file.
-Result<FileStart> ReadFileStart(File& file) {
-    FileStart start;
-    const auto length = file.Length();
-    if (!length.ok()) return length.failure();
-    start.length = *length;
-    const auto got = ReadFully(file, start.headerBytes);
-    if (!got.ok()) return got.failure();
-    start.present = *got;
-    return start;
-}
-
 // Reads the music entries that follow a record at `at`: at most `count`, and only as many as
 // have at least one byte in the file (an entry cut short reads as if padded with zeros).
 Result<std::vector<MusicEntryInfo>> ReadMusicEntries(File& file, std::uint64_t at, std::uint64_t length,
@@ -211,6 +190,7 @@ Result<Stored> AppendTimer(FileSystem& fs, const std::string& path, const TimerD
     if (auto cleared = RemoveLeftovers(fs, path); !cleared.ok()) return cleared.failure();
     const auto old = ReadFileStart(file);
     if (!old.ok()) return old.failure();
+    if (auto size = CheckNotTooLarge(*old); !size.ok()) return size.failure();
     ScheduleHeader header = old->Header();
     if (header.count >= kMaxTimers) return Refusal(Status::ProgramFull);
 
@@ -238,15 +218,22 @@ Result<Stored> CopyScheduleFile(FileSystem& fs, const std::string& source, const
     // The source stays held until the copy is in place.
     const auto from = fs.Open(source, OpenMode::Read);
     if (!from.ok()) return from.failure();
-    const auto content = ReadWholeFile(**from);
-    if (!content.ok()) return content.failure();
+    File& file = **from;
+    const auto start = ReadFileStart(file);
+    if (!start.ok()) return start.failure();
+    if (start->length > kMaxScheduleFileSize) return Refusal(Status::FileTooLarge);
     auto held = HoldIfExists(fs, target);
     if (!held.ok()) return held.failure();
-    const ScheduleHeader header = DecodeScheduleHeader(*content);
+    const ScheduleHeader header = start->Header();
     std::optional<std::uint16_t> count;
     if (header.magic == kScheduleMagic) count = UsableCount(header);
-    const ByteRun runs[] = {*content};
-    return PutInPlace(fs, target, runs, count, std::move(*held));
+    const std::uint64_t length = start->length;
+    const auto copy = [&file, length](File& out) {
+        std::vector<std::uint8_t> buffer(
+            static_cast<std::size_t>(std::min<std::uint64_t>(length, kCopyBufferSize)));
+        return CopyRange(file, 0, length, out, buffer);
+    };
+    return PutInPlace(fs, target, copy, count, std::move(*held));
 }
 
 }  // namespace core

@@ -1,6 +1,8 @@
 // The store operations that rewrite a program file whole: replacing and deleting a timer.
-// The new content is built in memory from the file's own header and replaces the file in one
-// step while the file is held, so it is always either exactly the old or exactly the new one.
+// The new file is written from the held old one, timer by timer through a fixed buffer, with
+// a header made from the old one's, and replaces the old file in one step while it is still
+// held, so it is always either exactly the old or exactly the new one, and memory stays the
+// same however large the file.
 #include <algorithm>
 #include <span>
 
@@ -13,16 +15,22 @@ using namespace detail;
 
 namespace {
 
-// One timer of the new file: bytes kept from the old file, or the new timer's bytes.
-using Piece = std::span<const std::uint8_t>;
+// One timer of the new file: a range of the old file, or the new timer's bytes.
+struct Piece {
+    std::uint64_t offset = 0;  // in the old file
+    std::uint64_t size = 0;
+    std::span<const std::uint8_t> bytes;  // the new timer's bytes, for the one that is not kept
+    bool kept = true;
+};
 
-// The bytes of timer j of the old file, as far as they lie inside it.
-Piece OldTimer(const ScheduleHeader& header, std::span<const std::uint8_t> content, std::size_t j) {
+// Timer j of the old file, as far as it lies inside it.
+Piece OldTimer(const ScheduleHeader& header, std::uint64_t length, std::size_t j) {
     const std::uint64_t offset = header.index[j].offset;
-    if (offset >= content.size()) return {};
-    const std::uint64_t size = std::min<std::uint64_t>(header.index[j].size, content.size() - offset);
-    return content.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(size));
+    if (offset >= length) return {};
+    return {offset, std::min<std::uint64_t>(header.index[j].size, length - offset), {}, true};
 }
+
+Piece NewTimer(std::span<const std::uint8_t> bytes) { return {0, bytes.size(), bytes, false}; }
 
 // The header of the file made of `old`'s own header fields and `pieces` back to back after it.
 // Index entries past the timers are zero, except that a program left empty keeps entry 0
@@ -35,22 +43,23 @@ ScheduleHeaderBytes HeaderFor(const ScheduleHeader& old, const std::vector<Piece
     header.count = static_cast<std::uint16_t>(pieces.size());
     std::uint64_t at = kScheduleHeaderSize;
     for (std::size_t j = 0; j < pieces.size(); ++j) {
-        header.index[j] = {static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(pieces[j].size())};
-        at += pieces[j].size();
+        header.index[j] = {static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(pieces[j].size)};
+        at += pieces[j].size;
     }
     if (pieces.empty()) header.index[0] = {static_cast<std::uint32_t>(kScheduleHeaderSize), 0};
 
     return EncodeScheduleHeader(header);
 }
 
-// The runs to write for `header` followed by `pieces`. Timers that lie back to back in the old
-// file are written in one run, so a rewrite makes a handful of writes, not one per timer.
-std::vector<Piece> RunsToWrite(const ScheduleHeaderBytes& header, const std::vector<Piece>& pieces) {
-    std::vector<Piece> runs{Piece(header)};
+// The runs to write after the header. Kept timers that lie back to back in the old file are
+// copied as one run, so a rewrite makes a handful of reads and writes, not one per timer.
+std::vector<Piece> RunsToWrite(const std::vector<Piece>& pieces) {
+    std::vector<Piece> runs;
     for (const Piece& piece : pieces) {
-        Piece& last = runs.back();
-        if (runs.size() > 1 && !piece.empty() && last.data() + last.size() == piece.data()) {
-            last = Piece(last.data(), last.size() + piece.size());
+        if (piece.size == 0) continue;
+        if (!runs.empty() && piece.kept && runs.back().kept &&
+            runs.back().offset + runs.back().size == piece.offset) {
+            runs.back().size += piece.size;
         } else {
             runs.push_back(piece);
         }
@@ -58,23 +67,25 @@ std::vector<Piece> RunsToWrite(const ScheduleHeaderBytes& header, const std::vec
     return runs;
 }
 
-// A program file read whole and held open, so nobody else writes it until it is replaced.
+// A program file held open, so nobody else writes it until it is replaced, with its length and
+// its header.
 struct HeldProgram {
     std::unique_ptr<File> file;
-    std::vector<std::uint8_t> content;
+    std::uint64_t length = 0;
     ScheduleHeader header;
     std::uint16_t count = 0;
 };
 
-// Opens and reads the program file and hands it, held, to `rewrite`, which gives the result.
+// Opens the program file, reads its header and hands it, held, to `rewrite`, which gives the
+// result. A file too large to be a program file is refused before anything else.
 template <class Rewrite>
 Result<Stored> WithHeldProgram(FileSystem& fs, const std::string& path, Rewrite rewrite) {
     auto opened = fs.Open(path, OpenMode::Read);
     if (!opened.ok()) return opened.failure();
-    auto content = ReadWholeFile(**opened);
-    if (!content.ok()) return content.failure();
-    HeldProgram held{std::move(*opened), std::move(*content), {}, 0};
-    held.header = DecodeScheduleHeader(held.content);
+    const auto start = ReadFileStart(**opened);
+    if (!start.ok()) return start.failure();
+    if (auto size = CheckNotTooLarge(*start); !size.ok()) return size.failure();
+    HeldProgram held{std::move(*opened), start->length, start->Header(), 0};
     held.count = UsableCount(held.header);
     return rewrite(held);
 }
@@ -83,7 +94,7 @@ Result<Stored> WithHeldProgram(FileSystem& fs, const std::string& path, Rewrite 
 Result<> CheckUnchanged(HeldProgram& held, std::uint16_t index,
                         const std::optional<TimerFingerprint>& expected) {
     if (!expected) return {};
-    const auto now = ReadFingerprint(*held.file, held.header.index[index], held.content.size());
+    const auto now = ReadFingerprint(*held.file, held.header.index[index], held.length);
     if (!now.ok()) return now.failure();
     if (*now != expected) return Refusal(Status::TimerChanged);
     return {};
@@ -92,13 +103,25 @@ Result<> CheckUnchanged(HeldProgram& held, std::uint16_t index,
 // Replaces the held file by its timers `pieces`. A damaged index can name the same bytes many
 // times over; such a file is refused rather than blown up beyond its own size.
 Result<Stored> ReplaceHeld(FileSystem& fs, const std::string& path, HeldProgram& held,
-                           const std::vector<Piece>& pieces, std::size_t keptBytes) {
-    if (keptBytes > held.content.size()) {
-        return IoFailure(FileError(FileErrorCause::Generic, path));
-    }
+                           const std::vector<Piece>& pieces) {
+    std::uint64_t kept = 0;
+    for (const Piece& piece : pieces) kept += piece.kept ? piece.size : 0;
+    if (kept > held.length) return IoFailure(FileError(FileErrorCause::Generic, path));
+
     const ScheduleHeaderBytes header = HeaderFor(held.header, pieces);
-    return PutInPlace(fs, path, RunsToWrite(header, pieces), static_cast<std::uint16_t>(pieces.size()),
-                      std::move(held.file));
+    const std::vector<Piece> runs = RunsToWrite(pieces);
+    File& old = *held.file;
+    const auto write = [&](File& out) {
+        if (auto written = out.Write(header); !written.ok()) return written;
+        std::vector<std::uint8_t> buffer(
+            static_cast<std::size_t>(std::min<std::uint64_t>(kept, kCopyBufferSize)));
+        for (const Piece& run : runs) {
+            auto copied = run.kept ? CopyRange(old, run.offset, run.size, out, buffer) : out.Write(run.bytes);
+            if (!copied.ok()) return copied;
+        }
+        return Result<>();
+    };
+    return PutInPlace(fs, path, write, static_cast<std::uint16_t>(pieces.size()), std::move(held.file));
 }
 
 }  // namespace
@@ -118,16 +141,10 @@ Result<Stored> ReplaceTimer(FileSystem& fs, const std::string& path, std::uint16
         if (auto same = CheckUnchanged(held, index, expected); !same.ok())
             return Result<Stored>(same.failure());
         std::vector<Piece> pieces;
-        std::size_t kept = 0;
         for (std::size_t j = 0; j < held.count; ++j) {
-            if (j == index) {
-                pieces.emplace_back(replacement);
-            } else {
-                pieces.push_back(OldTimer(held.header, held.content, j));
-                kept += pieces.back().size();
-            }
+            pieces.push_back(j == index ? NewTimer(replacement) : OldTimer(held.header, held.length, j));
         }
-        return ReplaceHeld(fs, path, held, pieces, kept);
+        return ReplaceHeld(fs, path, held, pieces);
     });
 }
 
@@ -142,13 +159,10 @@ Result<Stored> DeleteTimer(FileSystem& fs, const std::string& path, std::uint16_
         if (auto same = CheckUnchanged(held, index, expected); !same.ok())
             return Result<Stored>(same.failure());
         std::vector<Piece> pieces;
-        std::size_t kept = 0;
         for (std::size_t j = 0; j < held.count; ++j) {
-            if (j == index) continue;
-            pieces.push_back(OldTimer(held.header, held.content, j));
-            kept += pieces.back().size();
+            if (j != index) pieces.push_back(OldTimer(held.header, held.length, j));
         }
-        return ReplaceHeld(fs, path, held, pieces, kept);
+        return ReplaceHeld(fs, path, held, pieces);
     });
 }
 

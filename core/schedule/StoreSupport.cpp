@@ -25,15 +25,41 @@ void AppendStoredTimer(std::vector<std::uint8_t>& out, const TimerData& timer) {
     }
 }
 
-Result<std::vector<std::uint8_t>> ReadWholeFile(File& file) {
+Result<FileStart> ReadFileStart(File& file) {
+    FileStart start;
     const auto length = file.Length();
     if (!length.ok()) return length.failure();
-    std::vector<std::uint8_t> content(static_cast<std::size_t>(*length));
-    if (auto moved = file.Seek(0); !moved.ok()) return moved.failure();
-    const auto got = ReadFully(file, content);
+    start.length = *length;
+    const auto got = ReadFully(file, start.headerBytes);
     if (!got.ok()) return got.failure();
-    content.resize(*got);
-    return content;
+    start.present = *got;
+    return start;
+}
+
+Result<> CheckNotTooLarge(const FileStart& start) {
+    if (start.length > kMaxScheduleFileSize) return Refusal(Status::FileTooLarge);
+    const ScheduleHeader header = start.Header();
+    for (std::size_t j = 0; j < UsableCount(header); ++j) {
+        if (std::uint64_t{header.index[j].offset} + header.index[j].size > kMaxScheduleFileSize) {
+            return Refusal(Status::FileTooLarge);
+        }
+    }
+    return {};
+}
+
+Result<> CopyRange(File& from, std::uint64_t offset, std::uint64_t size, File& to,
+                   std::span<std::uint8_t> buffer) {
+    if (auto moved = from.Seek(offset); !moved.ok()) return moved;
+    while (size > 0) {
+        const auto chunk =
+            buffer.first(static_cast<std::size_t>(std::min<std::uint64_t>(size, buffer.size())));
+        const auto got = ReadFully(from, chunk);
+        if (!got.ok()) return got.failure();
+        if (*got < chunk.size()) return IoFailure(FileError(FileErrorCause::EndOfFile, from.Path()));
+        if (auto written = to.Write(chunk); !written.ok()) return written;
+        size -= chunk.size();
+    }
+    return {};
 }
 
 Result<std::optional<TimerFingerprint>> ReadFingerprint(File& file, const TimerIndexEntry& entry,
@@ -57,9 +83,9 @@ Result<std::optional<TimerFingerprint>> ReadFingerprint(File& file, const TimerI
     return std::optional<TimerFingerprint>(builder.Finish());
 }
 
-Result<Stored> PutInPlace(FileSystem& fs, const std::string& path, std::span<const ByteRun> runs,
+Result<Stored> PutInPlace(FileSystem& fs, const std::string& path, const ContentWriter& write,
                           std::optional<std::uint16_t> count, std::unique_ptr<File> held) {
-    if (auto replaced = ReplaceFileContents(fs, path, runs, std::move(held)); !replaced.ok()) {
+    if (auto replaced = ReplaceFileContents(fs, path, write, std::move(held)); !replaced.ok()) {
         return replaced.failure();
     }
     return Stored{count};

@@ -23,14 +23,35 @@ Result<> CheckTimerFits(const TimerData& timer);
 // Appends the stored form of timer (record, then one entry per name) to out.
 void AppendStoredTimer(std::vector<std::uint8_t>& out, const TimerData& timer);
 
-// The whole content of an open file, read from its start.
-Result<std::vector<std::uint8_t>> ReadWholeFile(File& file);
+// An open program file's length and its header as far as the file has one.
+struct FileStart {
+    std::uint64_t length = 0;
+    ScheduleHeaderBytes headerBytes{};
+    std::size_t present = 0;  // header bytes the file has; the rest read as 0
 
-// Puts content in place of the file at path in one step (see ReplaceFileContents) and reports
-// `count` on success. A temporary file that cannot be created is OpenFailed: nothing was
-// written; any later failure is IoFailed.
-// `held` is the caller's handle on the old file, released right before the rename.
-Result<Stored> PutInPlace(FileSystem& fs, const std::string& path, std::span<const ByteRun> runs,
+    ScheduleHeader Header() const { return DecodeScheduleHeader(std::span(headerBytes).first(present)); }
+};
+
+// Reads the length and the header of a file just opened.
+Result<FileStart> ReadFileStart(File& file);
+
+// FileTooLarge when the file is larger than any program file or its index reaches past that.
+Result<> CheckNotTooLarge(const FileStart& start);
+
+// Copies `size` bytes at `offset` of `from` to the current position of `to`, through `buffer`.
+// A file that ends early is IoFailed with EndOfFile.
+Result<> CopyRange(File& from, std::uint64_t offset, std::uint64_t size, File& to,
+                   std::span<std::uint8_t> buffer);
+
+// The buffer a rewrite or a copy moves its bytes through: memory stays the same however large
+// the file.
+inline constexpr std::size_t kCopyBufferSize = 1 << 20;
+
+// Puts what `write` writes in place of the file at path in one step (see ReplaceFileContents)
+// and reports `count` on success. A temporary file that cannot be created is OpenFailed:
+// nothing was written; any later failure is IoFailed.
+// `held` is the caller's handle on the old file, kept until the new one is in place.
+Result<Stored> PutInPlace(FileSystem& fs, const std::string& path, const ContentWriter& write,
                           std::optional<std::uint16_t> count, std::unique_ptr<File> held = nullptr);
 
 // The fingerprint of the bytes that `entry` names in a file of `length` bytes, read through a

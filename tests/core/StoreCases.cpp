@@ -18,6 +18,7 @@ const char* StatusName(Status status) {
     case Status::TooManyMusicFiles: return "TooManyMusicFiles";
     case Status::MusicNameTooLong: return "MusicNameTooLong";
     case Status::TimerChanged: return "TimerChanged";
+    case Status::FileTooLarge: return "FileTooLarge";
     }
     return "?";
 }
@@ -94,6 +95,12 @@ std::vector<StoreCase> WritingOperations() {
          "SCH01.DAT",
          [](FS& fs, const Folder& f) {
              return From(core::CreateScheduleFile(fs, f / "SCH01.DAT", 2, PowerAt(7).timer));
+         }},
+        {"SaveToNewFile",
+         {},
+         "SCH01.DAT",
+         [](FS& fs, const Folder& f) {
+             return From(core::WriteTimer(fs, f / "SCH01.DAT", 0, 0, 0, PowerAt(7).timer));
          }},
         {"WriteOverForeignFile",
          {{"SCH01.DAT", testbytes::Hex("68 65 6C 6C 6F")}},
