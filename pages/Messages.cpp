@@ -12,6 +12,7 @@ QString MessageText(core::EditorMessage message) {
     case core::EditorMessage::TooManyMusicFiles: return QStringLiteral("每个定时最多只能有65535个音乐文件！");
     case core::EditorMessage::MusicNameTooLong:
         return QStringLiteral("音乐文件名太长，最多只能有260个字符！");
+    case core::EditorMessage::TimerChanged: return QStringLiteral("该定时已被其他程序修改，已重新读取。");
     }
     return {};
 }

@@ -12,6 +12,8 @@ enum class EditorMessage {
     ProgramFull,          // the program already holds 512 timers
     TooManyMusicFiles,    // a timer with more than 65535 music files
     MusicNameTooLong,     // a music file name longer than 260 characters
+    TimerChanged,         // another program changed the timer since it was shown: nothing was
+                          // written, and the timer is shown as the file now holds it
 };
 
 }  // namespace core

@@ -125,15 +125,16 @@ ScheduleAnswer ScheduleEditor::ChooseProgram(const ScheduleInput& input) {
         return answer;
     }
     if (!HasProgram(input.program)) return answer;
-    const std::string path = ProgramPath(input.program);
-    if (CanOpenForReading(m_fs, path)) {
-        // A file that fails to read leaves the open program as it was, its list choice included.
-        if (!Load(path, input.program, 0, TimerRecord{}, answer)) answer.show.program = true;
-    } else {
-        OpenBlankProgram(input.program, answer);
-    }
+    // A file that fails to read leaves the open program as it was, its list choice included.
+    if (!ReloadProgram(ProgramPath(input.program), input.program, answer)) answer.show.program = true;
     answer.show.fields = true;
     return answer;
+}
+
+bool ScheduleEditor::ReloadProgram(const std::string& path, int program, ScheduleAnswer& answer) {
+    if (CanOpenForReading(m_fs, path)) return Load(path, program, 0, TimerRecord{}, answer);
+    OpenBlankProgram(program, answer);
+    return true;
 }
 
 ScheduleAnswer ScheduleEditor::ChooseMode(const ScheduleInput& input) {
@@ -165,12 +166,13 @@ ScheduleAnswer ScheduleEditor::Save(const ScheduleInput& input) {
         answer.message = EditorMessage::RepeatedStartTime;
         return answer;
     }
-    const Result<Stored> stored =
-        WriteTimer(m_fs, ProgramPath(m_program), static_cast<std::uint16_t>(m_timerIndex), m_timerCount,
-                   static_cast<std::uint16_t>(m_program), TimerData{m_record, m_music, m_medium});
+    const std::string path = ProgramPath(m_program);
+    const Result<Stored> stored = WriteTimer(m_fs, path, static_cast<std::uint16_t>(m_timerIndex),
+                                             m_timerCount, static_cast<std::uint16_t>(m_program),
+                                             TimerData{m_record, m_music, m_medium}, m_fingerprint);
     if (!stored.ok()) {
         // The editor keeps the timer so the user can try again; the summary learns nothing.
-        Report(stored.failure(), answer);
+        Report(stored.failure(), path, answer);
         return answer;
     }
     m_summaries[static_cast<std::size_t>(m_program)][m_timerIndex] = SummaryOf(m_record);
@@ -194,18 +196,35 @@ bool ScheduleEditor::RepeatsSavedStart() const {
     return false;
 }
 
-void ScheduleEditor::Report(const Failure& failure, ScheduleAnswer& answer) {
+void ScheduleEditor::Report(const Failure& failure, const std::string& path, ScheduleAnswer& answer) {
     switch (failure.status) {
     case Status::Done: return;
     case Status::ProgramFull: answer.message = EditorMessage::ProgramFull; return;
     case Status::TooManyMusicFiles: answer.message = EditorMessage::TooManyMusicFiles; return;
     case Status::MusicNameTooLong: answer.message = EditorMessage::MusicNameTooLong; return;
     case Status::TimerChanged:
+        answer.message = EditorMessage::TimerChanged;
+        ShowStoredTimer(path, answer);
+        return;
+    // A file larger than any program file is refused without a cause: the box names the file.
     case Status::FileTooLarge:
     case Status::OpenFailed:
     case Status::IoFailed: break;
     }
-    answer.fileError = failure.error.value_or(FileError(FileErrorCause::Generic, ""));
+    answer.fileError = failure.error.value_or(FileError(FileErrorCause::Generic, path));
+}
+
+// The timer at the editor's index as the file holds it now (or why it cannot be read); when the
+// file has no timer there any more, or cannot be opened, the program opens afresh.
+void ScheduleEditor::ShowStoredTimer(const std::string& path, ScheduleAnswer& answer) {
+    const Result<TimerRead> read =
+        ReadTimer(m_fs, path, static_cast<std::uint16_t>(m_timerIndex), TimerRecord{});
+    if (read.ok() ? m_timerIndex < read->count : read.status() != Status::OpenFailed) {
+        Take(read, m_program, m_timerIndex, answer);
+    } else {
+        ReloadProgram(path, m_program, answer);
+    }
+    answer.show.fields = true;
 }
 
 // --- The timers of the open program ---
@@ -268,9 +287,10 @@ ScheduleAnswer ScheduleEditor::Delete(const ScheduleInput& input) {
         StartNewTimer(answer);
         return answer;
     }
-    const Result<Stored> deleted = DeleteTimer(m_fs, *path, static_cast<std::uint16_t>(m_timerIndex));
+    const Result<Stored> deleted =
+        DeleteTimer(m_fs, *path, static_cast<std::uint16_t>(m_timerIndex), m_fingerprint);
     if (!deleted.ok()) {
-        Report(deleted.failure(), answer);
+        Report(deleted.failure(), *path, answer);
         return answer;
     }
     if (deleted->count) m_timerCount = *deleted->count;
@@ -346,7 +366,7 @@ ScheduleAnswer ScheduleEditor::CopyProgram(const ScheduleInput& input) {
     const std::string targetPath = ProgramPath(target);
     const Result<Stored> copied = CopyScheduleFile(m_fs, sourcePath, targetPath);
     if (!copied.ok()) {
-        Report(copied.failure(), answer);
+        Report(copied.failure(), targetPath, answer);
         return answer;
     }
     // The open program's file has changed under the editor: open it afresh, as choosing it does.
@@ -361,22 +381,28 @@ ScheduleAnswer ScheduleEditor::CopyProgram(const ScheduleInput& input) {
 
 bool ScheduleEditor::Load(const std::string& path, int program, std::uint32_t index, const TimerRecord& start,
                           ScheduleAnswer& answer) {
-    const Result<TimerRead> read = ReadTimer(m_fs, path, static_cast<std::uint16_t>(index), start);
-    if (!read.ok()) {
+    return Take(ReadTimer(m_fs, path, static_cast<std::uint16_t>(index), start), program, index, answer);
+}
+
+bool ScheduleEditor::Take(const Result<TimerRead>& result, int program, std::uint32_t index,
+                          ScheduleAnswer& answer) {
+    if (!result.ok()) {
         // A file that cannot be opened says nothing.
-        if (read.status() != Status::OpenFailed && read.error()) answer.fileError = *read.error();
+        if (result.status() != Status::OpenFailed && result.error()) answer.fileError = *result.error();
         return false;
     }
+    const TimerRead& read = *result;
     m_program = program;
     m_timerIndex = index;
-    m_timerCount = read->count;
-    m_record = read->record;
+    m_timerCount = read.count;
+    m_record = read.record;
+    m_fingerprint = read.fingerprint;
 
     std::vector<std::u16string> names;
-    for (const MusicEntryInfo& entry : read->music) names.push_back(entry.name);
+    for (const MusicEntryInfo& entry : read.music) names.push_back(entry.name);
     const int first = names.empty() ? -1 : 0;
     SetMusic(std::move(names), first, answer);
-    m_medium = SourceOfEntries(read->music);
+    m_medium = SourceOfEntries(read.music);
     answer.show.medium = true;
     // A stored timer keeps its mode.
     m_modeFixed = true;
@@ -388,6 +414,7 @@ bool ScheduleEditor::Load(const std::string& path, int program, std::uint32_t in
 void ScheduleEditor::StartNewTimer(ScheduleAnswer& answer) {
     m_record = BlankTimer();
     m_timerIndex = m_timerCount;
+    m_fingerprint.reset();
     SetMusic({}, -1, answer);
     ShowTimer(answer);
     // The medium stays as the page shows it.

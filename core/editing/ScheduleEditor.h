@@ -124,13 +124,20 @@ private:
     ScheduleAnswer Step(const ScheduleInput& input, int step);
     ScheduleAnswer MoveMusic(const ScheduleInput& input, int step);
     bool RepeatsSavedStart() const;
-    // Says why the store did not do what was asked.
-    static void Report(const Failure& failure, ScheduleAnswer& answer);
+    // Says why the store did not do what was asked with the program file at `path`. A timer that
+    // another writer changed meanwhile is shown as the file now holds it.
+    void Report(const Failure& failure, const std::string& path, ScheduleAnswer& answer);
+    void ShowStoredTimer(const std::string& path, ScheduleAnswer& answer);
+    // Opens `program` afresh at its first timer, as choosing it does: a blank program when its
+    // file cannot be opened. False when the file is there but fails to read.
+    bool ReloadProgram(const std::string& path, int program, ScheduleAnswer& answer);
 
     // Reads timer `index` of `program` over `start` and shows it. False, with nothing changed,
     // when the file cannot be opened (silently) or read (the file error says why).
     bool Load(const std::string& path, int program, std::uint32_t index, const TimerRecord& start,
               ScheduleAnswer& answer);
+    // Takes timer `index` of `program` as read and shows it; on a failed read, the same as Load.
+    bool Take(const Result<TimerRead>& read, int program, std::uint32_t index, ScheduleAnswer& answer);
     // A blank new timer at index timerCount().
     void StartNewTimer(ScheduleAnswer& answer);
     // Program `program` without timers, at its new timer 1.
@@ -152,6 +159,9 @@ private:
     int m_musicRow = -1;
     MusicSource m_medium = MusicSource::Internal;
     bool m_modeFixed = false;
+    // What the store said the shown stored timer was when it was read; replace and delete hand it
+    // back so that a timer another writer changed meanwhile is left alone. None for a new timer.
+    std::optional<TimerFingerprint> m_fingerprint;
     std::vector<TimerSummaryTable> m_summaries;  // one per program
 };
 

@@ -8,6 +8,7 @@
 
 #include "core/card/CardFiles.h"
 #include "core/text/ProgramNames.h"
+#include "pages/CommandGuard.h"
 #include "pages/Messages.h"
 #include "pages/dates/DateControlIds.h"
 #include "pages/dates/DateEntryText.h"
@@ -49,7 +50,8 @@ void SpecialDatePage::ShowStartingState() {
 
 void SpecialDatePage::ConnectCommands() {
     const auto onClick = [this](int id, void (SpecialDatePage::*command)()) {
-        connect(&ui::RequireControl<QPushButton>(this, id), &QPushButton::clicked, this, command);
+        connect(&ui::RequireControl<QPushButton>(this, id), &QPushButton::clicked, this,
+                [this, command] { Guarded([&] { (this->*command)(); }); });
     };
     onClick(kAddDate, &SpecialDatePage::AddTypedDate);
     onClick(kOpenFolder, &SpecialDatePage::BrowseForFolder);
@@ -57,7 +59,8 @@ void SpecialDatePage::ConnectCommands() {
     onClick(kExit, &SpecialDatePage::CloseWindow);
     onClick(kDeleteDate, &SpecialDatePage::DeleteSelectedEntry);
     // Only a choice the user makes counts, including choosing the program already shown.
-    connect(m_programCombo, &QComboBox::activated, this, &SpecialDatePage::ChooseProgram);
+    connect(m_programCombo, &QComboBox::activated, this,
+            [this](int program) { Guarded([&] { ChooseProgram(program); }); });
 
     // A typed "3" shows as "03" once the field is left, so the field names what Add will take.
     // Inline completion would turn a typed "1" into "10" behind the user's back.
@@ -67,6 +70,15 @@ void SpecialDatePage::ConnectCommands() {
                 [combo] { ui::SelectTypedItem(*combo); });
     }
     ui::KeepOneSelected(*m_dateList, ui::SelectionFallback::LastEntry);
+}
+
+void SpecialDatePage::Guarded(const std::function<void()>& command) {
+    // The file a command works on is the chosen program's, once there is a save folder.
+    const std::string file =
+        m_editor.SaveFolder().empty()
+            ? std::string()
+            : core::CardFilePath(m_editor.SaveFolder(), core::CardFileKind::SpecialDates, m_editor.Program());
+    RunGuarded(this, m_dialogs, file, command);
 }
 
 void SpecialDatePage::AddTypedDate() {

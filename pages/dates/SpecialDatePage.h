@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -28,6 +29,8 @@ public:
 private:
     void ShowStartingState();
     void ConnectCommands();
+    // Runs a command with nothing it throws reaching the event loop (see RunGuarded).
+    void Guarded(const std::function<void()>& command);
 
     void AddTypedDate();
     void DeleteSelectedEntry();

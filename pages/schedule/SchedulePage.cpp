@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/card/CardFiles.h"
+#include "pages/CommandGuard.h"
 #include "pages/Messages.h"
 #include "pages/schedule/ControlIds.h"
 #include "pages/schedule/ScheduleTemplate.h"
@@ -72,20 +74,35 @@ void SchedulePage::ConnectCommands() {
     connect(button(ids::kExit), &QPushButton::clicked, this, &SchedulePage::Exit);
 }
 
-void SchedulePage::Run(Command command) { Answer((m_editor.*command)(ReadInput())); }
+void SchedulePage::Run(Command command) {
+    Guarded([this, command] { Answer((m_editor.*command)(ReadInput())); });
+}
+
+void SchedulePage::Guarded(const std::function<void()>& command) {
+    // The file a command works on is the open program's, once there is a save folder.
+    const std::string file =
+        m_editor.saveFolder().empty()
+            ? std::string()
+            : core::CardFilePath(m_editor.saveFolder(), m_variant.kind.files, m_editor.program());
+    RunGuarded(this, m_dialogs, file, command);
+}
 
 void SchedulePage::ChooseFolder() {
-    const std::optional<QString> folder = m_dialogs.BrowseForFolder(this);
-    if (!folder) return;
-    Answer(m_editor.ChooseFolder(folder->toStdString()));
+    Guarded([this] {
+        const std::optional<QString> folder = m_dialogs.BrowseForFolder(this);
+        if (!folder) return;
+        Answer(m_editor.ChooseFolder(folder->toStdString()));
+    });
 }
 
 void SchedulePage::AddMusic() {
-    // The fields are read before the chooser opens.
-    const core::ScheduleInput input = ReadInput();
-    std::vector<std::u16string> paths;
-    for (const QString& file : m_dialogs.ChooseMusicFiles(this)) paths.push_back(file.toStdU16String());
-    Answer(m_editor.AddMusic(input, paths));
+    Guarded([this] {
+        // The fields are read before the chooser opens.
+        const core::ScheduleInput input = ReadInput();
+        std::vector<std::u16string> paths;
+        for (const QString& file : m_dialogs.ChooseMusicFiles(this)) paths.push_back(file.toStdU16String());
+        Answer(m_editor.AddMusic(input, paths));
+    });
 }
 
 void SchedulePage::Exit() {

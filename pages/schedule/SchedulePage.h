@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 #include "core/editing/ScheduleEditor.h"
 #include "core/fs/FileSystem.h"
@@ -33,6 +34,8 @@ private:
     void AddMusic();
     void Exit();
     void Run(Command command);
+    // Runs a command with nothing it throws reaching the event loop (see RunGuarded).
+    void Guarded(const std::function<void()>& command);
 
     core::ScheduleInput ReadInput() const;
     void Answer(const core::ScheduleAnswer& answer);

@@ -1,5 +1,7 @@
 #include "ScheduleEditorFixture.h"
 
+#include <utility>
+
 #include "core/card/CardFiles.h"
 #include "core/schedule/ScheduleFile.h"
 
@@ -24,6 +26,17 @@ core::TimerRecord BlankTimer() {
 std::optional<FileErrorCause> ErrorCause(const core::ScheduleAnswer& answer) {
     if (!answer.fileError) return std::nullopt;
     return answer.fileError->cause();
+}
+
+void OtherWriter::Before(std::size_t n, std::function<void(core::FileSystem&)> action) {
+    m_at = m_opens + n;
+    m_action = std::move(action);
+}
+
+core::Result<std::unique_ptr<core::File>> OtherWriter::Open(const std::string& path, core::OpenMode mode) {
+    if (m_action && m_opens == m_at) std::exchange(m_action, nullptr)(m_inner);
+    ++m_opens;
+    return m_inner.Open(path, mode);
 }
 
 void EditorHarness::FailNext(IoCall call, FileErrorCause cause) {
@@ -125,7 +138,7 @@ namespace core {
 void PrintTo(EditorMessage message, std::ostream* out) {
     static const char* const names[] = {"NoSaveFolder",      "NoProgramSaveFolder", "Saved",
                                         "RepeatedStartTime", "ProgramFull",         "TooManyMusicFiles",
-                                        "MusicNameTooLong"};
+                                        "MusicNameTooLong",  "TimerChanged"};
     *out << names[static_cast<int>(message)];
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -31,6 +32,36 @@ core::TimerRecord BlankTimer();
 // The cause of the file-error box the answer gives, if any.
 std::optional<FileErrorCause> ErrorCause(const core::ScheduleAnswer& answer);
 
+// Another program writing the card while the editor works: runs an action on the file system
+// beneath right before a chosen open goes through.
+class OtherWriter final : public core::FileSystem {
+public:
+    explicit OtherWriter(core::FileSystem& inner) : m_inner(inner) {}
+
+    // `action` runs once, before the open `n` opens from now (0: the next one).
+    void Before(std::size_t n, std::function<void(core::FileSystem&)> action);
+    std::size_t Opens() const { return m_opens; }
+
+    core::Result<std::unique_ptr<core::File>> Open(const std::string& path, core::OpenMode mode) override;
+    core::Result<> Rename(const std::string& from, const std::string& to) override {
+        return m_inner.Rename(from, to);
+    }
+    core::Result<bool> RenameIfAbsent(const std::string& from, const std::string& to) override {
+        return m_inner.RenameIfAbsent(from, to);
+    }
+    bool RenamesOverHeldFiles() const override { return m_inner.RenamesOverHeldFiles(); }
+    core::Result<std::vector<std::string>> ListFolder(const std::string& folder) override {
+        return m_inner.ListFolder(folder);
+    }
+    void Remove(const std::string& path) noexcept override { m_inner.Remove(path); }
+
+private:
+    core::FileSystem& m_inner;
+    std::size_t m_opens = 0;
+    std::size_t m_at = 0;
+    std::function<void(core::FileSystem&)> m_action;
+};
+
 // A schedule editor over a card folder in memory, driven as its page drives it: each command
 // gets what the controls show, and the parts of the answer are shown back into them.
 class EditorHarness {
@@ -57,7 +88,8 @@ public:
     std::u16string MusicFile(const std::string& path);
 
     testsupport::MemoryFileSystem memory;
-    testsupport::FaultyFileSystem fs{memory};
+    OtherWriter other{memory};
+    testsupport::FaultyFileSystem fs{other};
     core::ScheduleEditor editor;
     core::ScheduleInput screen;  // what the page's controls show
 

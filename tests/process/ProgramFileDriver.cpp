@@ -1,0 +1,248 @@
+// The processes of the process tests: writers and a reader that share one program file, a writer
+// that runs until it is killed, and a writer under a file size limit. Each prints what it did on
+// its standard output, one line at a time and unbuffered, so nothing is lost when it is killed.
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <poll.h>
+#include <cstdio>
+#include <cstdlib>
+#include <iterator>
+#include <map>
+#include <random>
+#include <set>
+#include <string>
+
+#include "Labelled.h"
+#include "core/card/CardReader.h"
+#include "core/fs/ProcessSetup.h"
+
+namespace {
+
+using namespace proctest;
+
+void Say(const std::string& line) {
+    const std::string text = line + "\n";
+    for (std::size_t done = 0; done < text.size();) {
+        const ssize_t put = ::write(STDOUT_FILENO, text.data() + done, text.size() - done);
+        if (put <= 0) std::_Exit(3);
+        done += static_cast<std::size_t>(put);
+    }
+}
+
+[[noreturn]] void Fail(const std::string& why) {
+    std::fprintf(stderr, "%s\n", why.c_str());
+    std::_Exit(2);
+}
+
+// Another process holds the file: nothing was done, try again.
+bool Busy(const core::Failure& failure) {
+    return failure.status == core::Status::OpenFailed && failure.error &&
+           failure.error->cause() == core::FileErrorCause::SharingViolation;
+}
+
+void Pause() { ::usleep(50); }
+
+std::string Describe(const core::Failure& failure) {
+    return "status " + std::to_string(static_cast<int>(failure.status)) + " cause " +
+           std::to_string(failure.error ? static_cast<int>(failure.error->cause()) : -1);
+}
+
+// The same step again while the file is busy; a bound keeps a stuck run from hanging the test.
+template <class Step>
+auto UntilNotBusy(Step step) {
+    for (int attempt = 0; attempt < 200000; ++attempt) {
+        auto result = step();
+        if (result.ok() || !Busy(result.failure())) return result;
+        Pause();
+    }
+    Fail("the file stayed busy");
+}
+
+struct Found {
+    std::uint16_t index = 0;
+    std::optional<core::TimerFingerprint> fingerprint;
+};
+
+std::vector<std::u16string> NamesOf(const std::vector<core::MusicEntryInfo>& music) {
+    std::vector<std::u16string> names;
+    for (const auto& entry : music) names.push_back(entry.name);
+    return names;
+}
+
+// Where the writer's timer `name` is now: its index from one whole read of the file, then its
+// fingerprint from a read of that timer, which must still be the same timer. Nothing when the
+// whole read does not have it.
+std::optional<Found> Find(const std::string& path, const std::string& name) {
+    const std::string folder = path.substr(0, path.find_last_of('/'));
+    for (int attempt = 0; attempt < 200000; ++attempt) {
+        const core::Card card = core::ReadCard(core::SystemFileSystem(), folder);
+        const core::CardFile& file = card[{core::CardFileKind::GeneralSchedule, 0}];
+        if (file.state == core::CardFileState::Busy) {
+            Pause();
+            continue;
+        }
+        if (file.state != core::CardFileState::Read)
+            Fail("the file reads as state " + std::to_string(int(file.state)));
+        std::optional<std::uint16_t> index;
+        for (std::size_t i = 0; i < file.timers.size() && !index; ++i) {
+            const auto label = LabelOf(file.timers[i].record, file.timers[i].musicNames);
+            if (label && label->Name() == name) index = static_cast<std::uint16_t>(i);
+        }
+        if (!index) return std::nullopt;
+        const auto read = core::ReadTimer(core::SystemFileSystem(), path, *index, {});
+        if (!read.ok()) {
+            if (!Busy(read.failure()))
+                Fail("reading timer " + std::to_string(*index) + ": " + Describe(read.failure()));
+            continue;
+        }
+        const auto label = LabelOf(read->record, NamesOf(read->music));
+        // Moved by the other writer between the two reads: look again.
+        if (*index < read->count && label && label->Name() == name) return Found{*index, read->fingerprint};
+    }
+    Fail("could not find " + name + " for long");
+}
+
+// Appends, replaces and deletes its own timers, and says each one the store reported done:
+// "put A7 2" (timer A7 is now at version 2) or "drop A7".
+int Writer(const std::string& path, const std::string& writer, std::uint64_t seed, int operations) {
+    core::FileSystem& fs = core::SystemFileSystem();
+    std::mt19937_64 random(seed);
+    std::map<int, int> live;  // id -> version
+    int nextId = 0;
+    for (int op = 0; op < operations; ++op) {
+        const auto roll = random() % 4;
+        const int music = 1 + static_cast<int>(random() % 3);
+        if (live.empty() || roll < 2) {
+            const Label label{writer, nextId++, 0};
+            const auto added =
+                UntilNotBusy([&] { return core::AppendTimer(fs, path, LabelledTimer(label, music)); });
+            if (!added.ok()) Fail("append " + label.Name() + ": " + Describe(added.failure()));
+            live[label.id] = 0;
+            Say("put " + label.Name() + " 0");
+            continue;
+        }
+        const auto chosen = std::next(live.begin(), static_cast<long>(random() % live.size()));
+        const Label label{writer, chosen->first, chosen->second + 1};
+        for (;;) {
+            const std::optional<Found> found = Find(path, label.Name());
+            if (!found) Fail(label.Name() + " is missing from the file");
+            const auto written = roll == 2
+                                     ? core::ReplaceTimer(fs, path, found->index, LabelledTimer(label, music),
+                                                          found->fingerprint)
+                                     : core::DeleteTimer(fs, path, found->index, found->fingerprint);
+            if (written.ok()) break;
+            // Another writer moved the timer, or holds the file: look for it again.
+            if (written.status() != core::Status::TimerChanged && !Busy(written.failure())) {
+                Fail((roll == 2 ? "replace " : "delete ") + label.Name() + ": " +
+                     Describe(written.failure()));
+            }
+            Pause();
+        }
+        if (roll == 2) {
+            chosen->second = label.version;
+            Say("put " + label.Name() + " " + std::to_string(label.version));
+        } else {
+            live.erase(chosen);
+            Say("drop " + label.Name());
+        }
+    }
+    return 0;
+}
+
+// What a read of the whole file found wrong; empty when it was whole.
+std::string CheckWhole(const core::CardFile& file) {
+    if (file.state != core::CardFileState::Read) {
+        return "state " + std::to_string(static_cast<int>(file.state)) + " damage " +
+               std::to_string(file.damage ? static_cast<int>(file.damage->rule) : -1);
+    }
+    std::set<std::string> names;
+    for (const core::TimerData& timer : file.timers) {
+        const auto label = LabelOf(timer.record, timer.musicNames);
+        if (!label) return "a timer that no writer wrote";
+        if (!names.insert(label->Name()).second) return label->Name() + " twice";
+    }
+    return {};
+}
+
+// Reads the file through the store until its standard input closes: the whole card, and one
+// timer at a time. Prints "reads N busy M torn K", then what each of the first torn reads saw.
+int Reader(const std::string& folder, const std::string& path) {
+    core::FileSystem& fs = core::SystemFileSystem();
+    std::mt19937_64 random(7);
+    long reads = 0, busy = 0;
+    std::vector<std::string> torn;
+    for (long round = 0; round < 1'000'000; ++round) {
+        // A few hundred rounds at least, then until the input closes: the writers are done.
+        pollfd input{STDIN_FILENO, POLLIN, 0};
+        if (round >= 300 && ::poll(&input, 1, 0) > 0) break;
+
+        const core::Card card = core::ReadCard(fs, folder);
+        const core::CardFile& file = card[{core::CardFileKind::GeneralSchedule, 0}];
+        if (file.state == core::CardFileState::Busy) {
+            ++busy;
+        } else if (const std::string wrong = CheckWhole(file); !wrong.empty()) {
+            torn.push_back("card: " + wrong);
+        } else {
+            ++reads;
+        }
+
+        const auto index = static_cast<std::uint16_t>(random() % 64);
+        const auto read = core::ReadTimer(fs, path, index, {});
+        if (!read.ok()) {
+            if (!Busy(read.failure()))
+                torn.push_back("timer: " + Describe(read.failure()));
+            else
+                ++busy;
+        } else if (index < read->count) {
+            if (!LabelOf(read->record, NamesOf(read->music)) || !read->fingerprint) {
+                torn.push_back("timer " + std::to_string(index) + " is not one a writer wrote");
+            }
+            ++reads;
+        }
+        Pause();
+    }
+    Say("reads " + std::to_string(reads) + " busy " + std::to_string(busy) + " torn " +
+        std::to_string(torn.size()));
+    for (std::size_t i = 0; i < torn.size() && i < 10; ++i) Say(torn[i]);
+    return 0;
+}
+
+// Takes churn steps until killed, saying "step k" before step k.
+int Churn(const std::string& path, std::uint64_t seed) {
+    Say("ready");
+    for (std::uint64_t step = 0; step < 1'000'000; ++step) {
+        Say("step " + std::to_string(step));
+        const auto done = RunChurnStep(core::SystemFileSystem(), path, seed, step);
+        if (!done.ok()) Fail("step " + std::to_string(step) + ": " + Describe(done.failure()));
+    }
+    return 0;
+}
+
+// Under a file size limit of `limit` bytes, stores a timer far larger than that: by a rewrite of
+// the file or by an append. Prints the status and cause the store answered.
+int Limited(const std::string& path, rlim_t limit, bool ignoreSignal, const std::string& how) {
+    const rlimit size{limit, limit};
+    if (::setrlimit(RLIMIT_FSIZE, &size) != 0) Fail("setrlimit");
+    if (ignoreSignal) core::IgnoreFileSizeSignal();
+    const core::TimerData large = LabelledTimer({"big", 0, 0}, 40);
+    const auto written = how == "append" ? core::AppendTimer(core::SystemFileSystem(), path, large)
+                                         : core::ReplaceTimer(core::SystemFileSystem(), path, 0, large);
+    Say(written.ok() ? std::string("done") : Describe(written.failure()));
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 5 && args[0] == "writer")
+        return Writer(args[1], args[2], std::stoull(args[3]), std::stoi(args[4]));
+    if (args.size() == 3 && args[0] == "reader") return Reader(args[1], args[2]);
+    if (args.size() == 3 && args[0] == "churn") return Churn(args[1], std::stoull(args[2]));
+    if (args.size() == 5 && args[0] == "limited")
+        return Limited(args[1], std::stoull(args[2]), args[3] == "1", args[4]);
+    Fail(
+        "usage: writer PATH NAME SEED OPS | reader FOLDER PATH | churn PATH SEED | limited PATH BYTES 0|1 "
+        "append|rewrite");
+}
