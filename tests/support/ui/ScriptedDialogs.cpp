@@ -23,6 +23,7 @@ QStringList ScriptedDialogs::FileErrorTexts() const {
 void ScriptedDialogs::ClearShown() {
     messages_.clear();
     fileErrors_.clear();
+    saveFileTitles_.clear();
     folderRequests_ = musicRequests_ = aboutBoxes_ = 0;
 }
 
@@ -32,18 +33,36 @@ void ScriptedDialogs::ShowFileError(QWidget*, const core::FileError& error) {
     fileErrors_.push_back(error);
 }
 
-std::optional<QString> ScriptedDialogs::BrowseForFolder(QWidget*) {
-    ++folderRequests_;
-    if (folderAnswers_.empty()) {
-        ADD_FAILURE() << "folder browser opened with no answer queued";
+namespace {
+
+// Takes the first of `answers`; none queued fails the running test and reads as a cancel.
+std::optional<QString> TakePathAnswer(std::deque<std::optional<QString>>& answers, const char* question) {
+    if (answers.empty()) {
+        ADD_FAILURE() << question << " opened with no answer queued";
         return std::nullopt;
     }
     // Built from the front's parts: g++ 12 warns falsely when an optional<QString> is copied.
-    const bool cancelled = !folderAnswers_.front().has_value();
-    const QString path = folderAnswers_.front().value_or(QString());
-    folderAnswers_.pop_front();
+    const bool cancelled = !answers.front().has_value();
+    const QString path = answers.front().value_or(QString());
+    answers.pop_front();
     if (cancelled) return std::nullopt;
     return path;
+}
+
+}  // namespace
+
+std::optional<QString> ScriptedDialogs::BrowseForFolder(QWidget*) {
+    ++folderRequests_;
+    return TakePathAnswer(folderAnswers_, "folder browser");
+}
+
+void ScriptedDialogs::AnswerSaveFile(std::optional<QString> path) {
+    saveFileAnswers_.push_back(std::move(path));
+}
+
+std::optional<QString> ScriptedDialogs::AskSaveFile(QWidget*, const QString& title, const QString&) {
+    saveFileTitles_ << title;
+    return TakePathAnswer(saveFileAnswers_, "save-file question");
 }
 
 QStringList ScriptedDialogs::ChooseMusicFiles(QWidget*) {
