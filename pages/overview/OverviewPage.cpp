@@ -314,6 +314,8 @@ void OverviewPage::ShowIdle() {
 void OverviewPage::ShowCard() {
     m_model->SetTimers(AllTimers(m_overview->card));
     FilterTimers();
+    // File names and weekdays are the widest texts; nothing is cut short.
+    m_table->resizeColumnsToContents();
     ShowFindings();
     ShowWeek();
     ShowDay();
