@@ -9,6 +9,7 @@ QString TabCaption(int tab) {
     case 0: return QStringLiteral("一般时程设置");
     case 1: return QStringLiteral("特殊时程设置");
     case 2: return QStringLiteral("特殊日期设置");
+    case 3: return QStringLiteral("全卡总览");
     default: return {};
     }
 }

@@ -11,7 +11,7 @@
 QString ToolName();
 // The version of this build, from the project version ("1.0.0").
 QString ToolVersion();
-// The three tabs: "一般时程设置", "特殊时程设置", "特殊日期设置".
+// The four tabs: "一般时程设置", "特殊时程设置", "特殊日期设置", "全卡总览".
 QString TabCaption(int tab);
 // The words on message boxes, error boxes, the about box and the choosers.
 ui::DialogTexts ApplicationDialogTexts();

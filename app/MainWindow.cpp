@@ -19,7 +19,8 @@ constexpr int kClientHeight = 408;
 constexpr ui::DialogBox kTabStripBox{7, 7, 418, 394};
 constexpr int kTabStripId = 1000;
 
-constexpr int kTabCount = 3;
+constexpr int kTabCount = 4;
+constexpr int kOverviewTab = 3;
 
 }  // namespace
 
@@ -30,7 +31,8 @@ MainWindow::MainWindow(ui::Dialogs& dialogs, core::FileSystem& fileSystem)
       m_tab(this),
       m_generalPage(pages::GeneralScheduleVariant(), dialogs, fileSystem, &m_tab),
       m_specialPage(pages::SpecialScheduleVariant(), dialogs, fileSystem, &m_tab),
-      m_datePage(dialogs, fileSystem, &m_tab) {
+      m_datePage(dialogs, fileSystem, &m_tab),
+      m_overviewPage(dialogs, fileSystem, &m_tab) {
     SetUpWindow();
 }
 
@@ -39,6 +41,7 @@ QWidget* MainWindow::Page(int tab) {
     case 0: return &m_generalPage;
     case 1: return &m_specialPage;
     case 2: return &m_datePage;
+    case kOverviewTab: return &m_overviewPage;
     default: return nullptr;
     }
 }
@@ -57,6 +60,9 @@ void MainWindow::SetUpWindow() {
     setWindowTitle(ToolName());
 
     for (int tab = 0; tab < kTabCount; ++tab) m_tab.Bar().addTab(TabCaption(tab));
+    m_overviewPage.SetFolderSource([this] { return LastOpenedFolder(); });
+    m_overviewPage.SetOpener([this](const std::string& folder, core::CardFileId file,
+                                    std::optional<int> timer) { OpenOnPage(folder, file, timer); });
     m_tab.Bar().setCurrentIndex(0);
     connect(&m_tab.Bar(), &QTabBar::currentChanged, this, &MainWindow::ShowCurrentPage);
 
@@ -78,6 +84,38 @@ void MainWindow::ShowCurrentPage() {
 }
 
 void MainWindow::ShowAbout() { m_dialogs.ShowAbout(this); }
+
+std::string MainWindow::LastOpenedFolder() {
+    // Only the page on screen takes input, so at most one folder changed since the last look;
+    // the overview asks on every tab change to it.
+    const std::array<std::string, 3> folders = {m_generalPage.editor().saveFolder(),
+                                                m_specialPage.editor().saveFolder(),
+                                                m_datePage.Editor().SaveFolder()};
+    for (std::size_t page = 0; page < folders.size(); ++page) {
+        if (folders[page] != m_seenFolders[page] && !folders[page].empty()) m_lastFolder = folders[page];
+    }
+    m_seenFolders = folders;
+    return m_lastFolder;
+}
+
+void MainWindow::OpenOnPage(const std::string& folder, core::CardFileId file, std::optional<int> timer) {
+    switch (file.kind) {
+    case core::CardFileKind::GeneralSchedule:
+        m_generalPage.OpenTimer(folder, file.program, timer.value_or(0));
+        m_tab.Bar().setCurrentIndex(0);
+        break;
+    case core::CardFileKind::SpecialSchedule:
+        m_specialPage.OpenTimer(folder, file.program, timer.value_or(0));
+        m_tab.Bar().setCurrentIndex(1);
+        break;
+    case core::CardFileKind::SpecialDates:
+        m_datePage.OpenProgram(folder, file.program);
+        m_tab.Bar().setCurrentIndex(2);
+        break;
+    }
+    // The pages' own folders changed on the overview's word: that is no new folder to follow.
+    LastOpenedFolder();
+}
 
 bool MainWindow::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
     if (IsAboutCommand(message)) {

@@ -1,9 +1,11 @@
 // Saves a picture of the main window for each tab into the folder given as the argument:
-// general.png, special.png, dates.png. Run on a real display (scripts/screenshot starts it
+// general.png, special.png, dates.png and overview.png, the last with a sample card written
+// into a temporary folder. Run on a real display (scripts/screenshot starts it
 // under Xvfb), so the pictures show the fonts as a person sees them.
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTabBar>
 #include <QWindow>
 #include <iostream>
@@ -11,12 +13,53 @@
 #include "app/AppIcon.h"
 #include "app/AppTexts.h"
 #include "app/MainWindow.h"
+#include "core/card/CardFiles.h"
+#include "core/dates/SpecialDateFile.h"
 #include "core/fs/FileSystem.h"
+#include "core/schedule/ScheduleFile.h"
 #include "ui/SystemDialogs.h"
 
 namespace {
 
-const char* const kPictureNames[] = {"general.png", "special.png", "dates.png"};
+const char* const kPictureNames[] = {"general.png", "special.png", "dates.png", "overview.png"};
+
+core::TimerData SampleTimer(std::uint16_t mode, int from, int to, std::uint32_t weekdays) {
+    core::TimerData timer;
+    timer.record.mode = mode;
+    timer.record.startHour = static_cast<std::uint8_t>(from);
+    timer.record.endHour = static_cast<std::uint8_t>(to);
+    timer.record.weekdays = weekdays;
+    timer.record.power = core::kPower1;
+    timer.record.zones = core::kAllZones;
+    timer.record.frequency = mode == core::kRadioTimer ? 9010 : 0;
+    if (mode == core::kMusicTimer) {
+        timer.musicNames = {u"morning.mp3", u"bell.mp3"};
+        timer.record.musicCount = 2;
+    }
+    return timer;
+}
+
+// A small card for the overview's picture: two general programs, one special program and two
+// date lists sharing a day, so the findings list has something to say.
+bool WriteSampleCard(const std::string& folder) {
+    core::FileSystem& fs = core::SystemFileSystem();
+    using core::CardFileKind;
+    const std::string sch01 = core::CardFilePath(folder, CardFileKind::GeneralSchedule, 0);
+    const core::SpecialDate first[] = {{1, 1}, {5, 1}, {10, 1}};
+    const core::SpecialDate second[] = {{10, 1}};
+    return core::CreateScheduleFile(fs, sch01, 0, SampleTimer(core::kMusicTimer, 7, 8, core::kMondayToFriday)).ok() &&
+           core::AppendTimer(fs, sch01, SampleTimer(core::kRadioTimer, 12, 13, core::kMondayToFriday)).ok() &&
+           core::AppendTimer(fs, sch01, SampleTimer(core::kPowerTimer, 12, 14, 0x7F)).ok() &&
+           core::AppendTimer(fs, sch01, SampleTimer(core::kMusicTimer, 17, 19, 1u << 0 | 1u << 6)).ok() &&
+           core::CreateScheduleFile(fs, core::CardFilePath(folder, CardFileKind::GeneralSchedule, 1), 1,
+                                    SampleTimer(core::kPowerTimer, 6, 22, 0x7F))
+               .ok() &&
+           core::CreateScheduleFile(fs, core::CardFilePath(folder, CardFileKind::SpecialSchedule, 0), 0,
+                                    SampleTimer(core::kMusicTimer, 9, 11, 0))
+               .ok() &&
+           core::WriteDateFile(fs, core::CardFilePath(folder, CardFileKind::SpecialDates, 0), first).ok() &&
+           core::WriteDateFile(fs, core::CardFilePath(folder, CardFileKind::SpecialDates, 1), second).ok();
+}
 
 void WaitUntilExposed(QWidget& window) {
     while (window.windowHandle() == nullptr || !window.windowHandle()->isExposed()) {
@@ -46,8 +89,18 @@ int main(int argc, char** argv) {
               << " on a screen of " << screen.width() << "x" << screen.height() << " at " << dlg.logicalDpiY()
               << " dpi\n";
 
+    QTemporaryDir cardFolder;
+    if (!WriteSampleCard(cardFolder.path().toStdString())) {
+        std::cerr << "cannot write the sample card into " << cardFolder.path().toStdString() << '\n';
+        return 1;
+    }
+    auto& overview = *static_cast<pages::OverviewPage*>(dlg.Page(3));
     for (int tab = 0; tab < dlg.Tabs().Bar().count(); ++tab) {
         dlg.Tabs().Bar().setCurrentIndex(tab);
+        if (tab == 3) {
+            overview.OpenFolder(cardFolder.path().toStdString());
+            overview.WaitForWork();
+        }
         QApplication::processEvents();
         const QString path = folder.filePath(QString::fromUtf8(kPictureNames[tab]));
         if (!dlg.grab().save(path)) {

@@ -6,7 +6,7 @@ ROOT=$(repo_root)
 
 # Debian packages the build, the tests and the screenshots need.
 BASE_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-               nlohmann-json3-dev libcli11-dev fonts-wqy-microhei)
+               nlohmann-json3-dev libcli11-dev fonts-wqy-microhei poppler-utils)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -27,6 +27,10 @@ public:
     virtual QStringList ChooseMusicFiles(QWidget* owner) = 0;
     // The modal about box.
     virtual void ShowAbout(QWidget* owner) = 0;
+    // Save-file question titled `title`, offering the files `filter` names ("PDF 文件 (*.pdf)").
+    // The chosen path; nothing when cancelled.
+    virtual std::optional<QString> AskSaveFile(QWidget* owner, const QString& title,
+                                               const QString& filter) = 0;
 };
 
 }  // namespace ui

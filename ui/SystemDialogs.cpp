@@ -40,4 +40,11 @@ void SystemDialogs::ShowAbout(QWidget* owner) {
     MakeAboutBox(owner, m_texts.aboutCaption, m_texts.aboutText)->exec();
 }
 
+std::optional<QString> SystemDialogs::AskSaveFile(QWidget* owner, const QString& title,
+                                                  const QString& filter) {
+    const QString path = QFileDialog::getSaveFileName(owner, title, QString(), filter);
+    if (path.isEmpty()) return std::nullopt;
+    return QDir::toNativeSeparators(path);
+}
+
 }  // namespace ui

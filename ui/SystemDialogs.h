@@ -15,6 +15,7 @@ public:
     std::optional<QString> BrowseForFolder(QWidget* owner) override;
     QStringList ChooseMusicFiles(QWidget* owner) override;
     void ShowAbout(QWidget* owner) override;
+    std::optional<QString> AskSaveFile(QWidget* owner, const QString& title, const QString& filter) override;
 
 private:
     DialogTexts m_texts;

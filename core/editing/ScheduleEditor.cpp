@@ -450,4 +450,16 @@ void ScheduleEditor::SetMusic(std::vector<std::u16string> names, int row, Schedu
     answer.show.music = true;
 }
 
+ScheduleAnswer ScheduleEditor::OpenTimer(const std::string& folder, int program, std::uint32_t index) {
+    ScheduleAnswer answer = ChooseFolder(folder);
+    if (m_saveFolder != folder || !HasProgram(program)) return answer;
+    ScheduleInput input;
+    input.saveFolder = folder;
+    input.timerNumber = m_timerNumber;
+    input.program = program;
+    ScheduleAnswer opened = ChooseProgram(input);
+    if (opened.message || opened.fileError || index == 0 || m_timerCount == 0) return opened;
+    return Step(input, static_cast<int>(std::min(index, m_timerCount - 1)));
+}
+
 }  // namespace core

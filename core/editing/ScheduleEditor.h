@@ -94,6 +94,10 @@ public:
     ScheduleAnswer MoveMusicUp(const ScheduleInput& input);
     ScheduleAnswer MoveMusicDown(const ScheduleInput& input);
     ScheduleAnswer CopyProgram(const ScheduleInput& input);
+    // Opens `folder` as the save folder at timer `index` (from 0) of `program`, as another view
+    // of the card asks. A program without a file opens at its new timer 1; an index past the
+    // end opens the last timer.
+    ScheduleAnswer OpenTimer(const std::string& folder, int program, std::uint32_t index);
 
     const ScheduleKind& kind() const { return m_kind; }
     int programCount() const { return ProgramCount(m_kind.files); }

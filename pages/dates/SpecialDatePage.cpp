@@ -107,6 +107,12 @@ void SpecialDatePage::ChooseProgram(int program) {
     Show(m_editor.ChooseProgram(program));
 }
 
+void SpecialDatePage::OpenProgram(const std::string& folder, int program) {
+    if (folder.empty()) return;
+    Show(m_editor.ChooseFolder(folder));
+    if (m_editor.Program() != program) Show(m_editor.ChooseProgram(program));
+}
+
 void SpecialDatePage::Save() { Show(m_editor.Save()); }
 
 void SpecialDatePage::CloseWindow() { window()->close(); }

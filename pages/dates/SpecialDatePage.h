@@ -25,6 +25,8 @@ public:
 
     // What the page shows, held by its editor: the save folder, the program and its dates.
     const core::DateListEditor& Editor() const { return m_editor; }
+    // Opens the dates of `program` (0 to 5) in `folder`, ready to edit.
+    void OpenProgram(const std::string& folder, int program);
 
 private:
     void ShowStartingState();

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -93,6 +94,18 @@ void SchedulePage::ChooseFolder() {
         if (!folder) return;
         Answer(m_editor.ChooseFolder(folder->toStdString()));
     });
+}
+
+void SchedulePage::OpenTimer(const std::string& folder, int program, int index) {
+    Answer(m_editor.OpenTimer(folder, program, static_cast<std::uint32_t>(std::max(0, index))));
+    // The whole timer is shown afresh, whatever the answer left out.
+    Show({.fields = true,
+          .program = true,
+          .record = true,
+          .enabling = true,
+          .modeLock = true,
+          .music = true,
+          .medium = true});
 }
 
 void SchedulePage::AddMusic() {

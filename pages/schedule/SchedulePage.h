@@ -24,6 +24,8 @@ public:
     const ScheduleVariant& variant() const { return m_variant; }
     // The editing state, for whoever needs to look at it (the tests do).
     const core::ScheduleEditor& editor() const { return m_editor; }
+    // Opens timer `index` (from 0) of `program` in `folder`, ready to edit.
+    void OpenTimer(const std::string& folder, int program, int index);
 
 private:
     using Command = core::ScheduleAnswer (core::ScheduleEditor::*)(const core::ScheduleInput&);

@@ -11,7 +11,9 @@
 #include "app/MainWindow.h"
 #include "support/MemoryFileSystem.h"
 
+// The three editing tabs; the overview follows them as the fourth.
 inline constexpr int kTabCount = 3;
+inline constexpr int kOverviewTab = 3;
 inline constexpr int kExitButton = 1030;
 
 // The real main window with scripted dialogs, shown and active.

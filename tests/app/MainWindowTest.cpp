@@ -14,10 +14,11 @@ namespace {
 
 TEST_F(MainWindowTest, OpensOnTheGeneralTabWithOnlyItsPageShown) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("时程播放器使用工具"));
-    ASSERT_EQ(Bar().count(), kTabCount);
+    ASSERT_EQ(Bar().count(), kOverviewTab + 1);
     EXPECT_EQ(Bar().tabText(0), QStringLiteral("一般时程设置"));
     EXPECT_EQ(Bar().tabText(1), QStringLiteral("特殊时程设置"));
     EXPECT_EQ(Bar().tabText(2), QStringLiteral("特殊日期设置"));
+    EXPECT_EQ(Bar().tabText(kOverviewTab), QStringLiteral("全卡总览"));
     EXPECT_EQ(Bar().currentIndex(), 0);
     EXPECT_EQ(VisiblePages(), std::vector<int>{0});
 }

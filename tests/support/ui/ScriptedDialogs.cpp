@@ -23,6 +23,7 @@ QStringList ScriptedDialogs::FileErrorTexts() const {
 void ScriptedDialogs::ClearShown() {
     m_messages.clear();
     m_fileErrors.clear();
+    m_saveFileTitles.clear();
     m_folderRequests = m_musicRequests = m_aboutBoxes = 0;
 }
 
@@ -30,18 +31,36 @@ void ScriptedDialogs::ShowMessage(QWidget*, const QString& text) { m_messages <<
 
 void ScriptedDialogs::ShowFileError(QWidget*, const core::FileError& error) { m_fileErrors.push_back(error); }
 
-std::optional<QString> ScriptedDialogs::BrowseForFolder(QWidget*) {
-    ++m_folderRequests;
-    if (m_folderAnswers.empty()) {
-        ADD_FAILURE() << "folder browser opened with no answer queued";
+namespace {
+
+// Takes the first of `answers`; none queued fails the running test and reads as a cancel.
+std::optional<QString> TakePathAnswer(std::deque<std::optional<QString>>& answers, const char* question) {
+    if (answers.empty()) {
+        ADD_FAILURE() << question << " opened with no answer queued";
         return std::nullopt;
     }
     // Built from the front's parts: g++ 12 warns falsely when an optional<QString> is copied.
-    const bool cancelled = !m_folderAnswers.front().has_value();
-    const QString path = m_folderAnswers.front().value_or(QString());
-    m_folderAnswers.pop_front();
+    const bool cancelled = !answers.front().has_value();
+    const QString path = answers.front().value_or(QString());
+    answers.pop_front();
     if (cancelled) return std::nullopt;
     return path;
+}
+
+}  // namespace
+
+std::optional<QString> ScriptedDialogs::BrowseForFolder(QWidget*) {
+    ++m_folderRequests;
+    return TakePathAnswer(m_folderAnswers, "folder browser");
+}
+
+void ScriptedDialogs::AnswerSaveFile(std::optional<QString> path) {
+    m_saveFileAnswers.push_back(std::move(path));
+}
+
+std::optional<QString> ScriptedDialogs::AskSaveFile(QWidget*, const QString& title, const QString&) {
+    m_saveFileTitles << title;
+    return TakePathAnswer(m_saveFileAnswers, "save-file question");
 }
 
 QStringList ScriptedDialogs::ChooseMusicFiles(QWidget*) {
