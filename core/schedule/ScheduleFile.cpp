@@ -228,11 +228,7 @@ Result<Stored> CopyScheduleFile(FileSystem& fs, const std::string& source, const
     std::optional<std::uint16_t> count;
     if (header.magic == kScheduleMagic) count = UsableCount(header);
     const std::uint64_t length = start->length;
-    const auto copy = [&file, length](File& out) {
-        std::vector<std::uint8_t> buffer(
-            static_cast<std::size_t>(std::min<std::uint64_t>(length, kCopyBufferSize)));
-        return CopyRange(file, 0, length, out, buffer);
-    };
+    const auto copy = [&file, length](File& out) { return CopyRange(file, 0, length, out); };
     return PutInPlace(fs, target, copy, count, std::move(*held));
 }
 

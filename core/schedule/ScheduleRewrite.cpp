@@ -113,10 +113,8 @@ Result<Stored> ReplaceHeld(FileSystem& fs, const std::string& path, HeldProgram&
     File& old = *held.file;
     const auto write = [&](File& out) {
         if (auto written = out.Write(header); !written.ok()) return written;
-        std::vector<std::uint8_t> buffer(
-            static_cast<std::size_t>(std::min<std::uint64_t>(kept, kCopyBufferSize)));
         for (const Piece& run : runs) {
-            auto copied = run.kept ? CopyRange(old, run.offset, run.size, out, buffer) : out.Write(run.bytes);
+            auto copied = run.kept ? CopyRange(old, run.offset, run.size, out) : out.Write(run.bytes);
             if (!copied.ok()) return copied;
         }
         return Result<>();

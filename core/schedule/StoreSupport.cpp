@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 
 namespace core::detail {
 
@@ -47,9 +48,12 @@ Result<> CheckNotTooLarge(const FileStart& start) {
     return {};
 }
 
-Result<> CopyRange(File& from, std::uint64_t offset, std::uint64_t size, File& to,
-                   std::span<std::uint8_t> buffer) {
+Result<> CopyRange(File& from, std::uint64_t offset, std::uint64_t size, File& to) {
     if (auto moved = from.Seek(offset); !moved.ok()) return moved;
+    // Left uninitialised: every byte is read into before it is written out.
+    const std::size_t capacity = static_cast<std::size_t>(std::min<std::uint64_t>(size, kCopyBufferSize));
+    const auto storage = std::make_unique_for_overwrite<std::uint8_t[]>(capacity);
+    const std::span<std::uint8_t> buffer(storage.get(), capacity);
     while (size > 0) {
         const auto chunk =
             buffer.first(static_cast<std::size_t>(std::min<std::uint64_t>(size, buffer.size())));

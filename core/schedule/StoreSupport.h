@@ -38,14 +38,14 @@ Result<FileStart> ReadFileStart(File& file);
 // FileTooLarge when the file is larger than any program file or its index reaches past that.
 Result<> CheckNotTooLarge(const FileStart& start);
 
-// Copies `size` bytes at `offset` of `from` to the current position of `to`, through `buffer`.
-// A file that ends early is IoFailed with EndOfFile.
-Result<> CopyRange(File& from, std::uint64_t offset, std::uint64_t size, File& to,
-                   std::span<std::uint8_t> buffer);
+// The most a rewrite or a copy holds in memory at once, however large the file. Small enough
+// to stay in the processor's cache between the read and the write, large enough that a full
+// program is moved in a few calls.
+inline constexpr std::size_t kCopyBufferSize = 1 << 20;
 
-// The buffer a rewrite or a copy moves its bytes through: memory stays the same however large
-// the file.
-inline constexpr std::size_t kCopyBufferSize = 8 << 20;
+// Copies `size` bytes at `offset` of `from` to the current position of `to`, through a buffer of
+// at most kCopyBufferSize. A file that ends early is IoFailed with EndOfFile.
+Result<> CopyRange(File& from, std::uint64_t offset, std::uint64_t size, File& to);
 
 // Puts what `write` writes in place of the file at path in one step (see ReplaceFileContents)
 // and reports `count` on success. A temporary file that cannot be created is OpenFailed:
