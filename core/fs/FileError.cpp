@@ -24,7 +24,9 @@ FileErrorCause CauseFromErrno(int errorNumber) {
     case EWOULDBLOCK: return FileErrorCause::SharingViolation;
     case ENOLCK: return FileErrorCause::LockViolation;
     case ENOSPC:
+#ifdef EDQUOT  // no disk quotas in the Windows C library
     case EDQUOT:
+#endif
     case EFBIG: return FileErrorCause::DiskFull;
     default: return FileErrorCause::Generic;
     }

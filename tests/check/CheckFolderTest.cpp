@@ -4,6 +4,7 @@
 
 #include "core/card/CardFiles.h"
 #include "core/check/CardCheck.h"
+#include "core/fs/Path.h"
 #include "tests/check/CardFixture.h"
 #include "tests/core/Samples.h"
 #include "tests/support/FaultyFileSystem.h"
@@ -25,8 +26,8 @@ TEST(CheckCardFolder, MusicIsLookedUpInTheFolderListing) {
     const auto present = samples::WeekdayMusic({u"bell.MP3"}, MusicSource::External);
     fs.SetFile(PathOf(CardFileKind::GeneralSchedule, 0), samples::ProgramImage(0, {timer.stored}));
     fs.SetFile(PathOf(CardFileKind::GeneralSchedule, 1), samples::ProgramImage(1, {present.stored}));
-    fs.SetFile(kFolder + "/BELL.MP3", {});
-    fs.SetFile("elsewhere/Gone.mp3", {});
+    fs.SetFile(JoinPath(kFolder, "BELL.MP3"), {});
+    fs.SetFile(JoinPath("elsewhere", "Gone.mp3"), {});
 
     const auto findings = CheckCardFolder(fs, kFolder);
 

@@ -3,9 +3,6 @@
 // memory. Its own test program, so that the peak memory measured is its own.
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <functional>
 
@@ -14,6 +11,7 @@
 #include "tests/core/Samples.h"
 #include "tests/core/StoreCases.h"
 #include "tests/core/StoreFixture.h"
+#include "tests/support/PeakMemory.h"
 
 namespace {
 
@@ -25,13 +23,9 @@ constexpr std::uint64_t kHuge = 64ull << 30;
 
 // Gives path the length `length` without writing it: false when the file system cannot.
 bool Stretch(const std::string& path, std::uint64_t length) {
-    return ::truncate(path.c_str(), static_cast<off_t>(length)) == 0;
-}
-
-[[maybe_unused]] std::uint64_t PeakMemoryBytes() {
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    return static_cast<std::uint64_t>(usage.ru_maxrss) * 1024;
+    std::error_code error;
+    std::filesystem::resize_file(std::filesystem::path(std::u8string(path.begin(), path.end())), length, error);
+    return !error;
 }
 
 const Bytes kProgram = ProgramImage(4, {WeekdayMusic().stored, NoonRadio().stored});
@@ -70,7 +64,7 @@ protected:
     void TearDown() override {
 #if !defined(__SANITIZE_ADDRESS__)
         if (!IsSkipped()) {
-            EXPECT_LT(PeakMemoryBytes(), 64ull << 20);
+            EXPECT_LT(testsupport::PeakMemoryBytes(), 64ull << 20);
         }
 #endif
     }

@@ -1,5 +1,6 @@
 // Choosing the save folder and the program, and copying one program's file over another.
 #include "ScheduleEditorFixture.h"
+#include "core/fs/Path.h"
 
 namespace scheduletest {
 namespace {
@@ -44,12 +45,12 @@ TEST(FolderKindsTest, EachKindOpensItsOwnFiles) {
     special.OpenFolder();
     EXPECT_EQ(special.editor.program(), 5);
     EXPECT_EQ(special.editor.timerCount(), 1u);
-    EXPECT_EQ(special.Path(5), kFolder + "/SPSCH06.DAT");
+    EXPECT_EQ(special.Path(5), core::JoinPath(kFolder, "SPSCH06.DAT"));
 
     general.OpenFolder();
     EXPECT_EQ(general.editor.program(), 0);
     EXPECT_EQ(general.editor.timerCount(), 0u);
-    EXPECT_EQ(general.Path(3), kFolder + "/SCH04.DAT");
+    EXPECT_EQ(general.Path(3), core::JoinPath(kFolder, "SCH04.DAT"));
 }
 
 TEST_P(FolderTest, AFileThatFailsToReadKeepsTheFolderBefore) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 
 #include "core/fs/Path.h"
@@ -13,15 +14,37 @@ namespace testsupport {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// Paths are UTF-8 throughout the tool. Built from a u8string, a path means the same file on
+// every platform; from a narrow string Windows would read it in the ANSI code page.
+fs::path NativePath(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+
+std::string Utf8(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+}  // namespace
+
 TempFolder::TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "tavrel-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    m_path = pattern;
+    // A random name, created only if nobody has it yet, as mkdtemp does where there is one.
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path candidate = fs::temp_directory_path() / ("tavrel-test-" + std::to_string(random() % 1000000000));
+        std::error_code error;
+        if (fs::create_directory(candidate, error)) {
+            m_path = Utf8(candidate);
+            return;
+        }
+    }
+    throw std::runtime_error("cannot create a temporary folder");
 }
 
 TempFolder::~TempFolder() {
     std::error_code ignored;
-    fs::remove_all(m_path, ignored);
+    fs::remove_all(NativePath(m_path), ignored);
 }
 
 std::string TempFolder::operator/(const std::string& name) const { return core::JoinPath(m_path, name); }
@@ -29,21 +52,21 @@ std::string TempFolder::operator/(const std::string& name) const { return core::
 std::vector<std::string> TempFolder::Entries() const {
     std::vector<std::string> names;
     std::error_code error;
-    for (const auto& entry : fs::directory_iterator(m_path, error)) {
-        names.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(NativePath(m_path), error)) {
+        names.push_back(Utf8(entry.path().filename()));
     }
     std::sort(names.begin(), names.end());
     return names;
 }
 
 std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(NativePath(path), std::ios::binary);
     if (!in) return std::nullopt;
     return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
 void WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(NativePath(path), std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error("cannot write " + path);
 }
