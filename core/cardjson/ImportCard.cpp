@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "core/cardjson/CardJson.h"
 #include "core/fs/AtomicReplace.h"
 
 namespace core::cardjson {
@@ -71,6 +72,12 @@ ImportReport ImportCard(FileSystem& fs, const std::string& folder, const CardIma
         return CardFileIndex(a.id) < CardFileIndex(b.id);
     });
     return report;
+}
+
+DocumentImport ImportDocument(FileSystem& fs, const std::string& folder, std::string_view text, bool dryRun) {
+    const DecodedCard decoded = CardFromText(text);
+    if (decoded.error) return {decoded.error, {}};
+    return {std::nullopt, ImportCard(fs, folder, decoded.card, dryRun)};
 }
 
 }  // namespace core::cardjson

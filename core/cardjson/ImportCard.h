@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/cardjson/CardImage.h"
+#include "core/cardjson/Problems.h"
 #include "core/fs/FileSystem.h"
 #include "core/fs/Result.h"
 
@@ -34,5 +35,12 @@ struct ImportReport {
 // replaced in one step, while the others stay held. Files the card does not name are not
 // touched, and no file is ever deleted. A dry run holds and compares, and writes nothing.
 ImportReport ImportCard(FileSystem& fs, const std::string& folder, const CardImage& card, bool dryRun);
+
+// The document's text checked whole, then imported: on any problem in it, nothing is touched.
+struct DocumentImport {
+    std::optional<DocumentError> error;
+    ImportReport report;
+};
+DocumentImport ImportDocument(FileSystem& fs, const std::string& folder, std::string_view text, bool dryRun);
 
 }  // namespace core::cardjson

@@ -24,7 +24,7 @@ std::optional<CardImage> CardOfFolder(const std::string& command, const std::str
     return std::nullopt;
 }
 
-std::optional<CardImage> CardOfDocument(const std::string& command, const std::string& file) {
+std::optional<std::string> DocumentText(const std::string& command, const std::string& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
         Complain(command, core::FileErrorText(core::FileError(core::FileErrorCause::FileNotFound, file)));
@@ -32,12 +32,21 @@ std::optional<CardImage> CardOfDocument(const std::string& command, const std::s
     }
     std::ostringstream text;
     text << in.rdbuf();
-    DecodedCard decoded = CardFromText(text.str());
-    if (!decoded.error) return std::move(decoded.card);
-    const DocumentError& e = *decoded.error;
-    std::string where = e.pointer.empty() ? std::string(file) : e.pointer;
+    return text.str();
+}
+
+void ComplainAbout(const std::string& command, const DocumentError& e) {
+    std::string where = e.pointer.empty() ? std::string("/") : e.pointer;
     if (const std::string words = PlaceWords(e.pointer); !words.empty()) where += ": " + words;
     Complain(command, where + ": " + std::string(core::CardWord("problem." + e.problem)));
+}
+
+std::optional<CardImage> CardOfDocument(const std::string& command, const std::string& file) {
+    const auto text = DocumentText(command, file);
+    if (!text) return std::nullopt;
+    DecodedCard decoded = CardFromText(*text);
+    if (!decoded.error) return std::move(decoded.card);
+    ComplainAbout(command, *decoded.error);
     return std::nullopt;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/cardjson/CardImage.h"
+#include "core/cardjson/Problems.h"
 
 namespace cardtool {
 
@@ -14,6 +15,12 @@ std::optional<core::cardjson::CardImage> CardOfFolder(const std::string& command
 
 // The card a document describes, or none after saying on stderr where and what is wrong.
 std::optional<core::cardjson::CardImage> CardOfDocument(const std::string& command, const std::string& file);
+
+// Reads a whole document file; none after saying on stderr that it cannot be read.
+std::optional<std::string> DocumentText(const std::string& command, const std::string& file);
+
+// Says on stderr where in a document the problem lies and what it is.
+void ComplainAbout(const std::string& command, const core::cardjson::DocumentError& error);
 
 // A folder, or else a document.
 std::optional<core::cardjson::CardImage> CardOfPath(const std::string& command, const std::string& path);

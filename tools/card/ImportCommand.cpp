@@ -46,12 +46,15 @@ void AddImportCommand(CLI::App& app, int& exitCode) {
             exitCode = kExitFailed;
             return;
         }
-        const auto card = CardOfDocument("import", options->file);
-        if (!card) {
+        const auto text = DocumentText("import", options->file);
+        const auto imported =
+            text ? core::cardjson::ImportDocument(fs, options->folder, *text, options->dryRun) : core::cardjson::DocumentImport{};
+        if (!text || imported.error) {
+            if (imported.error) ComplainAbout("import", *imported.error);
             exitCode = kExitFailed;
             return;
         }
-        const auto report = core::cardjson::ImportCard(fs, options->folder, *card, options->dryRun);
+        const auto& report = imported.report;
         for (const auto& file : report.files) {
             std::cout << core::CardFileName(file.id.kind, file.id.program) << "：" << core::CardWord(OutcomeKey(file.outcome))
                       << '\n';
