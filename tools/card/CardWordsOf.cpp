@@ -51,6 +51,8 @@ std::string FieldWords(const std::string& field, const Json& value) {
     return Word("field." + field) + " " + ValueWords(field, value);
 }
 
+std::string MusicWords(const Json& entry) { return entry.is_string() ? entry.get<std::string>() : Raw(entry); }
+
 std::vector<std::string> TimerLines(std::size_t index, const Json& timer) {
     std::string line = Word("field.timer") + " " + std::to_string(index + 1) + "：";
     bool first = true;
@@ -62,9 +64,7 @@ std::vector<std::string> TimerLines(std::size_t index, const Json& timer) {
     std::vector<std::string> lines{line};
     if (const auto music = timer.find("music"); music != timer.end()) {
         for (std::size_t k = 0; k < music->size(); ++k) {
-            const Json& name = (*music)[k];
-            lines.push_back("  " + Word("field.music") + " " + std::to_string(k + 1) + "：" +
-                            (name.is_string() ? name.get<std::string>() : Raw(name)));
+            lines.push_back("  " + Word("field.music") + " " + std::to_string(k + 1) + "：" + MusicWords((*music)[k]));
         }
     }
     return lines;

@@ -14,6 +14,9 @@ using core::cardjson::Json;
 // One field of a timer or a program, "开始时间 08:00:00"; a raw value as "原始值 [24,0,0]".
 std::string FieldWords(const std::string& field, const Json& value);
 
+// One music entry: its name, or its stored parts as raw.
+std::string MusicWords(const Json& entry);
+
 // "节目序号 3：定时模式 音乐定时，开始时间 08:00:00，..." and, indented below, its music files.
 std::vector<std::string> TimerLines(std::size_t index, const Json& timer);
 

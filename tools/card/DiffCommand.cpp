@@ -31,6 +31,17 @@ private:
 
 bool IsProgram(const Json& value) { return value.is_object() && value.contains("timers"); }
 
+// Music lists name by name; a name on one side only is said as none on the other.
+void DiffMusic(const std::string& place, const Json& a, const Json& b, Differences& out) {
+    const auto name = [](const Json& list, std::size_t k) {
+        return k < list.size() ? MusicWords(list[k]) : Word("word.none");
+    };
+    for (std::size_t k = 0; k < std::max(a.size(), b.size()); ++k) {
+        if (k < a.size() && k < b.size() && a[k] == b[k]) continue;
+        out.Both(place + " " + Word("field.music") + " " + std::to_string(k + 1), name(a, k), name(b, k));
+    }
+}
+
 // Timers of two programs, one by one: those on one side only whole, the others field by field.
 void DiffTimers(const std::string& place, const Json& a, const Json& b, Differences& out) {
     for (std::size_t i = 0; i < std::max(a.size(), b.size()); ++i) {
@@ -52,7 +63,12 @@ void DiffTimers(const std::string& place, const Json& a, const Json& b, Differen
             const Json none = Word("word.none");
             const Json& x = a[i].contains(field) ? a[i][field] : none;
             const Json& y = b[i].contains(field) ? b[i][field] : none;
-            if (x != y) out.Both(timerPlace, FieldWords(field, x), FieldWords(field, y));
+            if (x == y) continue;
+            if (field == "music" && x.is_array() && y.is_array()) {
+                DiffMusic(timerPlace, x, y, out);
+            } else {
+                out.Both(timerPlace, FieldWords(field, x), FieldWords(field, y));
+            }
         }
     }
 }
