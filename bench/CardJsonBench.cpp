@@ -4,6 +4,7 @@
 // costs over moving the bytes themselves.
 #include <benchmark/benchmark.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -52,38 +53,37 @@ void BM_ExportCard(benchmark::State& state) {
     state.counters["document_MB"] = static_cast<double>(card.document.size()) / (1024.0 * 1024.0);
 }
 
-// Into a fresh empty folder each round, so every file is written.
-void BM_ImportCard(benchmark::State& state) {
-    auto& card = TheCard();
+// Runs `write` into a fresh empty folder each round, so every file is written; making and
+// removing the folder is not timed.
+template <class Write>
+void IntoFreshFolders(benchmark::State& state, Write write) {
     for (auto _ : state) {
         state.PauseTiming();
         auto target = std::make_unique<testsupport::TempFolder>();
         state.ResumeTiming();
-        const auto imported = cardjson::ImportDocument(SystemFileSystem(), target->path(), card.document, false);
-        if (imported.error || imported.report.failure) state.SkipWithError("the import failed");
+        write(*target);
         state.PauseTiming();
         target.reset();
         state.ResumeTiming();
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * card.bytes));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * TheCard().bytes));
+}
+
+void BM_ImportCard(benchmark::State& state) {
+    IntoFreshFolders(state, [&](const testsupport::TempFolder& target) {
+        const auto imported = cardjson::ImportDocument(SystemFileSystem(), target.path(), TheCard().document, false);
+        if (imported.error || imported.report.failure) state.SkipWithError("the import failed");
+    });
 }
 
 void BM_BaselineRawCopy(benchmark::State& state) {
-    auto& card = TheCard();
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto target = std::make_unique<testsupport::TempFolder>();
-        state.ResumeTiming();
-        for (const std::string& name : card.names) {
-            const auto bytes = testsupport::ReadFileBytes(card.folder / name);
+    IntoFreshFolders(state, [&](const testsupport::TempFolder& target) {
+        for (const std::string& name : TheCard().names) {
+            const auto bytes = testsupport::ReadFileBytes(TheCard().folder / name);
             if (!bytes) state.SkipWithError("the raw read failed");
-            testsupport::WriteFileBytes(*target / name, *bytes);
+            testsupport::WriteFileBytes(target / name, *bytes);
         }
-        state.PauseTiming();
-        target.reset();
-        state.ResumeTiming();
-    }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * card.bytes));
+    });
 }
 
 BENCHMARK(BM_BaselineRawCopy)->UseRealTime()->Unit(benchmark::kMillisecond);

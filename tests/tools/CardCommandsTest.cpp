@@ -2,6 +2,10 @@
 // write and how they exit.
 #include <gtest/gtest.h>
 
+#include <sys/file.h>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <nlohmann/json.hpp>
 
 #include "tests/core/Samples.h"
@@ -113,6 +117,51 @@ TEST(CardToolImport, WritesTheReadableFilesAndReportsEach) {
     const Outcome again = RunTool("import " + exported.document + " " + target.path());
     EXPECT_NE(again.out.find("SCH01.DAT：内容相同，未写。\n"), std::string::npos);
     EXPECT_EQ(RunTool("diff " + exported.document + " " + target.path()).exitCode, 1);  // SPSCH02 kept
+}
+
+// Holds a file as another program would: the tool runs in a process of its own, and its
+// exclusive open fails on the lock this one holds.
+class HeldFile {
+public:
+    explicit HeldFile(const std::string& path) : m_fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+        if (m_fd >= 0) m_locked = ::flock(m_fd, LOCK_EX | LOCK_NB) == 0;
+    }
+    ~HeldFile() {
+        if (m_fd >= 0) ::close(m_fd);
+    }
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+    bool locked() const { return m_locked; }
+
+private:
+    int m_fd;
+    bool m_locked = false;
+};
+
+TEST(CardToolImport, BusyFileStopsEveryWrite) {
+    ExportedCard exported;
+    CardFolder target;
+    target.Program("SCH01.DAT", {samples::PowerAt(3).stored}).File("SDATE01.DAT", {1, 1});
+    const auto before = target.Contents();
+    const HeldFile held(target.rawPath() + "/SDATE01.DAT");
+    ASSERT_TRUE(held.locked());
+
+    const Outcome run = RunTool("import " + exported.document + " " + target.path());
+
+    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("时发生共享违例。"), std::string::npos) << run.err;
+    EXPECT_EQ(target.Contents(), before);
+}
+
+TEST(CardToolExport, BusyFileIsNamedAsBusy) {
+    CardFolder card;
+    LayShownCard(card);
+    const HeldFile held(card.rawPath() + "/SDATE01.DAT");
+    ASSERT_TRUE(held.locked());
+    const Outcome run = RunTool("export " + card.path());
+    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_EQ(nlohmann::json::parse(run.out)["dates"]["SDATE01"]["unreadable"], "busy");
 }
 
 TEST(CardToolImport, DryRunWritesNothing) {
