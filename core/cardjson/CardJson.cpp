@@ -231,16 +231,22 @@ std::string PlaceWords(const std::string& pointer) {
         at = next;
     }
     if (parts.size() < 2 || !FileOfStem(parts[1])) return {};
-    const auto number = [](const std::string& part) {
-        return std::to_string(std::strtoul(part.c_str(), nullptr, 10) + 1);
-    };
+    // Timers and dates are counted from 1, as the window counts them.
     std::string words = parts[1];
-    if (parts[0] == "dates" && parts.size() > 2) return words + " " + std::string(CardWord("field.date")) + " " + number(parts[2]);
-    if (parts.size() > 3 && parts[2] == "timers") {
-        words += " " + std::string(CardWord("field.timer")) + " " + number(parts[3]);
-        if (parts.size() > 4) words += " " + std::string(CardWord("field." + parts[4]));
+    const auto add = [&words](std::string_view word) {
+        words += ' ';
+        words += word;
+    };
+    const auto addNumber = [&add](const std::string& part) { add(std::to_string(std::strtoul(part.c_str(), nullptr, 10) + 1)); };
+    if (parts[0] == "dates" && parts.size() > 2) {
+        add(CardWord("field.date"));
+        addNumber(parts[2]);
+    } else if (parts.size() > 3 && parts[2] == "timers") {
+        add(CardWord("field.timer"));
+        addNumber(parts[3]);
+        if (parts.size() > 4) add(CardWord("field." + parts[4]));
     } else if (parts.size() > 2 && parts[2] != "timers") {
-        words += " " + std::string(CardWord("field." + parts[2]));
+        add(CardWord("field." + parts[2]));
     }
     return words;
 }
