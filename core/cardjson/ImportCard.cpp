@@ -37,7 +37,8 @@ ImportReport ImportCard(FileSystem& fs, const std::string& folder, const CardIma
     for (const auto& file : card.files) {
         if (!file) continue;
         if (file->state != CardFileState::Read) {
-            report.files.push_back({file->id, ImportOutcome::LeftAsIs});
+            const bool absent = file->state == CardFileState::Absent;
+            report.files.push_back({file->id, absent ? ImportOutcome::LeftAbsent : ImportOutcome::LeftUnreadable});
             continue;
         }
         Target target{file->id, CardFilePath(folder, file->id.kind, file->id.program), EncodeFile(*file), nullptr};

@@ -15,7 +15,8 @@ enum class ImportOutcome {
     Written,     // replaced (or created) with the document's content
     WouldWrite,  // a dry run: it would have been written
     Unchanged,   // it already holds exactly the document's content
-    LeftAsIs,    // the document says it was absent or unreadable: the card's file stays as it is
+    LeftAbsent,      // the document says it was absent: the card's file, if any, stays as it is
+    LeftUnreadable,  // the document says it could not be read: the card's file stays as it is
 };
 
 struct ImportedFile {

@@ -173,7 +173,7 @@ TEST(Import, WritesOnlyTheFilesThatDiffer) {
     ASSERT_FALSE(imported.error);
     const auto outcomes = Outcomes(imported.report);
     EXPECT_EQ(outcomes.at(0), std::pair(std::string("SCH01.DAT"), ImportOutcome::Written));
-    EXPECT_EQ(outcomes.at(1), std::pair(std::string("SCH02.DAT"), ImportOutcome::LeftAsIs));
+    EXPECT_EQ(outcomes.at(1), std::pair(std::string("SCH02.DAT"), ImportOutcome::LeftAbsent));
     EXPECT_EQ(outcomes.at(4), std::pair(std::string("SPSCH01.DAT"), ImportOutcome::Unchanged));
     EXPECT_EQ(outcomes.at(10), std::pair(std::string("SDATE01.DAT"), ImportOutcome::Written));
     MemoryFileSystem expected;

@@ -109,7 +109,7 @@ TEST(CardToolImport, WritesTheReadableFilesAndReportsEach) {
     const Outcome run = RunTool("import " + exported.document + " " + target.path());
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("SCH01.DAT：已写入。\n"), std::string::npos);
-    EXPECT_NE(run.out.find("SPSCH02.DAT：文档中标为不存在或无法读取，卡上的文件保持原样。\n"), std::string::npos);
+    EXPECT_NE(run.out.find("SPSCH02.DAT：文档中为无法读取，卡上的文件保持原样。\n"), std::string::npos);
     EXPECT_EQ(testsupport::ReadFileBytes(target.rawPath() + "/SCH01.DAT"),
               testsupport::ReadFileBytes(exported.card.rawPath() + "/SCH01.DAT"));
     EXPECT_EQ(testsupport::ReadFileBytes(target.rawPath() + "/SPSCH02.DAT"), kept);

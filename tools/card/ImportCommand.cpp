@@ -20,9 +20,10 @@ const char* OutcomeKey(ImportOutcome outcome) {
     case ImportOutcome::Written: return "import.written";
     case ImportOutcome::WouldWrite: return "import.would-write";
     case ImportOutcome::Unchanged: return "import.unchanged";
-    case ImportOutcome::LeftAsIs: break;
+    case ImportOutcome::LeftAbsent: return "import.left-absent";
+    case ImportOutcome::LeftUnreadable: break;
     }
-    return "import.left";
+    return "import.left-unreadable";
 }
 
 }  // namespace
