@@ -190,6 +190,16 @@ TEST(CardToolImport, BadDocumentNamesThePlaceInPointerAndWords) {
     EXPECT_EQ(card.Contents(), before);
 }
 
+TEST(CardToolImport, TextThatIsNotJsonIsNamedByItsFile) {
+    CardFolder card;
+    testsupport::TempFolder scratch;
+    testsupport::WriteFileBytes(scratch / "card.json", {'{', '"'});
+    const Outcome run = RunTool("import " + Quoted(scratch / "card.json") + " " + card.path());
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err, "tavrel-card import: " + (scratch / "card.json") + ": 不是有效的JSON。\n");
+    EXPECT_TRUE(card.Contents().empty());
+}
+
 TEST(CardToolDiff, ProgramByProgramAndTimerByTimer) {
     CardFolder a, b;
     a.Program("SCH01.DAT", {samples::WeekdayMusic().stored, samples::NoonRadio().stored}).File("SDATE01.DAT", {3, 8});

@@ -35,8 +35,8 @@ std::optional<std::string> DocumentText(const std::string& command, const std::s
     return text.str();
 }
 
-void ComplainAbout(const std::string& command, const DocumentError& e) {
-    std::string where = e.pointer.empty() ? std::string("/") : e.pointer;
+void ComplainAbout(const std::string& command, const std::string& file, const DocumentError& e) {
+    std::string where = e.pointer.empty() ? file : e.pointer;
     if (const std::string words = PlaceWords(e.pointer); !words.empty()) where += ": " + words;
     Complain(command, where + ": " + std::string(core::CardWord("problem." + e.problem)));
 }
@@ -46,7 +46,7 @@ std::optional<CardImage> CardOfDocument(const std::string& command, const std::s
     if (!text) return std::nullopt;
     DecodedCard decoded = CardFromText(*text);
     if (!decoded.error) return std::move(decoded.card);
-    ComplainAbout(command, *decoded.error);
+    ComplainAbout(command, file, *decoded.error);
     return std::nullopt;
 }
 

@@ -19,8 +19,9 @@ std::optional<core::cardjson::CardImage> CardOfDocument(const std::string& comma
 // Reads a whole document file; none after saying on stderr that it cannot be read.
 std::optional<std::string> DocumentText(const std::string& command, const std::string& file);
 
-// Says on stderr where in a document the problem lies and what it is.
-void ComplainAbout(const std::string& command, const core::cardjson::DocumentError& error);
+// Says on stderr where in the document `file` the problem lies and what it is: its JSON pointer
+// and its place in words, or the file's name for a problem with the whole document.
+void ComplainAbout(const std::string& command, const std::string& file, const core::cardjson::DocumentError& error);
 
 // A folder, or else a document.
 std::optional<core::cardjson::CardImage> CardOfPath(const std::string& command, const std::string& path);

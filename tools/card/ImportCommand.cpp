@@ -51,7 +51,7 @@ void AddImportCommand(CLI::App& app, int& exitCode) {
         const auto imported =
             text ? core::cardjson::ImportDocument(fs, options->folder, *text, options->dryRun) : core::cardjson::DocumentImport{};
         if (!text || imported.error) {
-            if (imported.error) ComplainAbout("import", *imported.error);
+            if (imported.error) ComplainAbout("import", options->file, *imported.error);
             exitCode = kExitFailed;
             return;
         }
