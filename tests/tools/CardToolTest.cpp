@@ -1,74 +1,16 @@
 // Runs the built tavrel-card as a person or a script would, on card folders written here, and
 // checks what it prints and how it exits.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "tests/card/NamedCases.h"
 #include "tests/core/Samples.h"
-#include "tests/support/TempFolder.h"
+#include "tests/tools/ToolRun.h"
 
 namespace {
 
 using namedcases::PrintTo;
 using testbytes::Bytes;
-
-struct Outcome {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Quoted(const std::string& text) {
-    std::string quoted = "'";
-    for (const char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-// Runs the program with `arguments` (already quoted where needed) and collects what it says.
-Outcome RunTool(const std::string& arguments) {
-    testsupport::TempFolder scratch;
-    const std::string errPath = scratch / "stderr";
-    const std::string command = Quoted(TAVREL_CARD_PROGRAM) + " " + arguments + " 2>" + Quoted(errPath);
-    Outcome run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    char buffer[4096];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, got);
-    const int status = ::pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ostringstream err;
-    err << std::ifstream(errPath).rdbuf();
-    run.err = err.str();
-    return run;
-}
-
-// A card folder that the test fills file by file.
-class CardFolder {
-public:
-    CardFolder& Program(const std::string& name, std::vector<Bytes> timers) {
-        testsupport::WriteFileBytes(m_folder / name, samples::ProgramImage(0, timers));
-        return *this;
-    }
-    CardFolder& File(const std::string& name, Bytes bytes) {
-        testsupport::WriteFileBytes(m_folder / name, bytes);
-        return *this;
-    }
-    // A folder where the card reader expects a file: it exists but cannot be read.
-    CardFolder& Folder(const std::string& name) {
-        std::filesystem::create_directory(m_folder / name);
-        return *this;
-    }
-    std::string path() const { return Quoted(m_folder.path()); }
-
-private:
-    testsupport::TempFolder m_folder;
-};
+using namespace toolrun;
 
 Bytes Music() { return samples::WeekdayMusic().stored; }
 Bytes Radio() { return samples::NoonRadio().stored; }
@@ -213,8 +155,25 @@ const ExitCase kExitCases[] = {
     {"NoFolder", "check", 2, true},
     {"TwoFolders", "check FOLDER FOLDER", 2, true},
     {"UnknownOption", "check --frobnicate FOLDER", 2, true},
+    {"ShowMissingFolder", "show /nonexistent/tavrel-card-test", 2, true},
+    {"ExportMissingFolder", "export /nonexistent/tavrel-card-test", 2, true},
+    {"ImportMissingFolder", "import FILE /nonexistent/tavrel-card-test", 2, true},
+    {"DiffMissingFolder", "diff FOLDER /nonexistent/tavrel-card-test", 2, true},
+    {"ShowPlainFileForFolder", "show FILE", 2, true},
+    {"ImportNotJson", "import FILE FOLDER", 2, true},
+    {"ImportMissingDocument", "import /nonexistent/card.json FOLDER", 2, true},
+    {"ImportNoFolder", "import FILE", 2, true},
+    {"DiffNotJson", "diff FOLDER FILE", 2, true},
+    {"ShowUnknownProgram", "show FOLDER --program SCH09", 2, true},
+    {"ShowClean", "show FOLDER", 0, false},
+    {"ExportClean", "export FOLDER", 0, false},
+    {"DiffSame", "diff FOLDER FOLDER", 0, false},
     {"Help", "--help", 0, false},
     {"CommandHelp", "check --help", 0, false},
+    {"ShowHelp", "show --help", 0, false},
+    {"ExportHelp", "export --help", 0, false},
+    {"ImportHelp", "import --help", 0, false},
+    {"DiffHelp", "diff --help", 0, false},
     {"Version", "--version", 0, false},
 };
 
@@ -248,9 +207,14 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CardToolExit, ::testing::ValuesIn(kExitCases
 
 TEST(CardToolInfo, VersionIsTheProjects) { EXPECT_EQ(RunTool("--version").out, TAVREL_VERSION "\n"); }
 
-TEST(CardToolInfo, HelpNamesTheCheckCommand) {
-    EXPECT_NE(RunTool("--help").out.find("check"), std::string::npos);
+TEST(CardToolInfo, HelpNamesEveryCommand) {
+    const std::string help = RunTool("--help").out;
+    for (const char* command : {"check", "show", "export", "import", "diff"}) {
+        EXPECT_NE(help.find(command), std::string::npos) << command;
+    }
     EXPECT_NE(RunTool("check --help").out.find("--json"), std::string::npos);
+    EXPECT_NE(RunTool("import --help").out.find("--dry-run"), std::string::npos);
+    EXPECT_NE(RunTool("show --help").out.find("--program"), std::string::npos);
 }
 
 }  // namespace

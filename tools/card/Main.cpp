@@ -2,15 +2,22 @@
 // its own file.
 #include <iostream>
 
+#include "core/fs/ProcessSetup.h"
 #include "tools/card/Commands.h"
 
 int main(int argc, char** argv) {
+    // A write past the file size limit must fail as a full disk, not kill the program.
+    core::IgnoreFileSizeSignal();
     CLI::App app("Works on the files of a schedule player's SD card folder.", "tavrel-card");
     app.set_version_flag("--version", TAVREL_VERSION);
     app.require_subcommand(1);
 
     int exitCode = cardtool::kExitClean;
     cardtool::AddCheckCommand(app, exitCode);
+    cardtool::AddShowCommand(app, exitCode);
+    cardtool::AddExportCommand(app, exitCode);
+    cardtool::AddImportCommand(app, exitCode);
+    cardtool::AddDiffCommand(app, exitCode);
 
     try {
         app.parse(argc, argv);

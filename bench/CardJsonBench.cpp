@@ -1,0 +1,95 @@
+// Export and import of a whole card of ten full programs (4 general and 6 special, 6.4 MB
+// each) on the real disk, next to a baseline: the same ten files copied raw, read whole and
+// each written whole into a fresh file of another folder. The ratio says what the JSON form
+// costs over moving the bytes themselves.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "FullProgram.h"
+#include "core/cardjson/CardJson.h"
+#include "core/cardjson/ImportCard.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+using namespace core;
+
+// One folder of ten full programs for the whole run, and its document.
+struct FullCard {
+    testsupport::TempFolder folder;
+    std::vector<std::string> names;
+    std::size_t bytes = 0;
+    std::string document;
+
+    FullCard() {
+        const auto program = bench::ProgramOf(bench::kFullTimers);
+        for (const CardFileId id : AllCardFiles()) {
+            if (!HoldsTimers(id.kind)) continue;
+            names.push_back(CardFileName(id.kind, id.program));
+            testsupport::WriteFileBytes(folder / names.back(), program);
+            bytes += program.size();
+        }
+        document = cardjson::CardToText(*cardjson::ReadCardImage(SystemFileSystem(), folder.path()));
+    }
+};
+
+FullCard& TheCard() {
+    static FullCard card;
+    return card;
+}
+
+void BM_ExportCard(benchmark::State& state) {
+    auto& card = TheCard();
+    for (auto _ : state) {
+        const auto image = cardjson::ReadCardImage(SystemFileSystem(), card.folder.path());
+        if (!image.ok()) state.SkipWithError("the card could not be read");
+        const std::string text = cardjson::CardToText(*image);
+        benchmark::DoNotOptimize(text.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * card.bytes));
+    state.counters["document_MB"] = static_cast<double>(card.document.size()) / (1024.0 * 1024.0);
+}
+
+// Runs `write` into a fresh empty folder each round, so every file is written; making and
+// removing the folder is not timed.
+template <class Write>
+void IntoFreshFolders(benchmark::State& state, Write write) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto target = std::make_unique<testsupport::TempFolder>();
+        state.ResumeTiming();
+        write(*target);
+        state.PauseTiming();
+        target.reset();
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * TheCard().bytes));
+}
+
+void BM_ImportCard(benchmark::State& state) {
+    IntoFreshFolders(state, [&](const testsupport::TempFolder& target) {
+        const auto imported = cardjson::ImportDocument(SystemFileSystem(), target.path(), TheCard().document, false);
+        if (imported.error || imported.report.failure) state.SkipWithError("the import failed");
+    });
+}
+
+void BM_BaselineRawCopy(benchmark::State& state) {
+    IntoFreshFolders(state, [&](const testsupport::TempFolder& target) {
+        for (const std::string& name : TheCard().names) {
+            const auto bytes = testsupport::ReadFileBytes(TheCard().folder / name);
+            if (!bytes) state.SkipWithError("the raw read failed");
+            testsupport::WriteFileBytes(target / name, *bytes);
+        }
+    });
+}
+
+BENCHMARK(BM_BaselineRawCopy)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportCard)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportCard)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

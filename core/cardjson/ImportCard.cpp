@@ -1,0 +1,84 @@
+#include "core/cardjson/ImportCard.h"
+
+#include <memory>
+
+#include "core/cardjson/CardJson.h"
+#include "core/fs/AtomicReplace.h"
+
+namespace core::cardjson {
+
+namespace {
+
+// A file to write, held from before the first write until its own.
+struct Target {
+    CardFileId id{};
+    std::string path;
+    std::vector<std::uint8_t> bytes;
+    std::unique_ptr<File> held;  // none when the file does not exist yet
+};
+
+// Whether the held file already holds exactly `bytes`.
+Result<bool> HoldsSame(File& held, const std::vector<std::uint8_t>& bytes) {
+    const auto length = held.Length();
+    if (!length.ok()) return length.failure();
+    if (*length != bytes.size()) return false;
+    if (auto seek = held.Seek(0); !seek.ok()) return seek.failure();
+    std::vector<std::uint8_t> now(bytes.size());
+    const auto got = ReadFully(held, now);
+    if (!got.ok()) return got.failure();
+    return *got == bytes.size() && now == bytes;
+}
+
+}  // namespace
+
+ImportReport ImportCard(FileSystem& fs, const std::string& folder, const CardImage& card, bool dryRun) {
+    ImportReport report;
+    std::vector<Target> targets;
+    for (const auto& file : card.files) {
+        if (!file) continue;
+        if (file->state != CardFileState::Read) {
+            const bool absent = file->state == CardFileState::Absent;
+            report.files.push_back({file->id, absent ? ImportOutcome::LeftAbsent : ImportOutcome::LeftUnreadable});
+            continue;
+        }
+        Target target{file->id, CardFilePath(folder, file->id.kind, file->id.program), EncodeFile(*file), nullptr};
+        auto held = HoldIfExists(fs, target.path);
+        if (!held.ok()) return {{}, held.failure()};
+        target.held = std::move(*held);
+        targets.push_back(std::move(target));
+    }
+
+    std::vector<ImportedFile> changes;
+    for (Target& target : targets) {
+        bool same = false;
+        if (target.held) {
+            const auto compared = HoldsSame(*target.held, target.bytes);
+            if (!compared.ok()) return {{}, compared.failure()};
+            same = *compared;
+        }
+        changes.push_back({target.id, same ? ImportOutcome::Unchanged
+                                           : (dryRun ? ImportOutcome::WouldWrite : ImportOutcome::Written)});
+    }
+    for (std::size_t k = 0; k < targets.size(); ++k) {
+        if (changes[k].outcome == ImportOutcome::Written) {
+            auto written = ReplaceFileContents(fs, targets[k].path, targets[k].bytes, std::move(targets[k].held));
+            if (!written.ok()) {
+                report.failure = written.failure();
+                break;
+            }
+        }
+        report.files.push_back(changes[k]);
+    }
+    std::stable_sort(report.files.begin(), report.files.end(), [](const ImportedFile& a, const ImportedFile& b) {
+        return CardFileIndex(a.id) < CardFileIndex(b.id);
+    });
+    return report;
+}
+
+DocumentImport ImportDocument(FileSystem& fs, const std::string& folder, std::string_view text, bool dryRun) {
+    const DecodedCard decoded = CardFromText(text);
+    if (decoded.error) return {decoded.error, {}};
+    return {std::nullopt, ImportCard(fs, folder, decoded.card, dryRun)};
+}
+
+}  // namespace core::cardjson

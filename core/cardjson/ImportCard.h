@@ -1,0 +1,47 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/cardjson/CardImage.h"
+#include "core/cardjson/Problems.h"
+#include "core/fs/FileSystem.h"
+#include "core/fs/Result.h"
+
+namespace core::cardjson {
+
+enum class ImportOutcome {
+    Written,     // replaced (or created) with the document's content
+    WouldWrite,  // a dry run: it would have been written
+    Unchanged,   // it already holds exactly the document's content
+    LeftAbsent,      // the document says it was absent: the card's file, if any, stays as it is
+    LeftUnreadable,  // the document says it could not be read: the card's file stays as it is
+};
+
+struct ImportedFile {
+    CardFileId id{};
+    ImportOutcome outcome = ImportOutcome::Unchanged;
+};
+
+// What an import did, file by file in card order, and the failure that stopped it, if any.
+// Files written before a failure stay written; each is listed.
+struct ImportReport {
+    std::vector<ImportedFile> files;
+    std::optional<Failure> failure;
+};
+
+// Writes the files `card` names into `folder`. Every file with content is held first; when one
+// cannot be held (busy, denied), nothing at all is written. Then each whose bytes differ is
+// replaced in one step, while the others stay held. Files the card does not name are not
+// touched, and no file is ever deleted. A dry run holds and compares, and writes nothing.
+ImportReport ImportCard(FileSystem& fs, const std::string& folder, const CardImage& card, bool dryRun);
+
+// The document's text checked whole, then imported: on any problem in it, nothing is touched.
+struct DocumentImport {
+    std::optional<DocumentError> error;
+    ImportReport report;
+};
+DocumentImport ImportDocument(FileSystem& fs, const std::string& folder, std::string_view text, bool dryRun);
+
+}  // namespace core::cardjson

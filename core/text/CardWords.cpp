@@ -1,0 +1,93 @@
+#include "core/text/CardWords.h"
+
+#include "core/text/Translate.h"
+
+namespace core {
+
+namespace {
+
+struct Word {
+    std::string_view key;
+    const char* text;
+};
+
+// Values and fields in the window's own words.
+constexpr Word kWords[] = {
+    {"mode.music", TAVREL_TRANSLATE_NOOP("CardWords", "音乐定时")},
+    {"mode.radio", TAVREL_TRANSLATE_NOOP("CardWords", "收音定时")},
+    {"mode.power", TAVREL_TRANSLATE_NOOP("CardWords", "电源定时")},
+    {"play.in-order", TAVREL_TRANSLATE_NOOP("CardWords", "顺序播放")},
+    {"play.shuffle", TAVREL_TRANSLATE_NOOP("CardWords", "随机播放")},
+    {"loop.all-once", TAVREL_TRANSLATE_NOOP("CardWords", "全部一起")},
+    {"loop.loop-all", TAVREL_TRANSLATE_NOOP("CardWords", "全部循环")},
+    {"weekday.sun", TAVREL_TRANSLATE_NOOP("CardWords", "星期日")},
+    {"weekday.mon", TAVREL_TRANSLATE_NOOP("CardWords", "星期一")},
+    {"weekday.tue", TAVREL_TRANSLATE_NOOP("CardWords", "星期二")},
+    {"weekday.wed", TAVREL_TRANSLATE_NOOP("CardWords", "星期三")},
+    {"weekday.thu", TAVREL_TRANSLATE_NOOP("CardWords", "星期四")},
+    {"weekday.fri", TAVREL_TRANSLATE_NOOP("CardWords", "星期五")},
+    {"weekday.sat", TAVREL_TRANSLATE_NOOP("CardWords", "星期六")},
+    {"power.power1", TAVREL_TRANSLATE_NOOP("CardWords", "电源1")},
+    {"power.power2", TAVREL_TRANSLATE_NOOP("CardWords", "电源2")},
+    {"power.power3", TAVREL_TRANSLATE_NOOP("CardWords", "电源3")},
+    {"power.extension", TAVREL_TRANSLATE_NOOP("CardWords", "外扩电源")},
+    {"power.hold", TAVREL_TRANSLATE_NOOP("CardWords", "保持电源")},
+    {"medium.D", TAVREL_TRANSLATE_NOOP("CardWords", "内存")},
+    {"medium.E", TAVREL_TRANSLATE_NOOP("CardWords", "外置SD卡")},
+    {"field.timer", TAVREL_TRANSLATE_NOOP("CardWords", "节目序号")},
+    {"field.mode", TAVREL_TRANSLATE_NOOP("CardWords", "定时模式")},
+    {"field.start", TAVREL_TRANSLATE_NOOP("CardWords", "开始时间")},
+    {"field.end", TAVREL_TRANSLATE_NOOP("CardWords", "结束时间")},
+    {"field.weekdays", TAVREL_TRANSLATE_NOOP("CardWords", "星期")},
+    {"field.power", TAVREL_TRANSLATE_NOOP("CardWords", "电源")},
+    {"field.zones", TAVREL_TRANSLATE_NOOP("CardWords", "分区")},
+    {"field.channel", TAVREL_TRANSLATE_NOOP("CardWords", "收音机频率")},
+    {"field.medium", TAVREL_TRANSLATE_NOOP("CardWords", "播放设置")},
+    {"field.play", TAVREL_TRANSLATE_NOOP("CardWords", "播放模式")},
+    {"field.loop", TAVREL_TRANSLATE_NOOP("CardWords", "循环模式")},
+    {"field.music", TAVREL_TRANSLATE_NOOP("CardWords", "音乐文件")},
+    {"field.reserved", TAVREL_TRANSLATE_NOOP("CardWords", "保留字节")},
+    {"field.program", TAVREL_TRANSLATE_NOOP("CardWords", "文件头的程序号")},
+    {"field.unused_index", TAVREL_TRANSLATE_NOOP("CardWords", "文件头的空闲索引")},
+    {"field.date", TAVREL_TRANSLATE_NOOP("CardWords", "日期")},
+    {"word.raw", TAVREL_TRANSLATE_NOOP("CardWords", "原始值")},
+    {"word.timers", TAVREL_TRANSLATE_NOOP("CardWords", "个定时")},
+    {"word.dates", TAVREL_TRANSLATE_NOOP("CardWords", "个日期")},
+    {"word.none", TAVREL_TRANSLATE_NOOP("CardWords", "无")},
+    {"state.absent", TAVREL_TRANSLATE_NOOP("CardWords", "文件不存在。")},
+    {"state.not-named", TAVREL_TRANSLATE_NOOP("CardWords", "文档中没有这个文件。")},
+    {"state.unreadable", TAVREL_TRANSLATE_NOOP("CardWords", "无法读取：")},
+    {"diff.only-in-first", TAVREL_TRANSLATE_NOOP("CardWords", "只在第一个中：")},
+    {"diff.only-in-second", TAVREL_TRANSLATE_NOOP("CardWords", "只在第二个中：")},
+    {"diff.first", TAVREL_TRANSLATE_NOOP("CardWords", "第一个：")},
+    {"diff.second", TAVREL_TRANSLATE_NOOP("CardWords", "第二个：")},
+    {"import.written", TAVREL_TRANSLATE_NOOP("CardWords", "已写入。")},
+    {"import.would-write", TAVREL_TRANSLATE_NOOP("CardWords", "将写入（未写）。")},
+    {"import.unchanged", TAVREL_TRANSLATE_NOOP("CardWords", "内容相同，未写。")},
+    {"import.left-absent", TAVREL_TRANSLATE_NOOP("CardWords", "文档中为不存在，卡上的文件保持原样。")},
+    {"import.left-unreadable", TAVREL_TRANSLATE_NOOP("CardWords", "文档中为无法读取，卡上的文件保持原样。")},
+    {"import.not-written", TAVREL_TRANSLATE_NOOP("CardWords", "有文件无法写入，什么都没有写。")},
+    {"problem.bad-json", TAVREL_TRANSLATE_NOOP("CardWords", "不是有效的JSON。")},
+    {"problem.not-this-format", TAVREL_TRANSLATE_NOOP("CardWords", "不是本工具的卡文档，或版本不对。")},
+    {"problem.unknown-field", TAVREL_TRANSLATE_NOOP("CardWords", "未知的字段。")},
+    {"problem.missing-field", TAVREL_TRANSLATE_NOOP("CardWords", "缺少必需的字段。")},
+    {"problem.wrong-type", TAVREL_TRANSLATE_NOOP("CardWords", "值的类型不对。")},
+    {"problem.out-of-range", TAVREL_TRANSLATE_NOOP("CardWords", "值超出了范围。")},
+    {"problem.too-many-timers", TAVREL_TRANSLATE_NOOP("CardWords", "一个程序最多只能有512个定时。")},
+    {"problem.too-many-names", TAVREL_TRANSLATE_NOOP("CardWords", "一个定时最多只能有65535个音乐文件。")},
+    {"problem.name-too-long", TAVREL_TRANSLATE_NOOP("CardWords", "音乐文件名太长。")},
+    {"problem.too-many-dates", TAVREL_TRANSLATE_NOOP("CardWords", "一个日期表最多只能有365个日期。")},
+    {"problem.repeated-date", TAVREL_TRANSLATE_NOOP("CardWords", "同一个日期在日期表中出现了不止一次。")},
+    {"problem.repeated-value", TAVREL_TRANSLATE_NOOP("CardWords", "同一个值出现了不止一次。")},
+};
+
+}  // namespace
+
+std::string_view CardWord(std::string_view key) {
+    for (const Word& w : kWords) {
+        if (w.key == key) return w.text;
+    }
+    return key;
+}
+
+}  // namespace core

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tests/support/MemoryFileSystem.h"
+
+// Card folders made by the store itself (every mode, a full program, copies, deletes, dates)
+// and cards with odd stored values patched into them byte by byte.
+namespace cardfixtures {
+
+inline const std::string kFolder = "card";
+
+// The file `name` ("SCH01.DAT") of the card folder.
+std::string PathOf(const std::string& name);
+
+// A timer of each mode in SCH01 and in SPSCH01, and a list in each of SDATE01 to SDATE06.
+void LayEveryMode(testsupport::MemoryFileSystem& fs);
+
+// Writes `bytes` over the file's bytes from `offset` on.
+void Patch(testsupport::MemoryFileSystem& fs, const std::string& name, std::size_t offset,
+           const std::vector<std::uint8_t>& bytes);
+
+// Where the parts of the first timer of a program file lie.
+inline constexpr std::size_t kFirstRecord = 4104;
+inline constexpr std::size_t kFirstEntry = kFirstRecord + 32;
+
+struct Fixture {
+    const char* name;
+    std::function<void(testsupport::MemoryFileSystem&)> lay;
+};
+
+// Cards whose files the tool itself wrote.
+std::vector<Fixture> StoreFixtures();
+
+}  // namespace cardfixtures

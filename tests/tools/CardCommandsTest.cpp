@@ -1,0 +1,223 @@
+// show, export, import and diff run as a person or a script would: what they print, what they
+// write and how they exit.
+#include <gtest/gtest.h>
+
+#include <sys/file.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <nlohmann/json.hpp>
+
+#include "tests/core/Samples.h"
+#include "tests/tools/ToolRun.h"
+
+namespace {
+
+using testbytes::Bytes;
+using namespace toolrun;
+
+// A general program with a music and a radio timer, a damaged special program, one date list.
+void LayShownCard(CardFolder& card) {
+    card.Program("SCH01.DAT", {samples::WeekdayMusic().stored, samples::NoonRadio().stored})
+        .File("SPSCH02.DAT", {0xAA, 0x55})
+        .File("SDATE01.DAT", {3, 8, 2, 30});
+}
+
+TEST(CardToolShow, SaysEachFileInTheWindowsWords) {
+    CardFolder card;
+    LayShownCard(card);
+    const Outcome run = RunTool("show " + card.path());
+    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_EQ(run.out,
+              "SCH01 第一组程序：2个定时\n"
+              "  节目序号 1：定时模式 音乐定时，开始时间 08:30:00，结束时间 09:00:00，星期 星期一 星期二 星期三 星期四 "
+              "星期五，电源 电源1 保持电源，分区 01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16，播放模式 随机播放，"
+              "循环模式 全部一起，播放设置 内存\n"
+              "    音乐文件 1：a.mp3\n"
+              "    音乐文件 2：b.mp3\n"
+              "  节目序号 2：定时模式 收音定时，开始时间 12:00:00，结束时间 12:30:00，星期 无，电源 无，分区 01 02，"
+              "收音机频率 90.1MHz，播放模式 顺序播放，循环模式 全部一起\n"
+              "SCH02 第二组程序：文件不存在。\n"
+              "SCH03 第三组程序：文件不存在。\n"
+              "SCH04 第四组程序：文件不存在。\n"
+              "SPSCH01 第一组程序：文件不存在。\n"
+              "SPSCH02 第二组程序：无法读取：程序文件比文件头还短，文件已损坏。\n"
+              "SPSCH03 第三组程序：文件不存在。\n"
+              "SPSCH04 第四组程序：文件不存在。\n"
+              "SPSCH05 第五组程序：文件不存在。\n"
+              "SPSCH06 第六组程序：文件不存在。\n"
+              "SDATE01 第一组程序：2个日期 03-08 原始值 [2,30]\n"
+              "SDATE02 第二组程序：文件不存在。\n"
+              "SDATE03 第三组程序：文件不存在。\n"
+              "SDATE04 第四组程序：文件不存在。\n"
+              "SDATE05 第五组程序：文件不存在。\n"
+              "SDATE06 第六组程序：文件不存在。\n");
+}
+
+TEST(CardToolShow, OneProgram) {
+    CardFolder card;
+    LayShownCard(card);
+    const Outcome run = RunTool("show " + card.path() + " --program SDATE01");
+    EXPECT_EQ(run.out, "SDATE01 第一组程序：2个日期 03-08 原始值 [2,30]\n");
+}
+
+TEST(CardToolExport, DocumentOnStdoutOrIntoAFile) {
+    CardFolder card;
+    card.Program("SCH01.DAT", {samples::NoonRadio().stored});
+    const Outcome out = RunTool("export " + card.path());
+    EXPECT_EQ(out.exitCode, 0);
+    const auto document = nlohmann::json::parse(out.out);
+    EXPECT_EQ(document["programs"]["SCH01"]["timers"][0]["channel"], "90.1MHz");
+
+    testsupport::TempFolder scratch;
+    const Outcome file = RunTool("export " + card.path() + " -o " + Quoted(scratch / "card.json"));
+    EXPECT_EQ(file.exitCode, 0);
+    EXPECT_EQ(file.out, "");
+    const auto written = testsupport::ReadFileBytes(scratch / "card.json").value();
+    EXPECT_EQ(std::string(written.begin(), written.end()), out.out);
+}
+
+TEST(CardToolExport, UnreadableFileIsNamedAndTheDocumentStillWritten) {
+    CardFolder card;
+    LayShownCard(card);
+    card.Folder("SCH04.DAT");
+    const Outcome run = RunTool("export " + card.path());
+    EXPECT_EQ(run.exitCode, 3);
+    const auto document = nlohmann::json::parse(run.out);
+    EXPECT_EQ(document["programs"]["SPSCH02"]["unreadable"], "damaged");
+    EXPECT_TRUE(document["programs"]["SCH04"].contains("unreadable"));
+}
+
+// A card exported, then imported into another folder.
+struct ExportedCard {
+    CardFolder card;
+    testsupport::TempFolder scratch;
+    std::string document;
+
+    ExportedCard() {
+        LayShownCard(card);
+        document = Quoted(scratch / "card.json");
+        RunTool("export " + card.path() + " -o " + document);
+    }
+};
+
+TEST(CardToolImport, WritesTheReadableFilesAndReportsEach) {
+    ExportedCard exported;
+    CardFolder target;
+    target.Program("SPSCH02.DAT", {samples::NoonRadio().stored});
+    const auto kept = testsupport::ReadFileBytes(target.rawPath() + "/SPSCH02.DAT");
+    const Outcome run = RunTool("import " + exported.document + " " + target.path());
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("SCH01.DAT：已写入。\n"), std::string::npos);
+    EXPECT_NE(run.out.find("SPSCH02.DAT：文档中为无法读取，卡上的文件保持原样。\n"), std::string::npos);
+    EXPECT_EQ(testsupport::ReadFileBytes(target.rawPath() + "/SCH01.DAT"),
+              testsupport::ReadFileBytes(exported.card.rawPath() + "/SCH01.DAT"));
+    EXPECT_EQ(testsupport::ReadFileBytes(target.rawPath() + "/SPSCH02.DAT"), kept);
+
+    const Outcome again = RunTool("import " + exported.document + " " + target.path());
+    EXPECT_NE(again.out.find("SCH01.DAT：内容相同，未写。\n"), std::string::npos);
+    EXPECT_EQ(RunTool("diff " + exported.document + " " + target.path()).exitCode, 1);  // SPSCH02 kept
+}
+
+// Holds a file as another program would: the tool runs in a process of its own, and its
+// exclusive open fails on the lock this one holds.
+class HeldFile {
+public:
+    explicit HeldFile(const std::string& path) : m_fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+        if (m_fd >= 0) m_locked = ::flock(m_fd, LOCK_EX | LOCK_NB) == 0;
+    }
+    ~HeldFile() {
+        if (m_fd >= 0) ::close(m_fd);
+    }
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+    bool locked() const { return m_locked; }
+
+private:
+    int m_fd;
+    bool m_locked = false;
+};
+
+TEST(CardToolImport, BusyFileStopsEveryWrite) {
+    ExportedCard exported;
+    CardFolder target;
+    target.Program("SCH01.DAT", {samples::PowerAt(3).stored}).File("SDATE01.DAT", {1, 1});
+    const auto before = target.Contents();
+    const HeldFile held(target.rawPath() + "/SDATE01.DAT");
+    ASSERT_TRUE(held.locked());
+
+    const Outcome run = RunTool("import " + exported.document + " " + target.path());
+
+    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("时发生共享违例。"), std::string::npos) << run.err;
+    EXPECT_EQ(target.Contents(), before);
+}
+
+TEST(CardToolExport, BusyFileIsNamedAsBusy) {
+    CardFolder card;
+    LayShownCard(card);
+    const HeldFile held(card.rawPath() + "/SDATE01.DAT");
+    ASSERT_TRUE(held.locked());
+    const Outcome run = RunTool("export " + card.path());
+    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_EQ(nlohmann::json::parse(run.out)["dates"]["SDATE01"]["unreadable"], "busy");
+}
+
+TEST(CardToolImport, DryRunWritesNothing) {
+    ExportedCard exported;
+    CardFolder target;
+    const Outcome run = RunTool("import --dry-run " + exported.document + " " + target.path());
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.out.find("SCH01.DAT：将写入（未写）。\n"), std::string::npos);
+    EXPECT_TRUE(target.Contents().empty());
+}
+
+TEST(CardToolImport, BadDocumentNamesThePlaceInPointerAndWords) {
+    CardFolder card;
+    card.Program("SCH01.DAT", {samples::WeekdayMusic().stored});
+    const auto before = card.Contents();
+    testsupport::TempFolder scratch;
+    testsupport::WriteFileBytes(scratch / "bad.json", [] {
+        const std::string text =
+            R"({"format":"tavrel-card","version":1,"programs":{"SCH01":{"timers":[{"mode":"power","start":"25:61:00"}]}}})";
+        return Bytes(text.begin(), text.end());
+    }());
+    const Outcome run = RunTool("import " + Quoted(scratch / "bad.json") + " " + card.path());
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "tavrel-card import: /programs/SCH01/timers/0/start: SCH01 节目序号 1 开始时间: 值超出了范围。\n");
+    EXPECT_EQ(card.Contents(), before);
+}
+
+TEST(CardToolImport, TextThatIsNotJsonIsNamedByItsFile) {
+    CardFolder card;
+    testsupport::TempFolder scratch;
+    testsupport::WriteFileBytes(scratch / "card.json", {'{', '"'});
+    const Outcome run = RunTool("import " + Quoted(scratch / "card.json") + " " + card.path());
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err, "tavrel-card import: " + (scratch / "card.json") + ": 不是有效的JSON。\n");
+    EXPECT_TRUE(card.Contents().empty());
+}
+
+TEST(CardToolDiff, ProgramByProgramAndTimerByTimer) {
+    CardFolder a, b;
+    a.Program("SCH01.DAT", {samples::WeekdayMusic().stored, samples::NoonRadio().stored}).File("SDATE01.DAT", {3, 8});
+    b.Program("SCH01.DAT", {samples::WeekdayMusic({u"a.mp3", u"c.mp3"}).stored}).File("SDATE01.DAT", {3, 8, 12, 25});
+    const Outcome run = RunTool("diff " + a.path() + " " + b.path());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out,
+              "SCH01 第一组程序 节目序号 1 音乐文件 2 第一个：b.mp3 第二个：c.mp3\n"
+              "SCH01 第一组程序 只在第一个中：节目序号 2：定时模式 收音定时，开始时间 12:00:00，结束时间 12:30:00，星期 无，"
+              "电源 无，分区 01 02，收音机频率 90.1MHz，播放模式 顺序播放，循环模式 全部一起\n"
+              "SDATE01 第一组程序 只在第二个中：12-25\n");
+}
+
+TEST(CardToolDiff, FolderAgainstItsOwnExportIsEqual) {
+    ExportedCard exported;
+    const Outcome run = RunTool("diff " + exported.card.path() + " " + exported.document);
+    EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
+    EXPECT_EQ(run.out, "");
+}
+
+}  // namespace
