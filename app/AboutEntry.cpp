@@ -1,13 +1,14 @@
 #include "app/AboutEntry.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QWidget>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
 
-QString AboutEntryText() { return QStringLiteral("关于 Tavrel(&A)..."); }
+QString AboutEntryText() { return QCoreApplication::translate("App", "关于 Tavrel(&A)..."); }
 
 #ifdef Q_OS_WIN
 

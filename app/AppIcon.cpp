@@ -55,22 +55,22 @@ void DrawLoudspeaker(QPainter& p, bool small) {
     if (!small) p.drawArc(QRectF(20.5, 16, 10, 16), -55 * 16, 110 * 16);
 }
 
-QPixmap DrawIcon(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
+}  // namespace
+
+QImage AppIconImage(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / kGrid, size / kGrid);
     const bool small = size < kGrid;
     DrawClock(p, small);
     DrawLoudspeaker(p, small);
-    return pixmap;
+    return image;
 }
-
-}  // namespace
 
 QIcon AppIcon() {
     QIcon icon;
-    for (int size : {16, 32}) icon.addPixmap(DrawIcon(size));
+    for (int size : {16, 32}) icon.addPixmap(QPixmap::fromImage(AppIconImage(size)));
     return icon;
 }

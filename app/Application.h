@@ -2,17 +2,22 @@
 
 #include <QApplication>
 
-// The application: owns the QApplication and runs the main window. The tool reads no command
-// line, so Qt is handed the program name alone.
+#include "app/Language.h"
+#include "app/Translation.h"
+
+// The application: owns the QApplication and runs the main window in its language. The tool
+// reads its own command line, so Qt is handed the program name alone.
 class Application {
 public:
-    explicit Application(char* programName);
+    Application(char* programName, Language language);
 
-    // Runs the main window modally until it closes.
-    void Run();
+    // Runs the main window modally until it closes; with `quitAfterStart`, closes it as soon as
+    // it is shown, which checks that an installed program starts.
+    void Run(bool quitAfterStart);
 
 private:
     int m_argc = 1;
     char* m_argv[2];
     QApplication m_app;
+    LanguageScope m_language;
 };

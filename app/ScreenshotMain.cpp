@@ -1,18 +1,20 @@
-// Saves a picture of the main window for each tab into the folder given as the argument:
+// Saves a picture of the main window for each tab into the folder given as the last argument
+// (with --lang en, in English):
 // general.png, special.png, dates.png and overview.png, the last with a sample card written
 // into a temporary folder. Run on a real display (scripts/screenshot starts it
 // under Xvfb), so the pictures show the fonts as a person sees them.
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QWindow>
 #include <iostream>
 
 #include "app/AppIcon.h"
 #include "app/AppTexts.h"
 #include "app/MainWindow.h"
+#include "app/Translation.h"
 #include "core/card/CardFiles.h"
 #include "core/dates/SpecialDateFile.h"
 #include "core/fs/FileSystem.h"
@@ -47,7 +49,8 @@ bool WriteSampleCard(const std::string& folder) {
     const std::string sch01 = core::CardFilePath(folder, CardFileKind::GeneralSchedule, 0);
     const core::SpecialDate first[] = {{1, 1}, {5, 1}, {10, 1}};
     const core::SpecialDate second[] = {{10, 1}};
-    return core::CreateScheduleFile(fs, sch01, 0, SampleTimer(core::kMusicTimer, 7, 8, core::kMondayToFriday)).ok() &&
+    return core::CreateScheduleFile(fs, sch01, 0, SampleTimer(core::kMusicTimer, 7, 8, core::kMondayToFriday))
+               .ok() &&
            core::AppendTimer(fs, sch01, SampleTimer(core::kRadioTimer, 12, 13, core::kMondayToFriday)).ok() &&
            core::AppendTimer(fs, sch01, SampleTimer(core::kPowerTimer, 12, 14, 0x7F)).ok() &&
            core::AppendTimer(fs, sch01, SampleTimer(core::kMusicTimer, 17, 19, 1u << 0 | 1u << 6)).ok() &&
@@ -71,13 +74,23 @@ void WaitUntilExposed(QWidget& window) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "usage: " << argv[0] << " FOLDER\n";
+    const std::optional<Language> language = argc == 2 ? Language::Chinese
+                                             : argc == 4 && argv[1] == std::string_view("--lang")
+                                                 ? LanguageNamed(argv[2])
+                                                 : std::nullopt;
+    if (!language) {
+        std::cerr << "usage: " << argv[0] << " [--lang zh|en] FOLDER\n";
         return 2;
     }
-    QApplication app(argc, argv);
+    const QDir folder(QString::fromLocal8Bit(argv[argc - 1]));
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    const LanguageScope scope(*language);
+    if (!scope.Ok()) {
+        std::cerr << "cannot load the translation\n";
+        return 1;
+    }
     QApplication::setWindowIcon(AppIcon());
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
 
     ui::SystemDialogs dialogs(ApplicationDialogTexts());
     MainWindow dlg(dialogs, core::SystemFileSystem());

@@ -1,18 +1,26 @@
 #include "pages/Messages.h"
 
+#include <QCoreApplication>
+
 namespace pages {
 
 QString MessageText(core::EditorMessage message) {
     switch (message) {
-    case core::EditorMessage::NoSaveFolder: return QStringLiteral("请先设置定时程序保存路径！！");
-    case core::EditorMessage::NoProgramSaveFolder: return QStringLiteral("请先设置程序保存路径！！");
-    case core::EditorMessage::Saved: return QStringLiteral("保存成功！");
-    case core::EditorMessage::RepeatedStartTime: return QStringLiteral("开始时间有重复！！");
-    case core::EditorMessage::ProgramFull: return QStringLiteral("每组程序最多只能保存512个定时！");
-    case core::EditorMessage::TooManyMusicFiles: return QStringLiteral("每个定时最多只能有65535个音乐文件！");
+    case core::EditorMessage::NoSaveFolder:
+        return QCoreApplication::translate("Messages", "请先设置定时程序保存路径！！");
+    case core::EditorMessage::NoProgramSaveFolder:
+        return QCoreApplication::translate("Messages", "请先设置程序保存路径！！");
+    case core::EditorMessage::Saved: return QCoreApplication::translate("Messages", "保存成功！");
+    case core::EditorMessage::RepeatedStartTime:
+        return QCoreApplication::translate("Messages", "开始时间有重复！！");
+    case core::EditorMessage::ProgramFull:
+        return QCoreApplication::translate("Messages", "每组程序最多只能保存512个定时！");
+    case core::EditorMessage::TooManyMusicFiles:
+        return QCoreApplication::translate("Messages", "每个定时最多只能有65535个音乐文件！");
     case core::EditorMessage::MusicNameTooLong:
-        return QStringLiteral("音乐文件名太长，最多只能有260个字符！");
-    case core::EditorMessage::TimerChanged: return QStringLiteral("该定时已被其他程序修改，已重新读取。");
+        return QCoreApplication::translate("Messages", "音乐文件名太长，最多只能有260个字符！");
+    case core::EditorMessage::TimerChanged:
+        return QCoreApplication::translate("Messages", "该定时已被其他程序修改，已重新读取。");
     }
     return {};
 }

@@ -4,9 +4,12 @@
 repo_root() { cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd; }
 ROOT=$(repo_root)
 
-# Debian packages the build, the tests and the screenshots need.
+# Debian packages the build, the tests and the screenshots need: lupdate and lrelease for the
+# translations (qt6-l10n-tools, found by CMake through qt6-tools-dev), the validators of the
+# desktop files, dpkg-dev for the package's dependencies.
 BASE_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-               nlohmann-json3-dev libcli11-dev fonts-wqy-microhei poppler-utils)
+               nlohmann-json3-dev libcli11-dev fonts-wqy-microhei poppler-utils
+               qt6-tools-dev qt6-l10n-tools desktop-file-utils appstream dpkg-dev)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

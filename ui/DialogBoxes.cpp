@@ -1,5 +1,6 @@
 #include "ui/DialogBoxes.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -28,14 +29,20 @@ std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* owner, const QString& title
 
 }  // namespace
 
+QString FileErrorMessage(const core::FileError& error) {
+    const QString name = error.path().empty()
+                             ? QCoreApplication::translate("FileError", core::UnnamedFileText())
+                             : QString::fromStdString(error.path());
+    return QCoreApplication::translate("FileError", core::FileErrorTemplate(error.cause())).arg(name);
+}
+
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& caption, const QString& text) {
     return MakeOkBox(owner, QMessageBox::NoIcon, caption, text);
 }
 
 std::unique_ptr<QMessageBox> MakeFileErrorBox(QWidget* owner, const QString& caption,
                                               const core::FileError& error) {
-    return MakeOkBox(owner, QMessageBox::Critical, caption,
-                     QString::fromStdString(core::FileErrorText(error)));
+    return MakeOkBox(owner, QMessageBox::Critical, caption, FileErrorMessage(error));
 }
 
 std::unique_ptr<QMessageBox> MakeAboutBox(QWidget* owner, const QString& caption, const QString& text) {

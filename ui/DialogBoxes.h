@@ -22,6 +22,9 @@ struct DialogTexts {
     QString filesFilter;  // its one name filter, e.g. "Music (*.MP3 *.WAV)"
 };
 
+// The sentence for a failed file operation in the language of the window, naming the file.
+QString FileErrorMessage(const core::FileError& error);
+
 // The boxes behind SystemDialogs, built but not shown, so their set-up can be checked.
 
 // The caption, the text, OK, no icon.

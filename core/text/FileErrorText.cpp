@@ -29,10 +29,11 @@ const char* FileErrorTemplate(FileErrorCause cause) {
     return TAVREL_TRANSLATE_NOOP("FileError", "在对 %1 进行访问时发生了一个不明错误。");
 }
 
+const char* UnnamedFileText() { return TAVREL_TRANSLATE_NOOP("FileError", "一未命名文件"); }
+
 std::string FileErrorText(const FileError& error) {
     std::string text = FileErrorTemplate(error.cause());
-    const std::string name =
-        error.path().empty() ? std::string(TAVREL_TRANSLATE_NOOP("FileError", "一未命名文件")) : error.path();
+    const std::string name = error.path().empty() ? std::string(UnnamedFileText()) : error.path();
     const auto at = text.find("%1");
     if (at != std::string::npos) text.replace(at, 2, name);
     return text;

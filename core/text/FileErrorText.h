@@ -10,6 +10,9 @@ namespace core {
 // path goes. Marked for translation under the context "FileError".
 const char* FileErrorTemplate(FileErrorCause cause);
 
+// "一未命名文件": the name a sentence gives a file without a path. Context "FileError".
+const char* UnnamedFileText();
+
 // The sentence for `error`, naming its path (or "一未命名文件" when it has none).
 std::string FileErrorText(const FileError& error);
 

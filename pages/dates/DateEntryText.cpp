@@ -1,5 +1,6 @@
 #include "pages/dates/DateEntryText.h"
 
+#include <QCoreApplication>
 #include <cstdint>
 
 namespace pages {
@@ -14,7 +15,8 @@ QString TwoCharacters(std::uint8_t value) {
 }  // namespace
 
 QString DateEntryText(const core::SpecialDate& date) {
-    return TwoCharacters(date.month) + u'月' + TwoCharacters(date.day) + u'日';
+    return QCoreApplication::translate("DatePage", "%1月%2日")
+        .arg(TwoCharacters(date.month), TwoCharacters(date.day));
 }
 
 }  // namespace pages

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <algorithm>
 
 #include "core/card/CardReader.h"
 #include "core/check/CardCheck.h"
@@ -37,10 +38,10 @@ QString ProgramFileName(core::CardFileId file) {
 
 QString ModeText(std::uint16_t mode) {
     switch (mode) {
-    case core::kMusicTimer: return QStringLiteral("音乐定时");
-    case core::kRadioTimer: return QStringLiteral("收音定时");
-    case core::kPowerTimer: return QStringLiteral("电源定时");
-    default: return QStringLiteral("未知(%1)").arg(mode);
+    case core::kMusicTimer: return QCoreApplication::translate("Overview", "音乐定时");
+    case core::kRadioTimer: return QCoreApplication::translate("Overview", "收音定时");
+    case core::kPowerTimer: return QCoreApplication::translate("Overview", "电源定时");
+    default: return QCoreApplication::translate("Overview", "未知(%1)").arg(mode);
     }
 }
 
@@ -54,29 +55,38 @@ QString TimeText(int hour, int minute, int second) {
 QString WeekdaysText(const core::TimerRecord& record, bool weekdays) {
     if (!weekdays) return QStringLiteral("—");
     // Bit 0 is Sunday; the list reads Monday first, as a calendar week does.
-    static const char16_t names[] = u"日一二三四五六";
-    QString text;
+    static const char* const names[] = {
+        QT_TRANSLATE_NOOP("Overview", "日"), QT_TRANSLATE_NOOP("Overview", "一"),
+        QT_TRANSLATE_NOOP("Overview", "二"), QT_TRANSLATE_NOOP("Overview", "三"),
+        QT_TRANSLATE_NOOP("Overview", "四"), QT_TRANSLATE_NOOP("Overview", "五"),
+        QT_TRANSLATE_NOOP("Overview", "六")};
+    QStringList days;
     for (int day : {1, 2, 3, 4, 5, 6, 0}) {
-        if (record.weekdays & (1u << day)) text += QChar(names[day]);
+        if (record.weekdays & (1u << day)) days << QCoreApplication::translate("Overview", names[day]);
     }
-    return text.isEmpty() ? QStringLiteral("无") : text;
+    // One-character names read as one word ("一二三"); longer ones need a space between them.
+    const bool oneCharacter =
+        std::all_of(days.begin(), days.end(), [](const QString& d) { return d.size() == 1; });
+    const QString text = days.join(oneCharacter ? QString() : QStringLiteral(" "));
+    return text.isEmpty() ? QCoreApplication::translate("Overview", "无") : text;
 }
 
 QString PowerText(std::uint32_t power) {
     QStringList parts;
-    const std::pair<std::uint32_t, const char*> bits[] = {{core::kPower1, "1"},
-                                                          {core::kPower2, "2"},
-                                                          {core::kPower3, "3"},
-                                                          {core::kExtensionPower, "外扩"},
-                                                          {core::kHoldPower, "保持"}};
+    const std::pair<std::uint32_t, const char*> bits[] = {
+        {core::kPower1, "1"},
+        {core::kPower2, "2"},
+        {core::kPower3, "3"},
+        {core::kExtensionPower, QT_TRANSLATE_NOOP("Overview", "外扩")},
+        {core::kHoldPower, QT_TRANSLATE_NOOP("Overview", "保持")}};
     for (const auto& [bit, name] : bits) {
-        if (power & bit) parts << QString::fromUtf8(name);
+        if (power & bit) parts << QCoreApplication::translate("Overview", name);
     }
     return parts.join(QLatin1Char(' '));
 }
 
 QString ZonesText(std::uint32_t zones) {
-    if ((zones & core::kAllZones) == core::kAllZones) return QStringLiteral("全部");
+    if ((zones & core::kAllZones) == core::kAllZones) return QCoreApplication::translate("Overview", "全部");
     QStringList parts;
     for (int zone = 0; zone < 16; ++zone) {
         if (zones & (1u << zone)) parts << QString::number(zone + 1);
@@ -91,12 +101,13 @@ QString ChannelText(const core::TimerRecord& record) {
 
 QString MediumText(const core::TimerData& timer) {
     if (timer.record.mode != core::kMusicTimer) return {};
-    return timer.source == core::MusicSource::External ? QStringLiteral("外置SD卡") : QStringLiteral("内存");
+    return timer.source == core::MusicSource::External ? QCoreApplication::translate("Overview", "外置SD卡")
+                                                       : QCoreApplication::translate("Overview", "内存");
 }
 
 QString TimerLine(const TimerRef& ref) {
     const core::TimerRecord& r = ref.timer->record;
-    return QStringLiteral("%1 定时 %2 %3 %4-%5")
+    return QCoreApplication::translate("Overview", "%1 定时 %2 %3 %4-%5")
         .arg(ProgramFileName(ref.file))
         .arg(ref.index + 1)
         .arg(ModeText(r.mode), TimeText(r.startHour, r.startMinute, r.startSecond),
@@ -109,18 +120,20 @@ namespace pages {
 
 QString FindingText(const core::Finding& finding) {
     QString where = QString::fromStdString(finding.file);
-    if (finding.timer) where += QStringLiteral(" 定时 %1").arg(*finding.timer);
-    if (finding.other) where += QStringLiteral("、%1").arg(*finding.other);
+    if (finding.timer) where += QCoreApplication::translate("Overview", " 定时 %1").arg(*finding.timer);
+    if (finding.other) where += QCoreApplication::translate("Overview", "、%1").arg(*finding.other);
     if (finding.date) where += QLatin1Char(' ') + QString::fromStdString(core::DateText(*finding.date));
-    if (finding.otherFile) where += QStringLiteral("、") + QString::fromStdString(*finding.otherFile);
-    return where + QStringLiteral("：") + QCoreApplication::translate("Finding", finding.message);
+    if (finding.otherFile)
+        where += QCoreApplication::translate("Overview", "、") + QString::fromStdString(*finding.otherFile);
+    return where + QCoreApplication::translate("Overview", "：") +
+           QCoreApplication::translate("Finding", finding.message);
 }
 
 QString SeverityText(core::Severity severity) {
     switch (severity) {
-    case core::Severity::Error: return QStringLiteral("错误");
-    case core::Severity::Warning: return QStringLiteral("警告");
-    case core::Severity::Note: return QStringLiteral("提示");
+    case core::Severity::Error: return QCoreApplication::translate("Overview", "错误");
+    case core::Severity::Warning: return QCoreApplication::translate("Overview", "警告");
+    case core::Severity::Note: return QCoreApplication::translate("Overview", "提示");
     }
     return {};
 }

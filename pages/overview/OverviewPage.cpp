@@ -18,12 +18,12 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "core/check/DateResolver.h"
-#include "core/text/FileErrorText.h"
 #include "core/text/ProgramNames.h"
 #include "pages/overview/OverviewIds.h"
 #include "pages/overview/OverviewReport.h"
 #include "pages/overview/TimerTableModel.h"
 #include "pages/overview/WeekView.h"
+#include "ui/DialogBoxes.h"
 #include "ui/DialogBuilder.h"
 #include "ui/DialogFont.h"
 #include "ui/DialogUnits.h"
@@ -60,9 +60,20 @@ std::vector<TimerRef> TimersOf(const core::Card& card, core::CardFileId file) {
     return refs;
 }
 
+// Sunday first, as the weekday bits count.
+QString DayName(int weekday) {
+    static const char* const names[] = {
+        QT_TRANSLATE_NOOP("Overview", "星期日"), QT_TRANSLATE_NOOP("Overview", "星期一"),
+        QT_TRANSLATE_NOOP("Overview", "星期二"), QT_TRANSLATE_NOOP("Overview", "星期三"),
+        QT_TRANSLATE_NOOP("Overview", "星期四"), QT_TRANSLATE_NOOP("Overview", "星期五"),
+        QT_TRANSLATE_NOOP("Overview", "星期六")};
+    return QCoreApplication::translate("Overview", names[weekday]);
+}
+
 QString ProgramTitle(core::CardFileId file) {
-    return QCoreApplication::translate("Program", core::ProgramName(file.program)) + QStringLiteral("（") +
-           ProgramFileName(file) + QStringLiteral("）");
+    return QCoreApplication::translate("Program", core::ProgramName(file.program)) +
+           QCoreApplication::translate("Overview", "（") + ProgramFileName(file) +
+           QCoreApplication::translate("Overview", "）");
 }
 
 }  // namespace
@@ -88,23 +99,27 @@ void OverviewPage::BuildControls() {
         control->setParent(this);
         control->setGeometry(ui::DialogBoxToPixels(box, dpi));
     };
-    place(Tagged(new QLabel(QStringLiteral("卡文件夹："), this), kFolderLabel), {8, 10, 42, 10});
+    place(Tagged(new QLabel(QCoreApplication::translate("Overview", "卡文件夹："), this), kFolderLabel),
+          {8, 10, 42, 10});
     m_folderEdit = Tagged(new QLineEdit(this), kFolder);
     m_folderEdit->setReadOnly(true);
     place(m_folderEdit, {50, 8, 196, 14});
-    m_openButton = Tagged(new QPushButton(QStringLiteral("打开..."), this), kOpenFolder);
+    m_openButton =
+        Tagged(new QPushButton(QCoreApplication::translate("Overview", "打开..."), this), kOpenFolder);
     place(m_openButton, {250, 7, 46, 16});
-    m_refreshButton = Tagged(new QPushButton(QStringLiteral("刷新"), this), kRefresh);
+    m_refreshButton =
+        Tagged(new QPushButton(QCoreApplication::translate("Overview", "刷新"), this), kRefresh);
     place(m_refreshButton, {300, 7, 46, 16});
-    m_exportButton = Tagged(new QPushButton(QStringLiteral("导出报告..."), this), kExport);
+    m_exportButton =
+        Tagged(new QPushButton(QCoreApplication::translate("Overview", "导出报告..."), this), kExport);
     place(m_exportButton, {350, 7, 58, 16});
 
     m_views = Tagged(new QTabWidget(this), kViews);
     place(m_views, {8, 28, 400, 330});
-    m_views->addTab(BuildTimerTab(), QStringLiteral("定时一览"));
-    m_views->addTab(BuildFindingsTab(), QStringLiteral("检查结果"));
-    m_views->addTab(BuildWeekTab(), QStringLiteral("一周图"));
-    m_views->addTab(BuildDayTab(), QStringLiteral("按日期查看"));
+    m_views->addTab(BuildTimerTab(), QCoreApplication::translate("Overview", "定时一览"));
+    m_views->addTab(BuildFindingsTab(), QCoreApplication::translate("Overview", "检查结果"));
+    m_views->addTab(BuildWeekTab(), QCoreApplication::translate("Overview", "一周图"));
+    m_views->addTab(BuildDayTab(), QCoreApplication::translate("Overview", "按日期查看"));
 
     m_status = new QLabel(this);
     place(m_status, {8, 362, 250, 10});
@@ -120,9 +135,9 @@ QWidget* OverviewPage::BuildTimerTab() {
     auto* tab = new QWidget;
     auto* layout = new QVBoxLayout(tab);
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("程序：")));
+    row->addWidget(new QLabel(QCoreApplication::translate("Overview", "程序：")));
     m_programFilter = Tagged(new QComboBox, kProgramFilter);
-    m_programFilter->addItem(QStringLiteral("全部程序"));
+    m_programFilter->addItem(QCoreApplication::translate("Overview", "全部程序"));
     m_programFilter->addItems(ProgramFileItems());
     row->addWidget(m_programFilter);
     row->addStretch();
@@ -156,7 +171,7 @@ QWidget* OverviewPage::BuildFindingsTab() {
     auto* layout = new QVBoxLayout(tab);
     m_findings = Tagged(new QListWidget, kFindings);
     m_findings->setWordWrap(true);
-    layout->addWidget(new QLabel(QStringLiteral("双击一条，到它的页面去修改：")));
+    layout->addWidget(new QLabel(QCoreApplication::translate("Overview", "双击一条，到它的页面去修改：")));
     layout->addWidget(m_findings);
     connect(m_findings, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { OpenFinding(item->data(kFindingRole).toInt()); });
@@ -169,7 +184,7 @@ QWidget* OverviewPage::BuildWeekTab() {
     m_weekProgram = Tagged(new QComboBox, kWeekProgram);
     m_weekProgram->addItems(ProgramFileItems());
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("程序：")));
+    row->addWidget(new QLabel(QCoreApplication::translate("Overview", "程序：")));
     row->addWidget(m_weekProgram);
     row->addStretch();
     layout->addLayout(row);
@@ -187,7 +202,7 @@ QWidget* OverviewPage::BuildDayTab() {
     m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     left->addWidget(m_calendar);
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("一般程序：")));
+    row->addWidget(new QLabel(QCoreApplication::translate("Overview", "一般程序：")));
     m_dayProgram = Tagged(new QComboBox, kDayProgram);
     for (int program = 0; program < core::ProgramCount(core::CardFileKind::GeneralSchedule); ++program) {
         m_dayProgram->addItem(ProgramTitle({core::CardFileKind::GeneralSchedule, program}));
@@ -233,7 +248,7 @@ void OverviewPage::OpenFolder(const std::string& folder) {
         m_queuedFolder = folder;
         return;
     }
-    ShowBusy(QStringLiteral("正在读取卡……"));
+    ShowBusy(QCoreApplication::translate("Overview", "正在读取卡……"));
     m_loadPending = true;
     core::FileSystem* fs = &m_fs;
     m_loading.setFuture(QtConcurrent::run([fs, folder] { return LoadCardOverview(*fs, folder); }));
@@ -269,10 +284,11 @@ void OverviewPage::OnLoaded() {
 void OverviewPage::ExportReport() {
     if (!m_overview || m_reportPending) return;
     const std::optional<QString> path =
-        m_dialogs.AskSaveFile(this, QStringLiteral("导出报告"), QStringLiteral("PDF 文件 (*.pdf)"));
+        m_dialogs.AskSaveFile(this, QCoreApplication::translate("Overview", "导出报告"),
+                              QCoreApplication::translate("Overview", "PDF 文件 (*.pdf)"));
     if (!path || path->isEmpty()) return;
     m_reportPath = *path;
-    ShowBusy(QStringLiteral("正在写报告……"));
+    ShowBusy(QCoreApplication::translate("Overview", "正在写报告……"));
     // The worker keeps its own share of the card, whatever the page reads meanwhile.
     std::shared_ptr<const CardOverview> overview = m_overview;
     const QString target = m_reportPath;
@@ -285,7 +301,9 @@ void OverviewPage::OnReportWritten() {
     m_reportPending = false;
     const bool written = m_reporting.future().takeResult();
     ShowIdle();
-    if (!written) m_dialogs.ShowMessage(this, QStringLiteral("报告无法写入：%1").arg(m_reportPath));
+    if (!written)
+        m_dialogs.ShowMessage(this,
+                              QCoreApplication::translate("Overview", "报告无法写入：%1").arg(m_reportPath));
 }
 
 void OverviewPage::ShowBusy(const QString& what) {
@@ -302,13 +320,14 @@ void OverviewPage::ShowIdle() {
     m_progress->hide();
     m_exportButton->setEnabled(m_overview != nullptr);
     if (!m_overview) {
-        m_status->setText(QStringLiteral("请打开卡文件夹"));
+        m_status->setText(QCoreApplication::translate("Overview", "请打开卡文件夹"));
         return;
     }
     std::size_t timers = 0;
     for (const core::CardFile& file : m_overview->card.files) timers += file.timers.size();
-    m_status->setText(
-        QStringLiteral("共 %1 个定时，%2 条检查结果").arg(timers).arg(m_overview->findings.size()));
+    m_status->setText(QCoreApplication::translate("Overview", "共 %1 个定时，%2 条检查结果")
+                          .arg(timers)
+                          .arg(m_overview->findings.size()));
 }
 
 void OverviewPage::ShowCard() {
@@ -324,9 +343,8 @@ void OverviewPage::ShowCard() {
 void OverviewPage::ShowFindings() {
     m_findings->clear();
     if (m_overview->listFailure) {
-        auto* item =
-            new QListWidgetItem(SeverityIcon(*style(), core::Severity::Error),
-                                QString::fromStdString(core::FileErrorText(*m_overview->listFailure)));
+        auto* item = new QListWidgetItem(SeverityIcon(*style(), core::Severity::Error),
+                                         ui::FileErrorMessage(*m_overview->listFailure));
         item->setData(kFindingRole, -1);
         m_findings->addItem(item);
     }
@@ -338,7 +356,8 @@ void OverviewPage::ShowFindings() {
         item->setToolTip(SeverityText(findings[i].severity));
         m_findings->addItem(item);
     }
-    if (findings.empty() && !m_overview->listFailure) m_findings->addItem(QStringLiteral("没有发现问题。"));
+    if (findings.empty() && !m_overview->listFailure)
+        m_findings->addItem(QCoreApplication::translate("Overview", "没有发现问题。"));
 }
 
 void OverviewPage::FilterTimers() {
@@ -358,7 +377,9 @@ void OverviewPage::ShowWeek() {
         ProgramFiles()[static_cast<std::size_t>(std::max(0, m_weekProgram->currentIndex()))];
     const bool weekdays = file.kind == core::CardFileKind::GeneralSchedule;
     m_week->Show(TimersOf(m_overview->card, file),
-                 weekdays ? WeekColumns() : std::vector<WeekColumn>{{QStringLiteral("特殊程序"), -1}});
+                 weekdays
+                     ? WeekColumns()
+                     : std::vector<WeekColumn>{{QCoreApplication::translate("Overview", "特殊程序"), -1}});
 }
 
 void OverviewPage::ShowDay() {
@@ -367,21 +388,22 @@ void OverviewPage::ShowDay() {
     const core::SpecialDate date{static_cast<std::uint8_t>(day.month()),
                                  static_cast<std::uint8_t>(day.day())};
     const core::DayPlan plan = core::ResolveDate(m_overview->card, date);
-    const QString when = QStringLiteral("%1月%2日").arg(day.month()).arg(day.day());
+    const QString when = QCoreApplication::translate("Overview", "%1月%2日").arg(day.month()).arg(day.day());
     if (plan.Ambiguous()) {
         QStringList names;
         for (int list : plan.specialPrograms) {
             names << QString::fromStdString(core::CardFileName(core::CardFileKind::SpecialDates, list));
         }
-        m_dayText->setText(QStringLiteral("%1 同时在 %2 中：不能确定运行哪一个特殊程序。")
-                               .arg(when, names.join(QStringLiteral("、"))));
+        m_dayText->setText(
+            QCoreApplication::translate("Overview", "%1 同时在 %2 中：不能确定运行哪一个特殊程序。")
+                .arg(when, names.join(QCoreApplication::translate("Overview", "、"))));
         m_day->Show({}, {});
         return;
     }
     if (!plan.General()) {
         const core::CardFileId file{core::CardFileKind::SpecialSchedule, plan.specialPrograms.front()};
         std::vector<TimerRef> timers = TimersOf(m_overview->card, file);
-        m_dayText->setText(QStringLiteral("%1 运行特殊时程：%2，%3 个定时。")
+        m_dayText->setText(QCoreApplication::translate("Overview", "%1 运行特殊时程：%2，%3 个定时。")
                                .arg(when, ProgramTitle(file))
                                .arg(timers.size()));
         m_day->Show(std::move(timers), {{when, -1}});
@@ -395,8 +417,8 @@ void OverviewPage::ShowDay() {
     for (int index : core::TimersOnWeekday(m_overview->card[file].timers, weekday)) {
         timers.push_back(all[static_cast<std::size_t>(index)]);
     }
-    m_dayText->setText(QStringLiteral("%1（%2）运行一般时程：%3，当天 %4 个定时。")
-                           .arg(when, QLocale(QLocale::Chinese).dayName(day.dayOfWeek()), ProgramTitle(file))
+    m_dayText->setText(QCoreApplication::translate("Overview", "%1（%2）运行一般时程：%3，当天 %4 个定时。")
+                           .arg(when, DayName(day.dayOfWeek() % 7), ProgramTitle(file))
                            .arg(timers.size()));
     m_day->Show(std::move(timers), {{when, weekday}});
 }

@@ -88,11 +88,12 @@ private:
 
 QString StateText(const core::CardFile& file) {
     switch (file.state) {
-    case core::CardFileState::Absent: return QStringLiteral("无此文件");
-    case core::CardFileState::Read: return QStringLiteral("%1 个定时").arg(file.timers.size());
-    case core::CardFileState::Damaged: return QStringLiteral("文件已损坏");
-    case core::CardFileState::Busy: return QStringLiteral("文件被其他程序占用");
-    case core::CardFileState::Unreadable: return QStringLiteral("文件无法读取");
+    case core::CardFileState::Absent: return QCoreApplication::translate("Overview", "无此文件");
+    case core::CardFileState::Read:
+        return QCoreApplication::translate("Overview", "%1 个定时").arg(file.timers.size());
+    case core::CardFileState::Damaged: return QCoreApplication::translate("Overview", "文件已损坏");
+    case core::CardFileState::Busy: return QCoreApplication::translate("Overview", "文件被其他程序占用");
+    case core::CardFileState::Unreadable: return QCoreApplication::translate("Overview", "文件无法读取");
     }
     return {};
 }
@@ -101,15 +102,18 @@ void WriteProgram(ReportPages& pages, const core::Card& card, core::CardFileId i
     const core::CardFile& file = card[id];
     pages.Heading(ProgramFileName(id) + QLatin1Char(' ') +
                       QCoreApplication::translate("Program", core::ProgramName(id.program)) +
-                      QStringLiteral("：") + StateText(file),
+                      QCoreApplication::translate("Overview", "：") + StateText(file),
                   12);
     if (file.timers.empty()) return;
     const bool weekdays = id.kind == core::CardFileKind::GeneralSchedule;
     const std::vector<qreal> lefts = {0, 40, 110, 180, 250, 320, 400, 470, 560, 630, 690};
-    pages.Row({QStringLiteral("编号"), QStringLiteral("模式"), QStringLiteral("开始"), QStringLiteral("结束"),
-               QStringLiteral("星期"), QStringLiteral("电源"), QStringLiteral("分区"), QStringLiteral("频率"),
-               QStringLiteral("媒体"), QStringLiteral("音乐数")},
-              lefts, true);
+    pages.Row(
+        {QCoreApplication::translate("Overview", "编号"), QCoreApplication::translate("Overview", "模式"),
+         QCoreApplication::translate("Overview", "开始"), QCoreApplication::translate("Overview", "结束"),
+         QCoreApplication::translate("Overview", "星期"), QCoreApplication::translate("Overview", "电源"),
+         QCoreApplication::translate("Overview", "分区"), QCoreApplication::translate("Overview", "频率"),
+         QCoreApplication::translate("Overview", "媒体"), QCoreApplication::translate("Overview", "音乐数")},
+        lefts, true);
     std::vector<TimerRef> refs;
     for (std::size_t i = 0; i < file.timers.size(); ++i) {
         const core::TimerData& timer = file.timers[i];
@@ -123,19 +127,22 @@ void WriteProgram(ReportPages& pages, const core::Card& card, core::CardFileId i
     }
     const qreal top = pages.Take(kWeekHeight + kLine);
     PaintWeek(pages.Painter(), QRectF(0, top + kLine / 2, pages.Width(), kWeekHeight), refs,
-              weekdays ? WeekColumns() : std::vector<WeekColumn>{{QStringLiteral("特殊程序"), -1}});
+              weekdays ? WeekColumns()
+                       : std::vector<WeekColumn>{{QCoreApplication::translate("Overview", "特殊程序"), -1}});
 }
 
 // Twelve months down, 31 days across; a day shows the numbers of the lists that hold it.
 void WriteDateCalendar(ReportPages& pages, const core::Card& card) {
-    pages.Heading(QStringLiteral("特殊日期（格中数字为日期表编号）"), 14);
+    pages.Heading(QCoreApplication::translate("Overview", "特殊日期（格中数字为日期表编号）"), 14);
     const int lists = core::ProgramCount(core::CardFileKind::SpecialDates);
     for (int list = 0; list < lists; ++list) {
         const core::CardFile& file = card[{core::CardFileKind::SpecialDates, list}];
-        pages.Line(QStringLiteral("%1：%2").arg(
-            QString::fromStdString(core::CardFileName(core::CardFileKind::SpecialDates, list)),
-            file.state == core::CardFileState::Read ? QStringLiteral("%1 个日期").arg(file.dates.size())
-                                                    : StateText(file)));
+        pages.Line(
+            QCoreApplication::translate("Overview", "%1：%2")
+                .arg(QString::fromStdString(core::CardFileName(core::CardFileKind::SpecialDates, list)),
+                     file.state == core::CardFileState::Read
+                         ? QCoreApplication::translate("Overview", "%1 个日期").arg(file.dates.size())
+                         : StateText(file)));
     }
     const qreal labelWidth = 40;
     const qreal cell = (pages.Width() - labelWidth) / 31;
@@ -150,7 +157,7 @@ void WriteDateCalendar(ReportPages& pages, const core::Card& card) {
     for (int month = 1; month <= 12; ++month) {
         top = pages.Take(rowHeight);
         painter.drawText(QRectF(0, top, labelWidth, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                         QStringLiteral("%1月").arg(month));
+                         QCoreApplication::translate("Overview", "%1月").arg(month));
         for (int day = 1; day <= 31; ++day) {
             const QRectF box(labelWidth + (day - 1) * cell, top, cell, rowHeight);
             if (day > kDaysInMonth[month - 1]) {
@@ -178,8 +185,8 @@ void WriteDateCalendar(ReportPages& pages, const core::Card& card) {
 }
 
 void WriteFindings(ReportPages& pages, const CardOverview& overview) {
-    pages.Heading(QStringLiteral("检查结果"), 14);
-    if (overview.findings.empty()) pages.Line(QStringLiteral("没有发现问题。"));
+    pages.Heading(QCoreApplication::translate("Overview", "检查结果"), 14);
+    if (overview.findings.empty()) pages.Line(QCoreApplication::translate("Overview", "没有发现问题。"));
     for (const core::Finding& finding : overview.findings) {
         pages.Line(SeverityText(finding.severity) + QLatin1Char(' ') + FindingText(finding));
     }
@@ -197,11 +204,12 @@ bool WriteReport(const QString& path, const CardOverview& overview) {
     writer.setResolution(kResolution);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
-    writer.setTitle(QStringLiteral("全卡总览报告"));
+    writer.setTitle(QCoreApplication::translate("Overview", "全卡总览报告"));
     ReportPages pages(writer);
     if (!pages.Ok()) return false;
-    pages.Heading(QStringLiteral("全卡总览报告"), 18);
-    pages.Line(QStringLiteral("卡文件夹：") + QString::fromStdString(overview.folder));
+    pages.Heading(QCoreApplication::translate("Overview", "全卡总览报告"), 18);
+    pages.Line(QCoreApplication::translate("Overview", "卡文件夹：") +
+               QString::fromStdString(overview.folder));
     for (const core::CardFileId& id : ProgramFiles()) WriteProgram(pages, overview.card, id);
     pages.NewPage();
     WriteDateCalendar(pages, overview.card);

@@ -1,5 +1,6 @@
 #include "pages/overview/TimerTableModel.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace pages {
@@ -77,9 +78,15 @@ QVariant TimerTableModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
-    static const char* const captions[ColumnCount] = {"程序", "编号", "模式", "开始", "结束",  "星期",
-                                                      "电源", "分区", "频率", "媒体", "音乐数"};
-    return section >= 0 && section < ColumnCount ? QString::fromUtf8(captions[section]) : QVariant();
+    static const char* const captions[ColumnCount] = {
+        QT_TRANSLATE_NOOP("Overview", "程序"),  QT_TRANSLATE_NOOP("Overview", "编号"),
+        QT_TRANSLATE_NOOP("Overview", "模式"),  QT_TRANSLATE_NOOP("Overview", "开始"),
+        QT_TRANSLATE_NOOP("Overview", "结束"),  QT_TRANSLATE_NOOP("Overview", "星期"),
+        QT_TRANSLATE_NOOP("Overview", "电源"),  QT_TRANSLATE_NOOP("Overview", "分区"),
+        QT_TRANSLATE_NOOP("Overview", "频率"),  QT_TRANSLATE_NOOP("Overview", "媒体"),
+        QT_TRANSLATE_NOOP("Overview", "音乐数")};
+    return section >= 0 && section < ColumnCount ? QCoreApplication::translate("Overview", captions[section])
+                                                 : QVariant();
 }
 
 }  // namespace pages

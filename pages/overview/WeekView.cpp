@@ -1,5 +1,6 @@
 #include "pages/overview/WeekView.h"
 
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -32,8 +33,13 @@ bool Runs(const core::TimerRecord& record, int weekday) {
 
 std::vector<WeekColumn> WeekColumns() {
     std::vector<WeekColumn> columns;
-    static const char16_t names[] = u"日一二三四五六";
-    for (int day : {1, 2, 3, 4, 5, 6, 0}) columns.push_back({QStringLiteral("周") + QChar(names[day]), day});
+    static const char* const names[] = {
+        QT_TRANSLATE_NOOP("Overview", "周日"), QT_TRANSLATE_NOOP("Overview", "周一"),
+        QT_TRANSLATE_NOOP("Overview", "周二"), QT_TRANSLATE_NOOP("Overview", "周三"),
+        QT_TRANSLATE_NOOP("Overview", "周四"), QT_TRANSLATE_NOOP("Overview", "周五"),
+        QT_TRANSLATE_NOOP("Overview", "周六")};
+    for (int day : {1, 2, 3, 4, 5, 6, 0})
+        columns.push_back({QCoreApplication::translate("Overview", names[day]), day});
     return columns;
 }
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "tests/support/ui/QtPrinters.h"
 #include "app/AppTexts.h"
+#include "tests/support/ui/QtPrinters.h"
 
 namespace {
 

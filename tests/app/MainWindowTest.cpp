@@ -5,9 +5,9 @@
 #include <QListWidget>
 
 #include "MainWindowFixture.h"
-#include "tests/support/ui/QtPrinters.h"
 #include "app/AppIcon.h"
 #include "pages/dates/DateControlIds.h"
+#include "tests/support/ui/QtPrinters.h"
 #include "ui/DialogUnits.h"
 
 namespace {
