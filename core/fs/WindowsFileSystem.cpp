@@ -67,12 +67,14 @@ public:
     }
     const std::string& Path() const override { return m_path; }
     Result<std::size_t> Read(std::span<std::uint8_t> buffer) override {
+        if (m_handle == INVALID_HANDLE_VALUE) return Closed();
         DWORD got = 0;
         const DWORD want = buffer.size() > MAXDWORD ? MAXDWORD : static_cast<DWORD>(buffer.size());
         if (!ReadFile(m_handle, buffer.data(), want, &got, nullptr)) return LastFailure(m_path);
         return std::size_t{got};
     }
     Result<> Write(std::span<const std::uint8_t> data) override {
+        if (m_handle == INVALID_HANDLE_VALUE) return Closed();
         while (!data.empty()) {
             DWORD put = 0;
             const DWORD want = data.size() > MAXDWORD ? MAXDWORD : static_cast<DWORD>(data.size());
@@ -83,6 +85,7 @@ public:
         return {};
     }
     Result<> Seek(std::uint64_t offset) override {
+        if (m_handle == INVALID_HANDLE_VALUE) return Closed();
         LARGE_INTEGER to;
         to.QuadPart = static_cast<LONGLONG>(offset);
         if (!SetFilePointerEx(m_handle, to, nullptr, FILE_BEGIN)) {
@@ -91,6 +94,7 @@ public:
         return {};
     }
     Result<std::uint64_t> Length() override {
+        if (m_handle == INVALID_HANDLE_VALUE) return Closed();
         LARGE_INTEGER size;
         if (!GetFileSizeEx(m_handle, &size)) return LastFailure(m_path);
         return static_cast<std::uint64_t>(size.QuadPart);
@@ -101,6 +105,7 @@ public:
         return {};
     }
     Result<> Sync() override {
+        if (m_handle == INVALID_HANDLE_VALUE) return Closed();
         if (!FlushFileBuffers(m_handle)) return LastFailure(m_path);
         return {};
     }
@@ -112,6 +117,9 @@ public:
     }
 
 private:
+    // INVALID_HANDLE_VALUE is also the handle of the current process, so no call may pass it on.
+    Failure Closed() const { return IoFailure(FileError(FileErrorCause::InvalidFile, m_path)); }
+
     HANDLE m_handle;
     std::string m_path;
 };
