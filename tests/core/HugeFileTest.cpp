@@ -24,7 +24,7 @@ constexpr std::uint64_t kHuge = 64ull << 30;
 // Gives path the length `length` without writing it: false when the file system cannot.
 bool Stretch(const std::string& path, std::uint64_t length) {
     std::error_code error;
-    std::filesystem::resize_file(std::filesystem::path(std::u8string(path.begin(), path.end())), length, error);
+    std::filesystem::resize_file(testsupport::NativePath(path), length, error);
     return !error;
 }
 

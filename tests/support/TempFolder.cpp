@@ -14,11 +14,9 @@ namespace testsupport {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// Paths are UTF-8 throughout the tool. Built from a u8string, a path means the same file on
-// every platform; from a narrow string Windows would read it in the ANSI code page.
 fs::path NativePath(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+
+namespace {
 
 std::string Utf8(const fs::path& path) {
     const std::u8string text = path.u8string();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,6 +26,10 @@ public:
 private:
     std::string m_path;
 };
+
+// Paths are UTF-8 throughout the tool. Built from a u8string, a path means the same file on
+// every platform; from a narrow string Windows would read it in the ANSI code page.
+std::filesystem::path NativePath(const std::string& utf8);
 
 // Whole-file helpers that bypass the seam, so they see the disk as it really is.
 std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path);
