@@ -14,8 +14,13 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# Executables that need no DLLs beside them: the runtime and the C++ library linked in.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# Executables that need no DLLs beside them: the runtime and the C++ library linked in. A build
+# against Qt's DLLs, which use the runtime's DLLs, sets TAVREL_SHARED_RUNTIME so that one copy
+# of the C++ library serves the whole process.
+if(NOT TAVREL_SHARED_RUNTIME)
+  set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+endif()
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES TAVREL_SHARED_RUNTIME)
 
 # Tests and anything else the build runs go through wine; test discovery waits for ctest, so
 # building never starts wine.
