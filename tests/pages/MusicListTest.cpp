@@ -2,6 +2,7 @@
 #include <QAbstractButton>
 #include <QListWidget>
 #include <QTest>
+#include <filesystem>
 
 #include "PageFixture.h"
 #include "pages/schedule/ControlIds.h"
@@ -42,8 +43,15 @@ TEST_P(MusicListTest, AddsTheNamesOfTheChosenFilesAndSelectsTheLast) {
 }
 
 TEST_P(MusicListTest, TheNameIsWhatFollowsTheLastSeparator) {
+#ifdef _WIN32
+    // Windows allows neither ":" nor "\\" in a name: there "\\" parts a real subfolder from the name.
+    std::filesystem::create_directory(testsupport::NativePath(musicFolder / "dir"));
+    AddEntries(*this, {"dir\\c.mp3"});
+    EXPECT_EQ(MusicEntries(), (QStringList{"c.mp3"}));
+#else
     AddEntries(*this, {"x:y.mp3", "dir\\c.mp3"});
     EXPECT_EQ(MusicEntries(), (QStringList{"y.mp3", "c.mp3"}));
+#endif
 }
 
 TEST_P(MusicListTest, ACancelledChooserAddsNothingButSelectsTheLastEntry) {

@@ -1,13 +1,12 @@
 // What the page does when the store surprises it: a timer changed by another program, a command
 // that throws, a file far larger than any program file can be.
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
+#include <cstdint>
 #include <filesystem>
 #include <new>
+#include <system_error>
 
 #include "PageFixture.h"
 #include "core/text/FileErrorText.h"
@@ -122,10 +121,11 @@ using HugeFileTest = SchedulePageTest;
 // A program file grown (sparsely) to 64 GB behind a valid header: the store refuses to take it
 // in, the page says so and the file keeps its size.
 TEST_P(HugeFileTest, DeleteIsRefusedWithAnErrorBoxAndTheFileKeepsItsSize) {
-    constexpr off_t kHuge = off_t{64} << 30;
+    constexpr std::uintmax_t kHuge = std::uintmax_t{64} << 30;
     LayProgram(0, {TimerStartingAt(8), TimerStartingAt(9)});
-    if (::truncate(ProgramPath(0).c_str(), kHuge) != 0)
-        GTEST_SKIP() << "the file system refuses a 64 GB file";
+    std::error_code error;
+    std::filesystem::resize_file(testsupport::NativePath(ProgramPath(0)), kHuge, error);
+    if (error) GTEST_SKIP() << "the file system refuses a 64 GB file";
     OpenSaveFolder();
     ASSERT_EQ(Selected(kStartHour), 8);
 
@@ -134,7 +134,7 @@ TEST_P(HugeFileTest, DeleteIsRefusedWithAnErrorBoxAndTheFileKeepsItsSize) {
     EXPECT_TRUE(dialogs.Messages().isEmpty());
     EXPECT_EQ(dialogs.FileErrors(),
               std::vector{core::FileError(core::FileErrorCause::Generic, ProgramPath(0))});
-    EXPECT_EQ(std::filesystem::file_size(ProgramPath(0)), static_cast<std::uintmax_t>(kHuge));
+    EXPECT_EQ(std::filesystem::file_size(testsupport::NativePath(ProgramPath(0))), kHuge);
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{FileName(0)});
     EXPECT_EQ(Selected(kStartHour), 8) << "the timer stays on screen";
 }
