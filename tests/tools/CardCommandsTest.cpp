@@ -2,17 +2,16 @@
 // write and how they exit.
 #include <gtest/gtest.h>
 
-#include <sys/file.h>
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <nlohmann/json.hpp>
 
+#include "core/fs/Path.h"
+#include "tests/card/NamedCases.h"
 #include "tests/core/Samples.h"
 #include "tests/tools/ToolRun.h"
 
 namespace {
 
+using namedcases::PrintTo;
 using testbytes::Bytes;
 using namespace toolrun;
 
@@ -26,7 +25,7 @@ void LayShownCard(CardFolder& card) {
 TEST(CardToolShow, SaysEachFileInTheWindowsWords) {
     CardFolder card;
     LayShownCard(card);
-    const Outcome run = RunTool("show " + card.path());
+    const Outcome run = RunTool({"show", card.path()});
     EXPECT_EQ(run.exitCode, 3);
     EXPECT_EQ(run.out,
               "SCH01 第一组程序：2个定时\n"
@@ -57,20 +56,20 @@ TEST(CardToolShow, SaysEachFileInTheWindowsWords) {
 TEST(CardToolShow, OneProgram) {
     CardFolder card;
     LayShownCard(card);
-    const Outcome run = RunTool("show " + card.path() + " --program SDATE01");
+    const Outcome run = RunTool({"show", card.path(), "--program", "SDATE01"});
     EXPECT_EQ(run.out, "SDATE01 第一组程序：2个日期 03-08 原始值 [2,30]\n");
 }
 
 TEST(CardToolExport, DocumentOnStdoutOrIntoAFile) {
     CardFolder card;
     card.Program("SCH01.DAT", {samples::NoonRadio().stored});
-    const Outcome out = RunTool("export " + card.path());
+    const Outcome out = RunTool({"export", card.path()});
     EXPECT_EQ(out.exitCode, 0);
     const auto document = nlohmann::json::parse(out.out);
     EXPECT_EQ(document["programs"]["SCH01"]["timers"][0]["channel"], "90.1MHz");
 
     testsupport::TempFolder scratch;
-    const Outcome file = RunTool("export " + card.path() + " -o " + Quoted(scratch / "card.json"));
+    const Outcome file = RunTool({"export", card.path(), "-o", scratch / "card.json"});
     EXPECT_EQ(file.exitCode, 0);
     EXPECT_EQ(file.out, "");
     const auto written = testsupport::ReadFileBytes(scratch / "card.json").value();
@@ -81,7 +80,7 @@ TEST(CardToolExport, UnreadableFileIsNamedAndTheDocumentStillWritten) {
     CardFolder card;
     LayShownCard(card);
     card.Folder("SCH04.DAT");
-    const Outcome run = RunTool("export " + card.path());
+    const Outcome run = RunTool({"export", card.path()});
     EXPECT_EQ(run.exitCode, 3);
     const auto document = nlohmann::json::parse(run.out);
     EXPECT_EQ(document["programs"]["SPSCH02"]["unreadable"], "damaged");
@@ -96,8 +95,8 @@ struct ExportedCard {
 
     ExportedCard() {
         LayShownCard(card);
-        document = Quoted(scratch / "card.json");
-        RunTool("export " + card.path() + " -o " + document);
+        document = scratch / "card.json";
+        RunTool({"export", card.path(), "-o", document});
     }
 };
 
@@ -105,48 +104,32 @@ TEST(CardToolImport, WritesTheReadableFilesAndReportsEach) {
     ExportedCard exported;
     CardFolder target;
     target.Program("SPSCH02.DAT", {samples::NoonRadio().stored});
-    const auto kept = testsupport::ReadFileBytes(target.rawPath() + "/SPSCH02.DAT");
-    const Outcome run = RunTool("import " + exported.document + " " + target.path());
+    const auto kept = testsupport::ReadFileBytes(target / "SPSCH02.DAT");
+    const Outcome run = RunTool({"import", exported.document, target.path()});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("SCH01.DAT：已写入。\n"), std::string::npos);
     EXPECT_NE(run.out.find("SPSCH02.DAT：文档中为无法读取，卡上的文件保持原样。\n"), std::string::npos);
-    EXPECT_EQ(testsupport::ReadFileBytes(target.rawPath() + "/SCH01.DAT"),
-              testsupport::ReadFileBytes(exported.card.rawPath() + "/SCH01.DAT"));
-    EXPECT_EQ(testsupport::ReadFileBytes(target.rawPath() + "/SPSCH02.DAT"), kept);
+    EXPECT_EQ(testsupport::ReadFileBytes(target / "SCH01.DAT"),
+              testsupport::ReadFileBytes(exported.card / "SCH01.DAT"));
+    EXPECT_EQ(testsupport::ReadFileBytes(target / "SPSCH02.DAT"), kept);
 
-    const Outcome again = RunTool("import " + exported.document + " " + target.path());
+    const Outcome again = RunTool({"import", exported.document, target.path()});
     EXPECT_NE(again.out.find("SCH01.DAT：内容相同，未写。\n"), std::string::npos);
-    EXPECT_EQ(RunTool("diff " + exported.document + " " + target.path()).exitCode, 1);  // SPSCH02 kept
+    EXPECT_EQ(RunTool({"diff", exported.document, target.path()}).exitCode, 1);  // SPSCH02 kept
 }
-
-// Holds a file as another program would: the tool runs in a process of its own, and its
-// exclusive open fails on the lock this one holds.
-class HeldFile {
-public:
-    explicit HeldFile(const std::string& path) : m_fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
-        if (m_fd >= 0) m_locked = ::flock(m_fd, LOCK_EX | LOCK_NB) == 0;
-    }
-    ~HeldFile() {
-        if (m_fd >= 0) ::close(m_fd);
-    }
-    HeldFile(const HeldFile&) = delete;
-    HeldFile& operator=(const HeldFile&) = delete;
-    bool locked() const { return m_locked; }
-
-private:
-    int m_fd;
-    bool m_locked = false;
-};
 
 TEST(CardToolImport, BusyFileStopsEveryWrite) {
     ExportedCard exported;
     CardFolder target;
     target.Program("SCH01.DAT", {samples::PowerAt(3).stored}).File("SDATE01.DAT", {1, 1});
     const auto before = target.Contents();
-    const HeldFile held(target.rawPath() + "/SDATE01.DAT");
-    ASSERT_TRUE(held.locked());
-
-    const Outcome run = RunTool("import " + exported.document + " " + target.path());
+    Outcome run;
+    {
+        // Let go before looking: on Windows the hold keeps the test out of the file too.
+        const HeldFile held(target / "SDATE01.DAT");
+        ASSERT_TRUE(held.held());
+        run = RunTool({"import", exported.document, target.path()});
+    }
 
     EXPECT_EQ(run.exitCode, 3);
     EXPECT_EQ(run.out, "");
@@ -157,9 +140,9 @@ TEST(CardToolImport, BusyFileStopsEveryWrite) {
 TEST(CardToolExport, BusyFileIsNamedAsBusy) {
     CardFolder card;
     LayShownCard(card);
-    const HeldFile held(card.rawPath() + "/SDATE01.DAT");
-    ASSERT_TRUE(held.locked());
-    const Outcome run = RunTool("export " + card.path());
+    const HeldFile held(card / "SDATE01.DAT");
+    ASSERT_TRUE(held.held());
+    const Outcome run = RunTool({"export", card.path()});
     EXPECT_EQ(run.exitCode, 3);
     EXPECT_EQ(nlohmann::json::parse(run.out)["dates"]["SDATE01"]["unreadable"], "busy");
 }
@@ -167,7 +150,7 @@ TEST(CardToolExport, BusyFileIsNamedAsBusy) {
 TEST(CardToolImport, DryRunWritesNothing) {
     ExportedCard exported;
     CardFolder target;
-    const Outcome run = RunTool("import --dry-run " + exported.document + " " + target.path());
+    const Outcome run = RunTool({"import", "--dry-run", exported.document, target.path()});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_NE(run.out.find("SCH01.DAT：将写入（未写）。\n"), std::string::npos);
     EXPECT_TRUE(target.Contents().empty());
@@ -183,7 +166,7 @@ TEST(CardToolImport, BadDocumentNamesThePlaceInPointerAndWords) {
             R"({"format":"tavrel-card","version":1,"programs":{"SCH01":{"timers":[{"mode":"power","start":"25:61:00"}]}}})";
         return Bytes(text.begin(), text.end());
     }());
-    const Outcome run = RunTool("import " + Quoted(scratch / "bad.json") + " " + card.path());
+    const Outcome run = RunTool({"import", scratch / "bad.json", card.path()});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "tavrel-card import: /programs/SCH01/timers/0/start: SCH01 节目序号 1 开始时间: 值超出了范围。\n");
@@ -194,7 +177,7 @@ TEST(CardToolImport, TextThatIsNotJsonIsNamedByItsFile) {
     CardFolder card;
     testsupport::TempFolder scratch;
     testsupport::WriteFileBytes(scratch / "card.json", {'{', '"'});
-    const Outcome run = RunTool("import " + Quoted(scratch / "card.json") + " " + card.path());
+    const Outcome run = RunTool({"import", scratch / "card.json", card.path()});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.err, "tavrel-card import: " + (scratch / "card.json") + ": 不是有效的JSON。\n");
     EXPECT_TRUE(card.Contents().empty());
@@ -204,7 +187,7 @@ TEST(CardToolDiff, ProgramByProgramAndTimerByTimer) {
     CardFolder a, b;
     a.Program("SCH01.DAT", {samples::WeekdayMusic().stored, samples::NoonRadio().stored}).File("SDATE01.DAT", {3, 8});
     b.Program("SCH01.DAT", {samples::WeekdayMusic({u"a.mp3", u"c.mp3"}).stored}).File("SDATE01.DAT", {3, 8, 12, 25});
-    const Outcome run = RunTool("diff " + a.path() + " " + b.path());
+    const Outcome run = RunTool({"diff", a.path(), b.path()});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out,
               "SCH01 第一组程序 节目序号 1 音乐文件 2 第一个：b.mp3 第二个：c.mp3\n"
@@ -215,9 +198,45 @@ TEST(CardToolDiff, ProgramByProgramAndTimerByTimer) {
 
 TEST(CardToolDiff, FolderAgainstItsOwnExportIsEqual) {
     ExportedCard exported;
-    const Outcome run = RunTool("diff " + exported.card.path() + " " + exported.document);
+    const Outcome run = RunTool({"diff", exported.card.path(), exported.document});
     EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
     EXPECT_EQ(run.out, "");
 }
+
+// Names that a command line can mangle on its way to the program: each path must arrive as one
+// argument, byte for byte, and name the same file for the tool as for the test.
+struct PathCase {
+    const char* name;
+    std::string folder;
+    bool trailingSeparator;  // a closing backslash that must not escape the closing quote
+};
+
+const PathCase kPathCases[] = {
+    {"Blank", "my card", false},
+    {"Quote", "Tom's card", false},
+    {"Chinese", "存储卡 一", false},
+    {"BlankAndTrailingSeparator", "my card", true},
+};
+
+class CardToolPaths : public ::testing::TestWithParam<PathCase> {};
+
+TEST_P(CardToolPaths, ReachTheToolWhole) {
+    const PathCase& c = GetParam();
+    CardFolder card(c.folder);
+    card.Program("SPSCH02.DAT", {samples::NoonRadio().stored});
+    const std::string folder =
+        card.path() + (c.trailingSeparator ? std::string(1, core::kPathSeparator) : "");
+    testsupport::TempFolder scratch;
+    const std::string document = scratch / (c.folder + ".json");
+
+    const Outcome check = RunTool({"check", folder});
+    EXPECT_EQ(check.exitCode, 0) << check.err;
+    EXPECT_NE(check.out.find("SPSCH02.DAT"), std::string::npos) << check.out;
+    EXPECT_EQ(RunTool({"export", folder, "-o", document}).exitCode, 0);
+    const Outcome diff = RunTool({"diff", folder, document});
+    EXPECT_EQ(diff.exitCode, 0) << diff.out << diff.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, CardToolPaths, ::testing::ValuesIn(kPathCases), namedcases::kCaseName);
 
 }  // namespace
