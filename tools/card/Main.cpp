@@ -1,9 +1,12 @@
 // tavrel-card: the command line's parts are put together here; what each command does lives in
 // its own file.
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "core/fs/ProcessSetup.h"
 #include "tools/card/Commands.h"
+#include "tools/card/Utf8Arguments.h"
 
 int main(int argc, char** argv) {
     // A write past the file size limit must fail as a full disk, not kill the program.
@@ -20,7 +23,10 @@ int main(int argc, char** argv) {
     cardtool::AddDiffCommand(app, exitCode);
 
     try {
-        app.parse(argc, argv);
+        std::vector<std::string> arguments = cardtool::Utf8Arguments(argc, argv);
+        std::vector<char*> pointers;
+        for (std::string& argument : arguments) pointers.push_back(argument.data());
+        app.parse(static_cast<int>(pointers.size()), pointers.data());
     } catch (const CLI::ParseError& e) {
         // --help and --version end here too, with CLI11's success code.
         return app.exit(e) == 0 ? cardtool::kExitClean : cardtool::kExitFailed;
