@@ -35,3 +35,19 @@ configure_and_build() {
   cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "$@" >/dev/null
   cmake --build "$dir" -j "$(jobs)"
 }
+
+# run_under_wine PREFIX COMMAND...: runs COMMAND with Windows programs going through wine in the
+# wine folder PREFIX, made ready first and served by one wine server for the whole command:
+# suites started side by side on a prefix that is still being set up can fail to reach it.
+run_under_wine() {
+  local prefix=$1; shift
+  export WINEPREFIX=$prefix WINEDEBUG=-all
+  mkdir -p "$prefix"
+  wineserver --persistent
+  wineboot --init >/dev/null 2>&1 || true
+  local code=0
+  "$@" || code=$?
+  wineserver --kill || true
+  wineserver --wait || true
+  return "$code"
+}

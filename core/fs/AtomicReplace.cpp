@@ -44,13 +44,6 @@ Result<> WriteAll(File& file, const ContentWriter& write) {
     return file.Close();
 }
 
-// Puts the temporary file at target over the old one, which the caller holds.
-Result<> RenameOverHeld(FileSystem& fs, const std::string& temporary, const std::string& target,
-                        std::unique_ptr<File>& held) {
-    if (!fs.RenamesOverHeldFiles()) held.reset();
-    return fs.Rename(temporary, target);
-}
-
 }  // namespace
 
 std::string NewTemporaryPathFor(const std::string& target) {
@@ -78,10 +71,9 @@ Result<> RemoveLeftovers(FileSystem& fs, const std::string& target) {
     for (const std::string& name : *names) {
         if (!IsTemporaryPathFor(targetName, name)) continue;
         const std::string leftover = target + name.substr(targetName.size());
-        auto opened = fs.Open(leftover, OpenMode::ReadWrite);
+        auto opened = fs.Open(leftover, OpenMode::Read);
         if (!opened.ok()) continue;  // a writer at work holds it, or it is gone already
-        if (!fs.RenamesOverHeldFiles()) opened->reset();
-        fs.Remove(leftover);
+        fs.Remove(leftover);  // while held, so that no writer takes it up in between
     }
     return {};
 }
@@ -110,7 +102,7 @@ Result<Placement> ReplaceFileContents(FileSystem& fs, const std::string& target,
 
     Result<> done = WriteAll(*file, write);
     if (done.ok() && held) {
-        done = RenameOverHeld(fs, temporary, target, held);
+        done = fs.RenameOverHeld(temporary, target, *held);
     } else if (done.ok()) {
         // There was no target: the new file goes there only if it is still absent.
         const auto placed = fs.RenameIfAbsent(temporary, target);
@@ -128,7 +120,7 @@ Result<Placement> ReplaceFileContents(FileSystem& fs, const std::string& target,
                 return OpenFailure(AtTarget(other.failure(), target));
             }
             held = std::move(*other);
-            done = RenameOverHeld(fs, temporary, target, held);
+            done = fs.RenameOverHeld(temporary, target, *held);
         }
     }
     if (!done.ok()) {

@@ -42,6 +42,10 @@ public:
     // Pushes everything written so far to the medium.
     virtual Result<> Sync() = 0;
     virtual Result<> Close() = 0;
+    // Closes the file but keeps every other opener of this tool away from its path until this
+    // object is gone: on a system that renames over no open file, that is how a writer keeps
+    // its hold through the rename. Elsewhere the same as Close().
+    virtual Result<> CloseKeepingPath() { return Close(); }
 };
 
 // The file system as the tool sees it. Everything that touches disk goes through this seam,
@@ -61,9 +65,13 @@ public:
     // The same, but only when nothing is at `to`: gives false, having done nothing, when
     // something is. For a first save, so that two writers creating one file never lose a save.
     virtual Result<bool> RenameIfAbsent(const std::string& from, const std::string& to) = 0;
-    // Whether Rename may replace a file that this process holds open. Where it may, a writer
-    // keeps its hold on the old file until the new one has taken its place.
-    virtual bool RenamesOverHeldFiles() const { return true; }
+    // Rename over `to`, which the caller holds open as `held`: the hold lasts until the new file
+    // has taken the old one's place, so no other writer of this tool gets in between. The
+    // caller closes `held` afterwards, whatever the outcome.
+    virtual Result<> RenameOverHeld(const std::string& from, const std::string& to, File& held) {
+        static_cast<void>(held);
+        return Rename(from, to);
+    }
     // Removes a file if it exists; never fails loudly (used to clean up).
     virtual void Remove(const std::string& path) noexcept = 0;
     // The names of the entries in `folder`, files and folders alike, without "." and "..", in no

@@ -1,6 +1,9 @@
-// The file system on Windows: CreateFileW with share mode 0 gives the exclusive open.
+// The file system on Windows. An open takes the lock of its path (WindowsPathLock.h), which keeps
+// every other opener of this tool out, and shares nothing with other programs but deletion, so
+// that a leftover can be removed while it is held.
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,6 +11,7 @@
 #include "core/fs/FileError.h"
 #include "core/fs/FileSystem.h"
 #include "core/fs/Path.h"
+#include "core/fs/WindowsPathLock.h"
 
 namespace core {
 
@@ -61,7 +65,8 @@ Failure LastFailure(const std::string& path) {
 
 class WindowsFile final : public File {
 public:
-    WindowsFile(HANDLE handle, std::string path) : m_handle(handle), m_path(std::move(path)) {}
+    WindowsFile(HANDLE handle, std::string path, std::unique_ptr<WindowsPathLock> lock)
+        : m_handle(handle), m_path(std::move(path)), m_lock(std::move(lock)) {}
     ~WindowsFile() override {
         if (m_handle != INVALID_HANDLE_VALUE) CloseHandle(m_handle);
     }
@@ -110,6 +115,11 @@ public:
         return {};
     }
     Result<> Close() override {
+        auto closed = CloseKeepingPath();
+        m_lock.reset();
+        return closed;
+    }
+    Result<> CloseKeepingPath() override {
         HANDLE handle = m_handle;
         m_handle = INVALID_HANDLE_VALUE;
         if (handle != INVALID_HANDLE_VALUE && !CloseHandle(handle)) return LastFailure(m_path);
@@ -122,21 +132,25 @@ private:
 
     HANDLE m_handle;
     std::string m_path;
+    std::unique_ptr<WindowsPathLock> m_lock;  // released after the handle is closed
 };
 
 class WindowsFileSystem final : public FileSystem {
 public:
     Result<std::unique_ptr<File>> Open(const std::string& path, OpenMode mode) override {
+        const std::wstring wide = Wide(path);
+        auto lock = std::make_unique<WindowsPathLock>(wide);
+        if (lock->busy()) return OpenFailure(FileError(FileErrorCause::SharingViolation, path));
         DWORD access = GENERIC_READ;
         DWORD disposition = OPEN_EXISTING;
         if (mode != OpenMode::Read) access |= GENERIC_WRITE;
         if (mode == OpenMode::Create) disposition = CREATE_ALWAYS;
         if (mode == OpenMode::CreateNew) disposition = CREATE_NEW;
-        HANDLE handle = CreateFileW(Wide(path).c_str(), access, 0 /* exclusive */, nullptr, disposition,
+        HANDLE handle = CreateFileW(wide.c_str(), access, FILE_SHARE_DELETE, nullptr, disposition,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle == INVALID_HANDLE_VALUE)
             return OpenFailure(FileError(CauseFromWin32(GetLastError()), path));
-        return std::unique_ptr<File>(std::make_unique<WindowsFile>(handle, path));
+        return std::unique_ptr<File>(std::make_unique<WindowsFile>(handle, path, std::move(lock)));
     }
     Result<> Rename(const std::string& from, const std::string& to) override {
         if (!MoveFileExW(Wide(from).c_str(), Wide(to).c_str(),
@@ -154,9 +168,14 @@ public:
         }
         return true;
     }
-    // A file opened without sharing cannot be renamed over: the writer lets go of the old file
-    // right before the rename.
-    bool RenamesOverHeldFiles() const override { return false; }
+    // Windows renames over no open file, so the old file is closed first; its path stays locked
+    // until the new file has its name, and no other writer of this tool gets in between.
+    Result<> RenameOverHeld(const std::string& from, const std::string& to,
+                            File& held) override {
+        if (auto closed = held.CloseKeepingPath(); !closed.ok()) return closed;
+        return Rename(from, to);
+    }
+    // A file held by this tool is open with delete sharing: it goes when its holder closes it.
     void Remove(const std::string& path) noexcept override { DeleteFileW(Wide(path).c_str()); }
 
     Result<std::vector<std::string>> ListFolder(const std::string& folder) override {

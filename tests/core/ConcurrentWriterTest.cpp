@@ -88,9 +88,12 @@ public:
         return m_inner.Open(path, mode);
     }
     Result<> Rename(const std::string& from, const std::string& to) override {
-        const auto other = m_inner.Open(to, OpenMode::Read);
-        heldAtRename = !other.ok() && other.error()->cause() == FileErrorCause::SharingViolation;
+        Watch(to);
         return m_inner.Rename(from, to);
+    }
+    Result<> RenameOverHeld(const std::string& from, const std::string& to, File& held) override {
+        Watch(to);
+        return m_inner.RenameOverHeld(from, to, held);
     }
     Result<bool> RenameIfAbsent(const std::string& from, const std::string& to) override {
         return m_inner.RenameIfAbsent(from, to);
@@ -103,6 +106,11 @@ public:
     std::optional<bool> heldAtRename;
 
 private:
+    void Watch(const std::string& target) {
+        const auto other = m_inner.Open(target, OpenMode::Read);
+        heldAtRename = !other.ok() && other.error()->cause() == FileErrorCause::SharingViolation;
+    }
+
     FileSystem& m_inner = SystemFileSystem();
 };
 

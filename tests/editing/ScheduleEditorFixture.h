@@ -49,7 +49,10 @@ public:
     core::Result<bool> RenameIfAbsent(const std::string& from, const std::string& to) override {
         return m_inner.RenameIfAbsent(from, to);
     }
-    bool RenamesOverHeldFiles() const override { return m_inner.RenamesOverHeldFiles(); }
+    core::Result<> RenameOverHeld(const std::string& from, const std::string& to,
+                                  core::File& held) override {
+        return m_inner.RenameOverHeld(from, to, held);
+    }
     core::Result<std::vector<std::string>> ListFolder(const std::string& folder) override {
         return m_inner.ListFolder(folder);
     }

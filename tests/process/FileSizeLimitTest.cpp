@@ -3,7 +3,6 @@
 // start-up, the write fails instead: the store reports a full disk and the file stays as it was.
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/wait.h>
 
 #include "Child.h"
 #include "Labelled.h"
@@ -35,9 +34,9 @@ TEST(FileSizeLimit, AWritePastItIsAFullDiskOnceTheSignalIsIgnored) {
 
         Child writer({"limited", path, std::to_string(kLimit), c.ignored ? "1" : "0", c.how});
         const std::string said = writer.ReadAll();
-        const int status = writer.Wait();
+        const Ending ending = writer.Wait();
         if (c.ignored) {
-            ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+            ASSERT_EQ(ending, Exited(0)) << said;
             const std::string diskFull =
                 " cause " + std::to_string(static_cast<int>(core::FileErrorCause::DiskFull));
             EXPECT_NE(said.find(diskFull), std::string::npos) << said;
@@ -45,7 +44,7 @@ TEST(FileSizeLimit, AWritePastItIsAFullDiskOnceTheSignalIsIgnored) {
             EXPECT_EQ(folder.Entries(), std::vector<std::string>{"SCH01.DAT"});
         } else {
             // Without the set-up the process dies in the write: what the test guards against.
-            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << said;
+            EXPECT_EQ(ending, Signalled(SIGXFSZ)) << said;
         }
     }
 }

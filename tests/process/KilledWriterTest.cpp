@@ -1,12 +1,11 @@
-// A writer killed with SIGKILL at random moments of its appends and rewrites: the file is always
-// exactly the old one, the new one, or one of them with a dead tail after the last timer, and the
-// next append leaves no gap.
+// A writer killed (SIGKILL; TerminateProcess on Windows) at random moments of its appends and
+// rewrites: the file is always exactly the old one, the new one, or one of them with a dead tail
+// after the last timer, and the next append leaves no gap.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
+#include <chrono>
 #include <random>
+#include <thread>
 
 #include "Child.h"
 #include "Labelled.h"
@@ -71,11 +70,11 @@ TEST(KilledWriter, LeavesTheOldFileOrTheNewOneAndTheNextAppendLeavesNoGap) {
             Child writer({"churn", path, std::to_string(seed)});
             ASSERT_EQ(writer.ReadLine(), "ready");
             // Anywhere in the first few steps: each takes a few fsyncs.
-            ::usleep(static_cast<useconds_t>(random() % 4000));
-            ::kill(writer.Pid(), SIGKILL);
-            const int status = writer.Wait();
+            std::this_thread::sleep_for(std::chrono::microseconds(random() % 4000));
+            writer.Kill();
+            const Ending ending = writer.Wait();
             output = writer.ReadAll();
-            ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the writer ended by itself";
+            ASSERT_EQ(ending, Killed()) << "the writer ended by itself";
         }
         ++seen.kills;
 

@@ -1,10 +1,21 @@
 // The processes of the process tests: writers and a reader that share one program file, a writer
-// that runs until it is killed, and a writer under a file size limit. Each prints what it did on
-// its standard output, one line at a time and unbuffered, so nothing is lost when it is killed.
-#include <sys/resource.h>
-#include <unistd.h>
+// that runs until it is killed, a writer under a file size limit (POSIX only), and an echo of
+// its arguments that shows they arrive unchanged. Each prints what it did on its standard output,
+// one line at a time and unbuffered, so nothing is lost when it is killed.
+#ifdef _WIN32
+#include <windows.h>
 
-#include <poll.h>
+#include <fcntl.h>
+#include <io.h>
+#include <shellapi.h>
+
+#include <filesystem>
+#else
+#include <sys/resource.h>
+#endif
+
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
@@ -12,22 +23,22 @@
 #include <random>
 #include <set>
 #include <string>
+#include <thread>
 
 #include "Labelled.h"
 #include "core/card/CardReader.h"
+#include "core/fs/Path.h"
 #include "core/fs/ProcessSetup.h"
 
 namespace {
 
 using namespace proctest;
 
+// Out of the process before it goes on: a kill right after loses nothing said.
 void Say(const std::string& line) {
     const std::string text = line + "\n";
-    for (std::size_t done = 0; done < text.size();) {
-        const ssize_t put = ::write(STDOUT_FILENO, text.data() + done, text.size() - done);
-        if (put <= 0) std::_Exit(3);
-        done += static_cast<std::size_t>(put);
-    }
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
+        std::_Exit(3);
 }
 
 [[noreturn]] void Fail(const std::string& why) {
@@ -41,7 +52,7 @@ bool Busy(const core::Failure& failure) {
            failure.error->cause() == core::FileErrorCause::SharingViolation;
 }
 
-void Pause() { ::usleep(50); }
+void Pause() { std::this_thread::sleep_for(std::chrono::microseconds(50)); }
 
 std::string Describe(const core::Failure& failure) {
     return "status " + std::to_string(static_cast<int>(failure.status)) + " cause " +
@@ -74,7 +85,7 @@ std::vector<std::u16string> NamesOf(const std::vector<core::MusicEntryInfo>& mus
 // fingerprint from a read of that timer, which must still be the same timer. Nothing when the
 // whole read does not have it.
 std::optional<Found> Find(const std::string& path, const std::string& name) {
-    const std::string folder = path.substr(0, path.find_last_of('/'));
+    const std::string folder = core::FolderOf(path);
     for (int attempt = 0; attempt < 200000; ++attempt) {
         const core::Card card = core::ReadCard(core::SystemFileSystem(), folder);
         const core::CardFile& file = card[{core::CardFileKind::GeneralSchedule, 0}];
@@ -165,6 +176,18 @@ std::string CheckWhole(const core::CardFile& file) {
     return {};
 }
 
+// Set once the standard input has closed: the test's word that the writers are done. A thread
+// of its own waits for it, which needs no way to look at the input without blocking.
+std::atomic<bool> g_inputClosed{false};
+
+void WatchInput() {
+    std::thread([] {
+        while (std::fgetc(stdin) != EOF) {
+        }
+        g_inputClosed = true;
+    }).detach();
+}
+
 // Reads the file through the store until its standard input closes: the whole card, and one
 // timer at a time. Prints "reads N busy M torn K", then what each of the first torn reads saw.
 int Reader(const std::string& folder, const std::string& path) {
@@ -172,10 +195,10 @@ int Reader(const std::string& folder, const std::string& path) {
     std::mt19937_64 random(7);
     long reads = 0, busy = 0;
     std::vector<std::string> torn;
+    WatchInput();
     for (long round = 0; round < 1'000'000; ++round) {
-        // A few hundred rounds at least, then until the input closes: the writers are done.
-        pollfd input{STDIN_FILENO, POLLIN, 0};
-        if (round >= 300 && ::poll(&input, 1, 0) > 0) break;
+        // A few hundred rounds at least, then until the input closes.
+        if (round >= 300 && g_inputClosed) break;
 
         const core::Card card = core::ReadCard(fs, folder);
         const core::CardFile& file = card[{core::CardFileKind::GeneralSchedule, 0}];
@@ -219,6 +242,7 @@ int Churn(const std::string& path, std::uint64_t seed) {
     return 0;
 }
 
+#ifndef _WIN32
 // Under a file size limit of `limit` bytes, stores a timer far larger than that: by a rewrite of
 // the file or by an append. Prints the status and cause the store answered.
 int Limited(const std::string& path, rlim_t limit, bool ignoreSignal, const std::string& how) {
@@ -231,18 +255,51 @@ int Limited(const std::string& path, rlim_t limit, bool ignoreSignal, const std:
     Say(written.ok() ? std::string("done") : Describe(written.failure()));
     return 0;
 }
+#endif
+
+// Says each of its arguments on a line of its own, as it received them.
+int Echo(const std::vector<std::string>& words) {
+    for (const std::string& word : words) Say(word);
+    return 0;
+}
+
+// The arguments in UTF-8, as paths are throughout the tool. Windows gives main() them in the
+// ANSI code page, which cannot hold every path; its UTF-16 command line can.
+std::vector<std::string> Arguments([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
+#ifdef _WIN32
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!wide) Fail("CommandLineToArgvW");
+    std::vector<std::string> args;
+    for (int i = 1; i < count; ++i) {
+        const std::u8string utf8 = std::filesystem::path(wide[i]).u8string();
+        args.emplace_back(utf8.begin(), utf8.end());
+    }
+    LocalFree(wide);
+    return args;
+#else
+    return {argv + 1, argv + argc};
+#endif
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
+#ifdef _WIN32
+    // Bytes as they are: text mode would turn each line end into two.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    const std::vector<std::string> args = Arguments(argc, argv);
+    if (!args.empty() && args[0] == "echo") return Echo({args.begin() + 1, args.end()});
     if (args.size() == 5 && args[0] == "writer")
         return Writer(args[1], args[2], std::stoull(args[3]), std::stoi(args[4]));
     if (args.size() == 3 && args[0] == "reader") return Reader(args[1], args[2]);
     if (args.size() == 3 && args[0] == "churn") return Churn(args[1], std::stoull(args[2]));
+#ifndef _WIN32
     if (args.size() == 5 && args[0] == "limited")
         return Limited(args[1], std::stoull(args[2]), args[3] == "1", args[4]);
+#endif
     Fail(
         "usage: writer PATH NAME SEED OPS | reader FOLDER PATH | churn PATH SEED | limited PATH BYTES 0|1 "
-        "append|rewrite");
+        "append|rewrite | echo WORDS...");
 }

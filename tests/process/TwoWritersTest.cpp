@@ -2,7 +2,6 @@
 // reads it through the store: every write reported done is in the file, no read sees the file
 // torn, and no temporary file is left behind.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <sstream>
 
@@ -40,11 +39,11 @@ TEST(TwoWriterProcesses, EveryWriteReportedDoneIsInTheFileAndNoReadSeesItTorn) {
     Child second({"writer", path, "B", "22", std::to_string(kOperations)});
     const std::string firstLog = first.ReadAll();
     const std::string secondLog = second.ReadAll();
-    EXPECT_EQ(first.Wait(), 0) << "writer A failed; it logged:\n" << firstLog;
-    EXPECT_EQ(second.Wait(), 0) << "writer B failed; it logged:\n" << secondLog;
+    EXPECT_EQ(first.Wait(), Exited(0)) << "writer A failed; it logged:\n" << firstLog;
+    EXPECT_EQ(second.Wait(), Exited(0)) << "writer B failed; it logged:\n" << secondLog;
     reader.CloseInput();
     const std::string seen = reader.ReadAll();
-    EXPECT_EQ(reader.Wait(), 0);
+    EXPECT_EQ(reader.Wait(), Exited(0));
 
     std::map<std::string, int> expected;
     for (int id = 0; id < kBaseTimers; ++id) expected[Label{"base", id, 0}.Name()] = 0;

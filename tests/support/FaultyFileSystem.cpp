@@ -103,6 +103,8 @@ public:
         }
         return m_inner->Close();
     }
+    // Part of a rename over the held file, whose faults the rename itself stands for.
+    Result<> CloseKeepingPath() override { return m_inner->CloseKeepingPath(); }
 
 private:
     core::Failure Failed(const FaultyFileSystem::Fault& fault) const {
@@ -177,6 +179,12 @@ Result<std::unique_ptr<core::File>> FaultyFileSystem::Open(const std::string& pa
 Result<> FaultyFileSystem::Rename(const std::string& from, const std::string& to) {
     if (const auto* fault = Enter(IoCall::Rename, to)) return core::IoFailure(FileError(fault->cause, to));
     return m_inner.Rename(from, to);
+}
+
+Result<> FaultyFileSystem::RenameOverHeld(const std::string& from, const std::string& to,
+                                          core::File& held) {
+    if (const auto* fault = Enter(IoCall::Rename, to)) return core::IoFailure(FileError(fault->cause, to));
+    return m_inner.RenameOverHeld(from, to, held);
 }
 
 Result<bool> FaultyFileSystem::RenameIfAbsent(const std::string& from, const std::string& to) {

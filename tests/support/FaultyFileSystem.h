@@ -75,7 +75,8 @@ public:
     core::Result<std::unique_ptr<core::File>> Open(const std::string& path, core::OpenMode mode) override;
     core::Result<> Rename(const std::string& from, const std::string& to) override;
     core::Result<bool> RenameIfAbsent(const std::string& from, const std::string& to) override;
-    bool RenamesOverHeldFiles() const override { return m_inner.RenamesOverHeldFiles(); }
+    core::Result<> RenameOverHeld(const std::string& from, const std::string& to,
+                                  core::File& held) override;
     void Remove(const std::string& path) noexcept override;
     core::Result<std::vector<std::string>> ListFolder(const std::string& folder) override;
 

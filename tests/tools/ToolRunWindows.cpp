@@ -6,31 +6,12 @@
 #include <string>
 #include <thread>
 
+#include "tests/support/WindowsCommandLine.h"
 #include "tests/tools/ToolRun.h"
 
 namespace toolrun {
 
 namespace {
-
-// One argument as the C runtime of the started program splits the command line again: quoted
-// when it is empty or holds a blank or a quote; backslashes double only before a quote, which
-// includes the closing one.
-std::wstring CommandLineArgument(const std::wstring& argument) {
-    if (!argument.empty() && argument.find_first_of(L" \t\n\v\"") == std::wstring::npos) return argument;
-    std::wstring quoted = L"\"";
-    std::size_t backslashes = 0;
-    for (const wchar_t c : argument) {
-        if (c == L'\\') {
-            ++backslashes;
-            continue;
-        }
-        quoted.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
-        backslashes = 0;
-        quoted += c;
-    }
-    quoted.append(backslashes * 2, L'\\');
-    return quoted + L"\"";
-}
 
 // Everything until the writing end closes.
 std::string ReadAll(HANDLE pipe) {
@@ -85,7 +66,7 @@ Outcome RunTool(const std::vector<std::string>& arguments) {
     const std::wstring program = testsupport::NativePath(TAVREL_CARD_PROGRAM).wstring();
     std::wstring commandLine = L"\"" + program + L"\"";
     for (const std::string& argument : arguments) {
-        commandLine += L" " + CommandLineArgument(testsupport::NativePath(argument).wstring());
+        commandLine += L" " + testsupport::WindowsCommandLineArgument(testsupport::NativePath(argument).wstring());
     }
 
     Outcome run;
