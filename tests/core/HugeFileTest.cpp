@@ -21,13 +21,6 @@ using testbytes::Bytes;
 
 constexpr std::uint64_t kHuge = 64ull << 30;
 
-// Gives path the length `length` without writing it: false when the file system cannot.
-bool Stretch(const std::string& path, std::uint64_t length) {
-    std::error_code error;
-    std::filesystem::resize_file(testsupport::NativePath(path), length, error);
-    return !error;
-}
-
 const Bytes kProgram = ProgramImage(4, {WeekdayMusic().stored, NoonRadio().stored});
 
 struct HugeCase {
@@ -56,7 +49,7 @@ protected:
     void SetUp() override {
         Lay(kProgram);
         testsupport::WriteFileBytes(folder / "SCH02.DAT", ProgramImage(2, {PowerAt(1).stored}));
-        if (!Stretch(path, kHuge)) GTEST_SKIP() << "the file system makes no sparse file of 64 GiB";
+        if (!testsupport::StretchFile(path, kHuge)) GTEST_SKIP() << "the file system makes no sparse file of 64 GiB";
     }
 
     // The peak memory of the program so far (under ctest, of this test alone). Sanitizer
@@ -108,7 +101,7 @@ TEST_F(HugeFile, ReadsStayWithinATimer) {
 // A file at the very limit is still a program file: it is rewritten from its timers, copied
 // range by range, never read whole.
 TEST_F(HugeFile, FileAtTheLimitIsRewritten) {
-    ASSERT_TRUE(Stretch(path, kMaxScheduleFileSize));
+    ASSERT_TRUE(testsupport::StretchFile(path, kMaxScheduleFileSize));
     const auto replaced = ReplaceTimer(fs, path, 1, kOther);
     ASSERT_TRUE(replaced.ok()) << storecases::From(replaced);
     EXPECT_EQ(Stored(), ProgramImage(4, {WeekdayMusic().stored, PowerAt(3).stored}));

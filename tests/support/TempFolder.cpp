@@ -8,6 +8,7 @@
 #include <random>
 #include <stdexcept>
 
+#include "core/fs/FileSystem.h"
 #include "core/fs/Path.h"
 
 namespace testsupport {
@@ -67,6 +68,11 @@ void WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& by
     std::ofstream out(NativePath(path), std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+bool StretchFile(const std::string& path, std::uint64_t length) {
+    auto file = core::SystemFileSystem().Open(path, core::OpenMode::ReadWrite);
+    return file.ok() && (*file)->Truncate(length).ok() && (*file)->Close().ok();
 }
 
 }  // namespace testsupport

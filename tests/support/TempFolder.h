@@ -35,4 +35,9 @@ std::filesystem::path NativePath(const std::string& utf8);
 std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
+// Gives the existing file at path the length `length` without writing it (sparse where the file
+// system allows): false when it cannot. Through the tool's own file layer, whose lengths are 64
+// bits everywhere; the C library's on Windows stop at 2 GiB.
+bool StretchFile(const std::string& path, std::uint64_t length);
+
 }  // namespace testsupport
