@@ -2,7 +2,9 @@
 // write and how they exit.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <nlohmann/json.hpp>
+#include <optional>
 
 #include "core/fs/Path.h"
 #include "tests/card/NamedCases.h"
@@ -181,6 +183,39 @@ TEST(CardToolImport, TextThatIsNotJsonIsNamedByItsFile) {
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.err, "tavrel-card import: " + (scratch / "card.json") + ": 不是有效的JSON。\n");
     EXPECT_TRUE(card.Contents().empty());
+}
+
+// A document that cannot be read says why, by the file layer's own words, and changes nothing.
+TEST(CardToolImport, UnreadableDocumentSaysWhy) {
+    struct Case {
+        const char* name;
+        bool held;
+        std::uint64_t length;  // 0: no file at all
+        const char* text;      // %1 stands for the document's path
+    };
+    const Case cases[] = {
+        {"missing", false, 0, "没有找到 %1。"},
+        {"held by another program", true, 2, "在存取 %1 时发生共享违例。"},
+        {"far larger than any card's document", false, std::uint64_t{65} << 20, "在对 %1 进行访问时发生了一个不明错误。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CardFolder card;
+        testsupport::TempFolder scratch;
+        const std::string document = scratch / "card.json";
+        if (c.length > 0) {
+            testsupport::WriteFileBytes(document, {'{', '}'});
+            ASSERT_TRUE(testsupport::StretchFile(document, c.length));
+        }
+        std::optional<HeldFile> held;
+        if (c.held) held.emplace(document);
+        const Outcome run = RunTool({"import", document, card.path()});
+        EXPECT_EQ(run.exitCode, 2);
+        std::string said = c.text;
+        said.replace(said.find("%1"), 2, document);
+        EXPECT_EQ(run.err, "tavrel-card import: " + said + "\n");
+        EXPECT_TRUE(card.Contents().empty());
+    }
 }
 
 TEST(CardToolDiff, ProgramByProgramAndTimerByTimer) {
