@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "core/text/HistoryTexts.h"
+
 namespace pages {
 
 QString MessageText(core::EditorMessage message) {
@@ -24,5 +26,7 @@ QString MessageText(core::EditorMessage message) {
     }
     return {};
 }
+
+QString NoHistoryCopyMessage() { return QCoreApplication::translate("History", core::NoHistoryCopyText()); }
 
 }  // namespace pages

@@ -31,7 +31,10 @@ Result<bool> HoldsSame(File& held, const std::vector<std::uint8_t>& bytes) {
 
 }  // namespace
 
-ImportReport ImportCard(FileSystem& fs, const std::string& folder, const CardImage& card, bool dryRun) {
+ImportReport ImportCard(FileSystem& fs, const std::string& folder, const CardImage& card, bool dryRun,
+                        history::WriteRecorder* recorder) {
+    std::optional<history::WriteRecorder> ownRecorder;
+    if (!recorder) recorder = &ownRecorder.emplace(fs);
     ImportReport report;
     std::vector<Target> targets;
     for (const auto& file : card.files) {
@@ -61,7 +64,10 @@ ImportReport ImportCard(FileSystem& fs, const std::string& folder, const CardIma
     }
     for (std::size_t k = 0; k < targets.size(); ++k) {
         if (changes[k].outcome == ImportOutcome::Written) {
+            // The import holds the file: what it held is kept through that hold.
+            const auto before = recorder->BeforeHeld(targets[k].path, targets[k].held.get());
             auto written = ReplaceFileContents(fs, targets[k].path, targets[k].bytes, std::move(targets[k].held));
+            recorder->After(targets[k].path, history::Command::Import, before, written.ok());
             if (!written.ok()) {
                 report.failure = written.failure();
                 break;
@@ -69,16 +75,18 @@ ImportReport ImportCard(FileSystem& fs, const std::string& folder, const CardIma
         }
         report.files.push_back(changes[k]);
     }
+    report.noHistoryCopy = recorder->TakeMissedCopy();
     std::stable_sort(report.files.begin(), report.files.end(), [](const ImportedFile& a, const ImportedFile& b) {
         return CardFileIndex(a.id) < CardFileIndex(b.id);
     });
     return report;
 }
 
-DocumentImport ImportDocument(FileSystem& fs, const std::string& folder, std::string_view text, bool dryRun) {
+DocumentImport ImportDocument(FileSystem& fs, const std::string& folder, std::string_view text, bool dryRun,
+                              history::WriteRecorder* recorder) {
     const DecodedCard decoded = CardFromText(text);
     if (decoded.error) return {decoded.error, {}};
-    return {std::nullopt, ImportCard(fs, folder, decoded.card, dryRun)};
+    return {std::nullopt, ImportCard(fs, folder, decoded.card, dryRun, recorder)};
 }
 
 }  // namespace core::cardjson

@@ -8,6 +8,7 @@
 #include "core/cardjson/Problems.h"
 #include "core/fs/FileSystem.h"
 #include "core/fs/Result.h"
+#include "core/history/WriteRecorder.h"
 
 namespace core::cardjson {
 
@@ -29,19 +30,25 @@ struct ImportedFile {
 struct ImportReport {
     std::vector<ImportedFile> files;
     std::optional<Failure> failure;
+    // A file was written, but the history on this computer has no copy of what it held.
+    bool noHistoryCopy = false;
 };
 
 // Writes the files `card` names into `folder`. Every file with content is held first; when one
 // cannot be held (busy, denied), nothing at all is written. Then each whose bytes differ is
 // replaced in one step, while the others stay held. Files the card does not name are not
 // touched, and no file is ever deleted. A dry run holds and compares, and writes nothing.
-ImportReport ImportCard(FileSystem& fs, const std::string& folder, const CardImage& card, bool dryRun);
+// Each file written is recorded in the card's history through `recorder` (without one, a
+// recorder of the default history place).
+ImportReport ImportCard(FileSystem& fs, const std::string& folder, const CardImage& card, bool dryRun,
+                        history::WriteRecorder* recorder = nullptr);
 
 // The document's text checked whole, then imported: on any problem in it, nothing is touched.
 struct DocumentImport {
     std::optional<DocumentError> error;
     ImportReport report;
 };
-DocumentImport ImportDocument(FileSystem& fs, const std::string& folder, std::string_view text, bool dryRun);
+DocumentImport ImportDocument(FileSystem& fs, const std::string& folder, std::string_view text, bool dryRun,
+                              history::WriteRecorder* recorder = nullptr);
 
 }  // namespace core::cardjson

@@ -14,7 +14,10 @@ constexpr CardFileKind kKind = CardFileKind::SpecialDates;
 
 }  // namespace
 
-DateListEditor::DateListEditor(FileSystem& fs) : m_fs(fs) {}
+DateListEditor::DateListEditor(FileSystem& fs) : DateListEditor(fs, history::WriteRecorder(fs)) {}
+
+DateListEditor::DateListEditor(FileSystem& fs, history::WriteRecorder recorder)
+    : m_fs(fs), m_recorder(std::move(recorder)) {}
 
 DateListAnswer DateListEditor::ChooseFolder(const std::string& folder) {
     if (folder.empty()) return Answer(DateListChange::None, -1);
@@ -55,10 +58,11 @@ DateListAnswer DateListEditor::DeleteEntry(int row) {
 DateListAnswer DateListEditor::Save() {
     if (m_saveFolder.empty()) return Message(EditorMessage::NoSaveFolder);
     const std::string path = FilePath(m_program);
-    const Result<> written = WriteDateFile(m_fs, path, m_dates);
-    if (written.ok()) return Message(EditorMessage::Saved);
-    DateListAnswer answer = Answer(DateListChange::None, -1);
-    answer.fileError = written.error().value_or(FileError(FileErrorCause::Generic, path));
+    const Result<> written =
+        m_recorder.Record(path, history::Command::SaveDates, [&] { return WriteDateFile(m_fs, path, m_dates); });
+    DateListAnswer answer = written.ok() ? Message(EditorMessage::Saved) : Answer(DateListChange::None, -1);
+    if (!written.ok()) answer.fileError = written.error().value_or(FileError(FileErrorCause::Generic, path));
+    answer.noHistoryCopy = m_recorder.TakeMissedCopy();
     return answer;
 }
 

@@ -9,6 +9,7 @@
 #include "core/editing/EditorMessage.h"
 #include "core/fs/FileError.h"
 #include "core/fs/FileSystem.h"
+#include "core/history/WriteRecorder.h"
 
 namespace core {
 
@@ -32,6 +33,8 @@ struct DateListAnswer {
     std::string saveFolder;  // empty until a folder is chosen
     std::optional<EditorMessage> message;
     std::optional<FileError> fileError;  // a failed save: why, with the file's path
+    // The save changed the file, but the history on this computer has no copy of it.
+    bool noHistoryCopy = false;
 };
 
 // The rules of the special date page without its widgets: a save folder, one of the six
@@ -39,7 +42,10 @@ struct DateListAnswer {
 // in memory; only Save writes a file, and only the folder and program choices read one.
 class DateListEditor {
 public:
+    // Every save goes through `recorder` into the card's history; without one, through a
+    // recorder of the default history place.
     explicit DateListEditor(FileSystem& fs);
+    DateListEditor(FileSystem& fs, history::WriteRecorder recorder);
 
     // Takes `folder` as the save folder and loads the lowest numbered program whose file can be
     // read. Without any, the list empties and the program stays. An empty folder names none:
@@ -72,6 +78,7 @@ private:
     std::string FilePath(int program) const;
 
     FileSystem& m_fs;
+    history::WriteRecorder m_recorder;
     std::string m_saveFolder;
     int m_program = 0;
     std::vector<SpecialDate> m_dates;  // at most kMaxSpecialDates

@@ -71,8 +71,12 @@ int MusicRow(const ScheduleInput& input, std::size_t entries) {
 }  // namespace
 
 ScheduleEditor::ScheduleEditor(const ScheduleKind& kind, FileSystem& fs)
+    : ScheduleEditor(kind, fs, history::WriteRecorder(fs)) {}
+
+ScheduleEditor::ScheduleEditor(const ScheduleKind& kind, FileSystem& fs, history::WriteRecorder recorder)
     : m_kind(kind),
       m_fs(fs),
+      m_recorder(std::move(recorder)),
       m_record(BlankTimer()),
       m_summaries(static_cast<std::size_t>(ProgramCount(kind.files))) {
     // Nothing is read from disk until a save folder is chosen.
@@ -167,9 +171,12 @@ ScheduleAnswer ScheduleEditor::Save(const ScheduleInput& input) {
         return answer;
     }
     const std::string path = ProgramPath(m_program);
-    const Result<Stored> stored = WriteTimer(m_fs, path, static_cast<std::uint16_t>(m_timerIndex),
-                                             m_timerCount, static_cast<std::uint16_t>(m_program),
-                                             TimerData{m_record, m_music, m_medium}, m_fingerprint);
+    const Result<Stored> stored = m_recorder.Record(path, history::Command::SaveTimer, [&] {
+        return WriteTimer(m_fs, path, static_cast<std::uint16_t>(m_timerIndex), m_timerCount,
+                          static_cast<std::uint16_t>(m_program), TimerData{m_record, m_music, m_medium},
+                          m_fingerprint);
+    });
+    answer.noHistoryCopy = m_recorder.TakeMissedCopy();
     if (!stored.ok()) {
         // The editor keeps the timer so the user can try again; the summary learns nothing.
         Report(stored.failure(), path, answer);
@@ -287,8 +294,10 @@ ScheduleAnswer ScheduleEditor::Delete(const ScheduleInput& input) {
         StartNewTimer(answer);
         return answer;
     }
-    const Result<Stored> deleted =
-        DeleteTimer(m_fs, *path, static_cast<std::uint16_t>(m_timerIndex), m_fingerprint);
+    const Result<Stored> deleted = m_recorder.Record(*path, history::Command::DeleteTimer, [&] {
+        return DeleteTimer(m_fs, *path, static_cast<std::uint16_t>(m_timerIndex), m_fingerprint);
+    });
+    answer.noHistoryCopy = m_recorder.TakeMissedCopy();
     if (!deleted.ok()) {
         Report(deleted.failure(), *path, answer);
         return answer;
@@ -364,7 +373,9 @@ ScheduleAnswer ScheduleEditor::CopyProgram(const ScheduleInput& input) {
     // A program that was never saved has nothing to copy.
     if (!CanOpenForReading(m_fs, sourcePath)) return answer;
     const std::string targetPath = ProgramPath(target);
-    const Result<Stored> copied = CopyScheduleFile(m_fs, sourcePath, targetPath);
+    const Result<Stored> copied = m_recorder.Record(
+        targetPath, history::Command::CopyProgram, [&] { return CopyScheduleFile(m_fs, sourcePath, targetPath); });
+    answer.noHistoryCopy = m_recorder.TakeMissedCopy();
     if (!copied.ok()) {
         Report(copied.failure(), targetPath, answer);
         return answer;

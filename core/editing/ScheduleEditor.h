@@ -11,6 +11,7 @@
 #include "core/fs/FileError.h"
 #include "core/fs/FileSystem.h"
 #include "core/fs/Result.h"
+#include "core/history/WriteRecorder.h"
 #include "core/schedule/MusicEntry.h"
 #include "core/schedule/ScheduleFile.h"
 #include "core/schedule/TimerRecord.h"
@@ -63,6 +64,8 @@ struct ScheduleParts {
 struct ScheduleAnswer {
     std::optional<EditorMessage> message;
     std::optional<FileError> fileError;  // for the file-error box
+    // The command changed a card file, but the history on this computer has no copy of it.
+    bool noHistoryCopy = false;
     ScheduleParts show;
 };
 
@@ -75,7 +78,10 @@ struct ScheduleAnswer {
 // they are shown; the editor keeps only the start-time summaries of what it saved itself.
 class ScheduleEditor {
 public:
+    // Every write goes through `recorder` into the card's history; without one, through a
+    // recorder of the default history place.
     ScheduleEditor(const ScheduleKind& kind, FileSystem& fs);
+    ScheduleEditor(const ScheduleKind& kind, FileSystem& fs, history::WriteRecorder recorder);
 
     // The save folder the browser gave; an empty one is no choice. Opens the first program
     // that has a file at its first timer, or a new timer of program 0 when none has.
@@ -152,6 +158,7 @@ private:
 
     ScheduleKind m_kind;
     FileSystem& m_fs;
+    history::WriteRecorder m_recorder;
 
     std::string m_saveFolder;
     std::uint32_t m_timerNumber = 0;

@@ -79,6 +79,12 @@ public:
     // folder cannot be opened (FileNotFound when it does not exist, BadPath when it is not a
     // folder), IoFailed when reading it fails.
     virtual Result<std::vector<std::string>> ListFolder(const std::string& folder) = 0;
+    // Makes the folder `path` when it does not exist yet; its parent must exist. A file system
+    // without folders (one held in memory) has nothing to make.
+    virtual Result<> MakeFolder(const std::string& path) {
+        static_cast<void>(path);
+        return {};
+    }
 };
 
 // The machine's own file system.
@@ -87,6 +93,9 @@ FileSystem& SystemFileSystem();
 // True when path names a file that can be opened for reading right now (opened, then
 // closed again at once).
 bool CanOpenForReading(FileSystem& fs, const std::string& path);
+
+// Makes the folder `path` and every missing folder above it.
+Result<> MakeFolderPath(FileSystem& fs, const std::string& path);
 
 // Reads exactly buffer.size() bytes, or as many as the file still has, and gives the count read.
 Result<std::size_t> ReadFully(File& file, std::span<std::uint8_t> buffer);

@@ -220,6 +220,16 @@ public:
         if (error != 0) return ErrnoFailure(folder, error);
         return names;
     }
+
+    Result<> MakeFolder(const std::string& path) override {
+        if (::mkdir(path.c_str(), 0777) == 0) {
+            SyncFolderOf(path);
+            return {};
+        }
+        struct stat info {};
+        if (errno == EEXIST && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) return {};
+        return OpenFailure(FileError(errno == EEXIST ? FileErrorCause::BadPath : CauseFromErrno(errno), path));
+    }
 };
 
 }  // namespace

@@ -199,6 +199,18 @@ public:
         if (error != ERROR_NO_MORE_FILES) return IoFailure(FileError(CauseFromWin32(error), folder));
         return names;
     }
+
+    Result<> MakeFolder(const std::string& path) override {
+        const std::wstring wide = Wide(path);
+        if (CreateDirectoryW(wide.c_str(), nullptr)) return {};
+        const DWORD error = GetLastError();
+        const DWORD attributes = GetFileAttributesW(wide.c_str());
+        if (error == ERROR_ALREADY_EXISTS && attributes != INVALID_FILE_ATTRIBUTES &&
+            (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            return {};
+        }
+        return OpenFailure(FileError(error == ERROR_ALREADY_EXISTS ? FileErrorCause::BadPath : CauseFromWin32(error), path));
+    }
 };
 
 }  // namespace

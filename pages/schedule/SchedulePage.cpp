@@ -140,6 +140,7 @@ core::ScheduleInput SchedulePage::ReadInput() const {
 void SchedulePage::Answer(const core::ScheduleAnswer& answer) {
     if (answer.message) m_dialogs.ShowMessage(this, MessageText(*answer.message));
     if (answer.fileError) m_dialogs.ShowFileError(this, *answer.fileError);
+    if (answer.noHistoryCopy) m_dialogs.ShowMessage(this, NoHistoryCopyMessage());
     Show(answer.show);
 }
 

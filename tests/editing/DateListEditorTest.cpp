@@ -70,7 +70,9 @@ protected:
 
     testsupport::MemoryFileSystem memory;
     testsupport::FaultyFileSystem fs{memory};
-    DateListEditor editor{fs};
+    // The history lives in memory of its own and reads the card beneath the faults.
+    testsupport::MemoryFileSystem historyFiles;
+    DateListEditor editor{fs, core::history::WriteRecorder(memory, std::string("/history"), historyFiles)};
 };
 
 // A table of cases for the editor. Each case carries its name, which names its test and is

@@ -21,6 +21,7 @@ using core::ScheduleEditor;
 using testsupport::IoCall;
 
 inline const std::string kFolder = "/card";
+inline constexpr const char* kHistoryRoot = "/history";
 
 using Command = core::ScheduleAnswer (core::ScheduleEditor::*)(const core::ScheduleInput&);
 
@@ -69,7 +70,10 @@ private:
 // gets what the controls show, and the parts of the answer are shown back into them.
 class EditorHarness {
 public:
-    explicit EditorHarness(const core::ScheduleKind& kind) : editor(kind, fs) {}
+    // The editor keeps its history in memory of its own, reading the card around each write
+    // beneath the faults and the other writer, which stay the editor's own.
+    explicit EditorHarness(const core::ScheduleKind& kind)
+        : editor(kind, fs, core::history::WriteRecorder(memory, std::string(kHistoryRoot), historyFiles)) {}
 
     core::ScheduleAnswer Do(Command command);
     core::ScheduleAnswer OpenFolder(const std::string& folder = kFolder);
@@ -93,6 +97,7 @@ public:
     testsupport::MemoryFileSystem memory;
     OtherWriter other{memory};
     testsupport::FaultyFileSystem fs{other};
+    testsupport::MemoryFileSystem historyFiles;
     core::ScheduleEditor editor;
     core::ScheduleInput screen;  // what the page's controls show
 

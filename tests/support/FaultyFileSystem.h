@@ -79,6 +79,8 @@ public:
                                   core::File& held) override;
     void Remove(const std::string& path) noexcept override;
     core::Result<std::vector<std::string>> ListFolder(const std::string& folder) override;
+    // Never fails by itself: a folder that cannot be made shows in the writes into it.
+    core::Result<> MakeFolder(const std::string& path) override { return m_inner.MakeFolder(path); }
 
 private:
     friend class FaultyFile;

@@ -6,6 +6,7 @@
 #include "core/cardjson/ImportCard.h"
 #include "core/text/CardWords.h"
 #include "core/text/FileErrorText.h"
+#include "core/text/HistoryTexts.h"
 #include "tools/card/CardSource.h"
 #include "tools/card/Commands.h"
 
@@ -60,6 +61,7 @@ void AddImportCommand(CLI::App& app, int& exitCode) {
             std::cout << core::CardFileName(file.id.kind, file.id.program) << "：" << core::CardWord(OutcomeKey(file.outcome))
                       << '\n';
         }
+        if (report.noHistoryCopy) Complain("import", core::NoHistoryCopyText());
         exitCode = kExitClean;
         if (report.failure) {
             const core::FileError error = report.failure->error.value_or(core::FileError(core::FileErrorCause::Generic, ""));

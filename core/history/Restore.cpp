@@ -1,0 +1,107 @@
+#include "core/history/Restore.h"
+
+#include <map>
+
+#include "core/fs/AtomicReplace.h"
+#include "core/history/Sha256.h"
+
+namespace core::history {
+
+namespace {
+
+constexpr std::size_t kBufferSize = 1 << 20;
+
+// Copies a kept content into `out`, checking it against its name and size as it goes.
+Result<> CopyChecked(File& kept, const Version& version, File& out) {
+    std::vector<std::uint8_t> buffer(kBufferSize);
+    Sha256 hash;
+    std::uint64_t total = 0;
+    for (;;) {
+        const auto got = ReadFully(kept, buffer);
+        if (!got.ok()) return got.failure();
+        if (*got == 0) break;
+        total += *got;
+        hash.Add(std::span(buffer).first(*got));
+        if (auto written = out.Write(std::span(buffer).first(*got)); !written.ok()) return written;
+        if (*got < buffer.size()) break;
+    }
+    if (total != version.size || hash.HexDigest() != version.sha256) {
+        return IoFailure(FileError(FileErrorCause::Generic, kept.Path()));
+    }
+    return {};
+}
+
+}  // namespace
+
+std::optional<CardFileId> CardFileOfEntry(const Entry& entry) {
+    for (const CardFileId id : AllCardFiles()) {
+        if (CardFileName(id.kind, id.program) == entry.file) return id;
+    }
+    return std::nullopt;
+}
+
+RestoreStep StepUndoing(const Entry& entry) {
+    RestoreStep step;
+    step.file = CardFileOfEntry(entry).value_or(CardFileId{});
+    step.name = entry.file;
+    step.content = entry.before;
+    return step;
+}
+
+std::vector<RestoreStep> StepsToMoment(const std::vector<Entry>& entries, std::int64_t moment) {
+    // Per file: the last entry at or before the moment says what it held then (its after); with
+    // none, the first entry after it (its before).
+    std::map<std::size_t, const Entry*> lastBefore, firstAfter;
+    for (const Entry& entry : entries) {
+        const auto id = CardFileOfEntry(entry);
+        if (!id) continue;
+        const std::size_t index = CardFileIndex(*id);
+        if (entry.unixMillis <= moment) {
+            const Entry*& last = lastBefore[index];
+            if (!last || entry.id > last->id) last = &entry;
+        } else {
+            const Entry*& first = firstAfter[index];
+            if (!first || entry.id < first->id) first = &entry;
+        }
+    }
+    std::vector<RestoreStep> steps;
+    for (const CardFileId id : AllCardFiles()) {
+        const std::size_t index = CardFileIndex(id);
+        RestoreStep step{id, CardFileName(id.kind, id.program), std::nullopt, false};
+        if (const auto found = lastBefore.find(index); found != lastBefore.end()) {
+            step.content = found->second->after;
+        } else if (const auto next = firstAfter.find(index); next != firstAfter.end()) {
+            step.content = next->second->before;
+        } else {
+            continue;
+        }
+        steps.push_back(step);
+    }
+    return steps;
+}
+
+void MarkUnchanged(WriteRecorder& recorder, const std::string& cardFolder, std::vector<RestoreStep>& steps) {
+    for (RestoreStep& step : steps) {
+        const auto now = recorder.Before(CardFilePath(cardFolder, step.file.kind, step.file.program));
+        step.unchanged = now.known && now.version == step.content;
+    }
+}
+
+Result<> RestoreStepTo(WriteRecorder& recorder, CardHistory& history, const std::string& cardFolder,
+                       const RestoreStep& step) {
+    const std::string path = CardFilePath(cardFolder, step.file.kind, step.file.program);
+    if (!step.content) return OpenFailure(FileError(FileErrorCause::FileNotFound, path));
+    auto kept = history.OpenVersion(*step.content);
+    if (!kept.ok()) return kept.failure();
+    return recorder.Record(path, Command::Restore, [&]() -> Result<> {
+        auto held = HoldIfExists(recorder.CardFiles(), path);
+        if (!held.ok()) return held.failure();
+        const auto placed = ReplaceFileContents(
+            recorder.CardFiles(), path, [&](File& out) { return CopyChecked(**kept, *step.content, out); },
+            std::move(*held));
+        if (!placed.ok()) return placed.failure();
+        return {};
+    });
+}
+
+}  // namespace core::history
