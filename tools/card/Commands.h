@@ -22,5 +22,9 @@ void AddExportCommand(CLI::App& app, int& exitCode);
 void AddImportCommand(CLI::App& app, int& exitCode);
 // diff A B: what differs between two cards, each a folder or a document.
 void AddDiffCommand(CLI::App& app, int& exitCode);
+// history FOLDER [--json] [--show ENTRY]: the writes kept of the card, newest first.
+void AddHistoryCommand(CLI::App& app, int& exitCode);
+// restore FOLDER ENTRY | --all-before TIME [--dry-run]: puts kept versions back.
+void AddRestoreCommand(CLI::App& app, int& exitCode);
 
 }  // namespace cardtool

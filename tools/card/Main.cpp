@@ -21,6 +21,8 @@ int main(int argc, char** argv) {
     cardtool::AddExportCommand(app, exitCode);
     cardtool::AddImportCommand(app, exitCode);
     cardtool::AddDiffCommand(app, exitCode);
+    cardtool::AddHistoryCommand(app, exitCode);
+    cardtool::AddRestoreCommand(app, exitCode);
 
     try {
         std::vector<std::string> arguments = cardtool::Utf8Arguments(argc, argv);
