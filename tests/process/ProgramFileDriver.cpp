@@ -29,6 +29,7 @@
 #include "core/card/CardReader.h"
 #include "core/fs/Path.h"
 #include "core/fs/ProcessSetup.h"
+#include "core/history/WriteRecorder.h"
 
 namespace {
 
@@ -242,6 +243,21 @@ int Churn(const std::string& path, std::uint64_t seed) {
     return 0;
 }
 
+// The same steps, each recorded in the card's history under `root`, as every writer of the tool
+// records them.
+int RecordedChurn(const std::string& path, std::uint64_t seed, const std::string& root) {
+    core::history::WriteRecorder recorder(core::SystemFileSystem(), root);
+    Say("ready");
+    for (std::uint64_t step = 0; step < 1'000'000; ++step) {
+        Say("step " + std::to_string(step));
+        const auto done = recorder.Record(path, core::history::Command::SaveTimer,
+                                          [&] { return RunChurnStep(core::SystemFileSystem(), path, seed, step); });
+        if (!done.ok()) Fail("step " + std::to_string(step) + ": " + Describe(done.failure()));
+        if (recorder.TakeMissedCopy()) Fail("step " + std::to_string(step) + ": no copy in the history");
+    }
+    return 0;
+}
+
 #ifndef _WIN32
 // Under a file size limit of `limit` bytes, stores a timer far larger than that: by a rewrite of
 // the file or by an append. Prints the status and cause the store answered.
@@ -295,11 +311,12 @@ int main(int argc, char** argv) {
         return Writer(args[1], args[2], std::stoull(args[3]), std::stoi(args[4]));
     if (args.size() == 3 && args[0] == "reader") return Reader(args[1], args[2]);
     if (args.size() == 3 && args[0] == "churn") return Churn(args[1], std::stoull(args[2]));
+    if (args.size() == 4 && args[0] == "recorded-churn") return RecordedChurn(args[1], std::stoull(args[2]), args[3]);
 #ifndef _WIN32
     if (args.size() == 5 && args[0] == "limited")
         return Limited(args[1], std::stoull(args[2]), args[3] == "1", args[4]);
 #endif
     Fail(
-        "usage: writer PATH NAME SEED OPS | reader FOLDER PATH | churn PATH SEED | limited PATH BYTES 0|1 "
+        "usage: writer PATH NAME SEED OPS | reader FOLDER PATH | churn PATH SEED | recorded-churn PATH SEED ROOT | limited PATH BYTES 0|1 "
         "append|rewrite | echo WORDS...");
 }
