@@ -34,7 +34,7 @@ Result<bool> HoldsSame(File& held, const std::vector<std::uint8_t>& bytes) {
 ImportReport ImportCard(FileSystem& fs, const std::string& folder, const CardImage& card, bool dryRun,
                         history::WriteRecorder* recorder) {
     std::optional<history::WriteRecorder> ownRecorder;
-    if (!recorder) recorder = &ownRecorder.emplace(fs);
+    if (!recorder) recorder = &ownRecorder.emplace(SystemFileSystem());
     ImportReport report;
     std::vector<Target> targets;
     for (const auto& file : card.files) {

@@ -39,7 +39,7 @@ struct ImportReport {
 // replaced in one step, while the others stay held. Files the card does not name are not
 // touched, and no file is ever deleted. A dry run holds and compares, and writes nothing.
 // Each file written is recorded in the card's history through `recorder` (without one, a
-// recorder of the default history place).
+// recorder of the default history place, reading the card from the computer's file system).
 ImportReport ImportCard(FileSystem& fs, const std::string& folder, const CardImage& card, bool dryRun,
                         history::WriteRecorder* recorder = nullptr);
 

@@ -14,7 +14,7 @@ constexpr CardFileKind kKind = CardFileKind::SpecialDates;
 
 }  // namespace
 
-DateListEditor::DateListEditor(FileSystem& fs) : DateListEditor(fs, history::WriteRecorder(fs)) {}
+DateListEditor::DateListEditor(FileSystem& fs) : DateListEditor(fs, history::WriteRecorder(SystemFileSystem())) {}
 
 DateListEditor::DateListEditor(FileSystem& fs, history::WriteRecorder recorder)
     : m_fs(fs), m_recorder(std::move(recorder)) {}

@@ -42,8 +42,9 @@ struct DateListAnswer {
 // in memory; only Save writes a file, and only the folder and program choices read one.
 class DateListEditor {
 public:
-    // Every save goes through `recorder` into the card's history; without one, through a
-    // recorder of the default history place.
+    // Every write goes through `recorder` into the card's history. Without one, the recorder of
+    // the default history place reads the card from the computer's own file system, beneath
+    // whatever `fs` adds: the history's readings never count among the editor's own calls.
     explicit DateListEditor(FileSystem& fs);
     DateListEditor(FileSystem& fs, history::WriteRecorder recorder);
 

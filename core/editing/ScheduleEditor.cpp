@@ -71,7 +71,7 @@ int MusicRow(const ScheduleInput& input, std::size_t entries) {
 }  // namespace
 
 ScheduleEditor::ScheduleEditor(const ScheduleKind& kind, FileSystem& fs)
-    : ScheduleEditor(kind, fs, history::WriteRecorder(fs)) {}
+    : ScheduleEditor(kind, fs, history::WriteRecorder(SystemFileSystem())) {}
 
 ScheduleEditor::ScheduleEditor(const ScheduleKind& kind, FileSystem& fs, history::WriteRecorder recorder)
     : m_kind(kind),

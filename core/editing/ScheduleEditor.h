@@ -78,8 +78,9 @@ struct ScheduleAnswer {
 // they are shown; the editor keeps only the start-time summaries of what it saved itself.
 class ScheduleEditor {
 public:
-    // Every write goes through `recorder` into the card's history; without one, through a
-    // recorder of the default history place.
+    // Every write goes through `recorder` into the card's history. Without one, the recorder of
+    // the default history place reads the card from the computer's own file system, beneath
+    // whatever `fs` adds: the history's readings never count among the editor's own calls.
     ScheduleEditor(const ScheduleKind& kind, FileSystem& fs);
     ScheduleEditor(const ScheduleKind& kind, FileSystem& fs, history::WriteRecorder recorder);
 
