@@ -32,6 +32,14 @@ std::vector<TimerRef> AllTimers(const core::Card& card) {
     return refs;
 }
 
+std::vector<TimerRef> ProgramTimers(const core::Card& card, core::CardFileId file) {
+    std::vector<TimerRef> refs;
+    const core::CardFile& f = card[file];
+    for (std::size_t i = 0; i < f.timers.size(); ++i)
+        refs.push_back({file, static_cast<int>(i), &f.timers[i]});
+    return refs;
+}
+
 QString ProgramFileName(core::CardFileId file) {
     return QString::fromStdString(core::CardFileName(file.kind, file.program));
 }

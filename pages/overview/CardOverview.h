@@ -33,6 +33,8 @@ struct TimerRef {
 
 // Every timer of every program file that was read, general programs first, in file order.
 std::vector<TimerRef> AllTimers(const core::Card& card);
+// The timers of one program file, in file order.
+std::vector<TimerRef> ProgramTimers(const core::Card& card, core::CardFileId file);
 
 // The texts of a timer's fields, as the table and the report write them.
 QString ProgramFileName(core::CardFileId file);

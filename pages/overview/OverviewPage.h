@@ -6,30 +6,27 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/fs/FileSystem.h"
 #include "pages/overview/CardOverview.h"
+#include "pages/overview/ReportExport.h"
 #include "ui/Dialogs.h"
 
-class QCalendarWidget;
-class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QProgressBar;
 class QPushButton;
-class QSortFilterProxyModel;
-class QTableView;
 class QTabWidget;
 
 namespace pages {
 
-class TimerTableModel;
-class WeekView;
+class OverviewView;
 
 // The whole card at a glance, read only: every timer, the findings of the check, a week picture
-// of one program and what runs on a chosen day. Reading and the report run on a worker thread;
-// the page only shows their results. It never writes a schedule file.
+// of one program and what runs on a chosen day, each a view in a tab of its own. Reading and the
+// report run on a worker thread; the page only hands their results to the views. It never writes
+// a schedule file.
 class OverviewPage : public QWidget {
     Q_OBJECT
 
@@ -45,6 +42,11 @@ public:
 
     void SetFolderSource(FolderSource source) { m_folderSource = std::move(source); }
     void SetOpener(Opener opener) { m_opener = std::move(opener); }
+
+    // Puts `view` in a new tab after the others, under `title`; the page owns it from now on.
+    // The view is shown the card shown now, if any, and every card read later; what it asks to
+    // open goes to the opener.
+    void AddView(OverviewView* view, const QString& title);
 
     // Reads the card in `folder` in the background; the page shows it once read.
     void OpenFolder(const std::string& folder);
@@ -62,25 +64,12 @@ protected:
 
 private:
     void BuildControls();
-    QWidget* BuildTimerTab();
-    QWidget* BuildFindingsTab();
-    QWidget* BuildWeekTab();
-    QWidget* BuildDayTab();
 
     void ChooseFolder();
-    void ExportReport();
     void OnLoaded();
-    void OnReportWritten();
     void ShowBusy(const QString& what);
     void ShowIdle();
-
-    void ShowCard();
-    void ShowFindings();
-    void FilterTimers();
-    void ShowWeek();
-    void ShowDay();
-    void OpenFinding(int row);
-    void OpenTableRow(int proxyRow);
+    void Open(const std::string& folder, core::CardFileId file, std::optional<int> timer);
 
     ui::Dialogs& m_dialogs;
     core::FileSystem& m_fs;
@@ -95,9 +84,7 @@ private:
     QFutureWatcher<CardOverview> m_loading;
     bool m_loadPending = false;
     std::optional<std::string> m_queuedFolder;  // asked for while another reading ran
-    QFutureWatcher<bool> m_reporting;
-    bool m_reportPending = false;
-    QString m_reportPath;
+    ReportExport m_report;
 
     QLineEdit* m_folderEdit = nullptr;
     QPushButton* m_openButton = nullptr;
@@ -105,18 +92,8 @@ private:
     QPushButton* m_exportButton = nullptr;
     QLabel* m_status = nullptr;
     QProgressBar* m_progress = nullptr;
-    QTabWidget* m_views = nullptr;
-    QComboBox* m_programFilter = nullptr;
-    TimerTableModel* m_model = nullptr;
-    QSortFilterProxyModel* m_proxy = nullptr;
-    QTableView* m_table = nullptr;
-    QListWidget* m_findings = nullptr;
-    QComboBox* m_weekProgram = nullptr;
-    WeekView* m_week = nullptr;
-    QCalendarWidget* m_calendar = nullptr;
-    QComboBox* m_dayProgram = nullptr;
-    QLabel* m_dayText = nullptr;
-    WeekView* m_day = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    std::vector<OverviewView*> m_views;  // in tab order, owned by m_tabs
 };
 
 }  // namespace pages

@@ -127,8 +127,7 @@ void WriteProgram(ReportPages& pages, const core::Card& card, core::CardFileId i
     }
     const qreal top = pages.Take(kWeekHeight + kLine);
     PaintWeek(pages.Painter(), QRectF(0, top + kLine / 2, pages.Width(), kWeekHeight), refs,
-              weekdays ? WeekColumns()
-                       : std::vector<WeekColumn>{{QCoreApplication::translate("Overview", "特殊程序"), -1}});
+              ProgramColumns(id.kind));
 }
 
 // Twelve months down, 31 days across; a day shows the numbers of the lists that hold it.

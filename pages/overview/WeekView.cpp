@@ -43,6 +43,11 @@ std::vector<WeekColumn> WeekColumns() {
     return columns;
 }
 
+std::vector<WeekColumn> ProgramColumns(core::CardFileKind kind) {
+    if (kind == core::CardFileKind::GeneralSchedule) return WeekColumns();
+    return {{QCoreApplication::translate("Overview", "特殊程序"), -1}};
+}
+
 std::vector<WeekBar> LayOutWeek(const QRectF& area, const std::vector<TimerRef>& timers,
                                 const std::vector<WeekColumn>& columns) {
     std::vector<WeekBar> bars;

@@ -20,6 +20,9 @@ struct WeekColumn {
 
 // The seven columns of a general program, Monday first.
 std::vector<WeekColumn> WeekColumns();
+// The columns of a program's picture: the seven weekdays of a general program, one column for
+// a special program.
+std::vector<WeekColumn> ProgramColumns(core::CardFileKind kind);
 
 // A timer's bar in the picture; a timer running past midnight has two.
 struct WeekBar {
