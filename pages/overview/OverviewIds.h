@@ -19,5 +19,8 @@ inline constexpr int kCalendar = 2040;
 inline constexpr int kDayProgram = 2041;
 inline constexpr int kDayText = 2042;
 inline constexpr int kDayView = 2043;
+inline constexpr int kHistoryEntries = 2050;
+inline constexpr int kHistoryChange = 2051;
+inline constexpr int kRestore = 2052;
 
 }  // namespace pages::overview_ids

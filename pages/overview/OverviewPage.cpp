@@ -9,6 +9,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "pages/overview/DayView.h"
+#include "pages/overview/HistoryView.h"
 #include "pages/overview/FindingsView.h"
 #include "pages/overview/OverviewIds.h"
 #include "pages/overview/TaggedControl.h"
@@ -64,6 +65,9 @@ void OverviewPage::BuildControls() {
     AddView(new FindingsView(this), QCoreApplication::translate("Overview", "检查结果"));
     AddView(new WeekPictureView(this), QCoreApplication::translate("Overview", "一周图"));
     AddView(new DayView(this), QCoreApplication::translate("Overview", "按日期查看"));
+    auto* history = new HistoryView(m_dialogs, core::history::WriteRecorder(m_fs), this);
+    AddView(history, QCoreApplication::translate("Overview", "历史"));
+    connect(history, &HistoryView::CardRestored, this, &OverviewPage::Refresh);
 
     m_status = new QLabel(this);
     place(m_status, {8, 362, 250, 10});

@@ -23,10 +23,11 @@ namespace pages {
 
 class OverviewView;
 
-// The whole card at a glance, read only: every timer, the findings of the check, a week picture
-// of one program and what runs on a chosen day, each a view in a tab of its own. Reading and the
-// report run on a worker thread; the page only hands their results to the views. It never writes
-// a schedule file.
+// The whole card at a glance: every timer, the findings of the check, a week picture of one
+// program, what runs on a chosen day and the card's history, each a view in a tab of its own.
+// Reading and the report run on a worker thread; the page only hands their results to the views.
+// The one write it makes is the history view's restore, through the card's history like every
+// other write.
 class OverviewPage : public QWidget {
     Q_OBJECT
 

@@ -24,7 +24,9 @@ void ExpectWholeHistory(core::history::CardHistory& history) {
     for (const auto& entry : *entries) {
         EXPECT_TRUE(ids.insert(entry.id).second) << entry.id;
         for (const auto& version : {entry.before, entry.after}) {
-            if (version) EXPECT_TRUE(history.ReadVersion(*version).ok()) << "entry " << entry.id;
+            if (version) {
+                EXPECT_TRUE(history.ReadVersion(*version).ok()) << "entry " << entry.id;
+            }
         }
     }
 }
