@@ -32,7 +32,7 @@ void ExpectWholeHistory(core::history::CardHistory& history) {
 }
 
 TEST(KilledRecorder, LeavesAHistoryThatReadsAndKeepsTheNextWrite) {
-    constexpr int kKills = 40;
+    constexpr int kKills = 30;
     testsupport::TempFolder card, root;
     const std::string path = card / "SCH01.DAT";
     ASSERT_TRUE(LayProgram(core::SystemFileSystem(), path, 5).ok());
@@ -43,7 +43,8 @@ TEST(KilledRecorder, LeavesAHistoryThatReadsAndKeepsTheNextWrite) {
         SCOPED_TRACE("kill " + std::to_string(kill));
         Child writer({"recorded-churn", path, std::to_string(kill + 1), root.path()});
         ASSERT_EQ(writer.ReadLine(), "ready");
-        std::this_thread::sleep_for(std::chrono::microseconds(random() % 20000));
+        // A recorded step takes some tens of milliseconds: kills fall before, in and after several.
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 80000));
         writer.Kill();
         ASSERT_EQ(writer.Wait(), Killed()) << writer.ReadAll();
         ExpectWholeHistory(history);

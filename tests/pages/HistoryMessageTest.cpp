@@ -1,0 +1,67 @@
+// The pages say nothing new while the history works, and say once that a save has no copy when
+// it cannot be written; the save itself goes on either way.
+#include <cstdlib>
+
+#include "PageFixture.h"
+#include "core/fs/Path.h"
+#include "core/history/CardHistory.h"
+#include "pages/schedule/ControlIds.h"
+
+namespace pagetest {
+namespace {
+
+using namespace pages::ids;
+
+const QString kSaved = QStringLiteral("保存成功！");
+const QString kNoCopy = QStringLiteral("这次写入没有在电脑上留下副本：无法写入历史记录。");
+
+// Points the history at a folder of its own, or, when `writable` is false, at a place under a
+// file where no folder can be made; set before the page is made.
+class HistoryPlace {
+public:
+    explicit HistoryPlace(bool writable) {
+        testsupport::WriteFileBytes(place / "a-file", {1});
+        root = writable ? place / "history" : core::JoinPath(place / "a-file", "history");
+        setenv("TAVREL_HISTORY", root.c_str(), 1);
+    }
+    ~HistoryPlace() { unsetenv("TAVREL_HISTORY"); }
+
+    testsupport::TempFolder place;
+    std::string root;
+};
+
+class WorkingHistoryTest : public HistoryPlace, public SchedulePageTest {
+protected:
+    WorkingHistoryTest() : HistoryPlace(true) {}
+};
+
+class UnwritableHistoryTest : public HistoryPlace, public SchedulePageTest {
+protected:
+    UnwritableHistoryTest() : HistoryPlace(false) {}
+};
+
+TEST_P(WorkingHistoryTest, ASaveSaysWhatItAlwaysSaidAndIsKept) {
+    OpenSaveFolder();
+    Click(kSave);
+    EXPECT_EQ(dialogs.Messages(), QStringList{kSaved});
+    core::history::CardHistory history(core::SystemFileSystem(), root, folder.path());
+    const auto entries = history.Entries();
+    ASSERT_TRUE(entries.ok());
+    EXPECT_EQ(entries->size(), 1u);
+    EXPECT_EQ(folder.Entries().size(), 1u) << "nothing but the program file on the card";
+}
+
+TEST_P(UnwritableHistoryTest, ASaveGoesOnAndSaysOnceThatItHasNoCopy) {
+    OpenSaveFolder();
+    Click(kSave);
+    EXPECT_EQ(dialogs.Messages(), (QStringList{kSaved, kNoCopy}));
+    const auto program = Program(0);
+    ASSERT_TRUE(program);
+    EXPECT_EQ(program->header.count, 1);
+}
+
+INSTANTIATE_FOR_BOTH_PAGES(WorkingHistoryTest);
+INSTANTIATE_FOR_BOTH_PAGES(UnwritableHistoryTest);
+
+}  // namespace
+}  // namespace pagetest
