@@ -1,15 +1,17 @@
 // Export and import of a whole card of ten full programs (4 general and 6 special, 6.4 MB
 // each) on the real disk, next to a baseline: the same ten files copied raw, read whole and
 // each written whole into a fresh file of another folder. The ratio says what the JSON form
-// costs over moving the bytes themselves.
+// costs over moving the bytes themselves. Then two versions of a full program compared.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "FullProgram.h"
 #include "core/cardjson/CardJson.h"
+#include "core/cardjson/FileChange.h"
 #include "core/cardjson/ImportCard.h"
 #include "support/TempFolder.h"
 
@@ -86,9 +88,36 @@ void BM_BaselineRawCopy(benchmark::State& state) {
     });
 }
 
+// Timer by timer: one timer deleted from the middle (the usual edit), or every timer in reverse
+// order (the most matching work: all but one moved).
+void BM_CompareFullProgram(benchmark::State& state) {
+    const CardFileId id{CardFileKind::GeneralSchedule, 0};
+    const cardjson::Json before = cardjson::FileJsonOfBytes(id, bench::ProgramOf(bench::kFullTimers));
+    cardjson::Json after = before;
+    cardjson::Json& timers = after["timers"];
+    if (state.range(0) == 0) timers.erase(timers.size() / 2);
+    else std::reverse(timers.begin(), timers.end());
+    for (auto _ : state) {
+        const auto comparison = cardjson::CompareFile(before, after);
+        benchmark::DoNotOptimize(&comparison);
+    }
+}
+
+// As a history of the file asks: two stored versions read, compared and said.
+void BM_DescribeFullProgramChange(benchmark::State& state) {
+    const auto before = bench::ProgramOf(bench::kFullTimers), after = bench::ProgramOf(bench::kFullTimers - 1);
+    for (auto _ : state) {
+        const auto lines = cardjson::DescribeFileChange({CardFileKind::GeneralSchedule, 0}, before, after);
+        if (lines.empty()) state.SkipWithError("no change found");
+        benchmark::DoNotOptimize(lines.data());
+    }
+}
+
 BENCHMARK(BM_BaselineRawCopy)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportCard)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportCard)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CompareFullProgram)->ArgName("reversed")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DescribeFullProgramChange)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -41,6 +41,8 @@ std::optional<CardFileId> FileOfStem(const std::string& stem);
 // Reads every file of the card in `folder`, with the card reader's rules for damage. A folder
 // that does not exist or cannot be listed is the failure of listing it.
 Result<CardImage> ReadCardImage(FileSystem& fs, const std::string& folder);
+// Reads the one file `id` of the card in `folder`; a file that is not there is Absent.
+FileImage ReadFileImage(FileSystem& fs, const std::string& folder, CardFileId id);
 
 // The stored bytes of a file that was read.
 std::vector<std::uint8_t> EncodeFile(const FileImage& file);

@@ -62,14 +62,6 @@ Json DatesToJson(const FileImage& file) {
     return out;
 }
 
-Json FileToJson(const FileImage& file) {
-    switch (file.state) {
-    case CardFileState::Absent: return kAbsent;
-    case CardFileState::Read: return HoldsTimers(file.id.kind) ? ProgramToJson(file) : DatesToJson(file);
-    default: return UnreadableToJson(file);
-    }
-}
-
 // --- Reading ---
 
 void UnreadableFromJson(const Json& value, const Place& at, FileImage& file) {
@@ -178,7 +170,25 @@ void FilesFromJson(const Json& document, std::string_view group, bool timers, Ca
     }
 }
 
+// The group of a document that holds the files of this kind.
+const char* GroupOf(CardFileKind kind) { return HoldsTimers(kind) ? "programs" : "dates"; }
+
 }  // namespace
+
+Json FileToJson(const FileImage& file) {
+    switch (file.state) {
+    case CardFileState::Absent: return kAbsent;
+    case CardFileState::Read: return HoldsTimers(file.id.kind) ? ProgramToJson(file) : DatesToJson(file);
+    default: return UnreadableToJson(file);
+    }
+}
+
+Json FileOfDocument(const Json& document, CardFileId id) {
+    const auto group = document.find(GroupOf(id.kind));
+    if (group == document.end()) return nullptr;
+    const auto file = group->find(FileStem(id));
+    return file == group->end() ? Json() : *file;
+}
 
 Json CardToJson(const CardImage& card) {
     Json programs = Json::object();

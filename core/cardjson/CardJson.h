@@ -14,6 +14,10 @@
 namespace core::cardjson {
 
 Json CardToJson(const CardImage& card);
+// One file as the document holds it: its content, "absent", or why it could not be read.
+Json FileToJson(const FileImage& file);
+// The file `id` in a document made by CardToJson; null when the document does not name it.
+Json FileOfDocument(const Json& document, CardFileId id);
 // The document as written by export: indented, ending with a newline. The same card always
 // gives the same text.
 std::string CardToText(const CardImage& card);

@@ -95,6 +95,8 @@ void ReadDates(File& file, std::uint64_t length, FileImage& out) {
     out.state = CardFileState::Read;
 }
 
+}  // namespace
+
 FileImage ReadFileImage(FileSystem& fs, const std::string& folder, CardFileId id) {
     FileImage out;
     out.id = id;
@@ -115,8 +117,6 @@ FileImage ReadFileImage(FileSystem& fs, const std::string& folder, CardFileId id
     }
     return out;
 }
-
-}  // namespace
 
 std::string FileStem(CardFileId id) {
     const std::string name = CardFileName(id.kind, id.program);

@@ -2,6 +2,7 @@
 // write and how they exit.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -218,17 +219,43 @@ TEST(CardToolImport, UnreadableDocumentSaysWhy) {
     }
 }
 
+// diff of two folders: they differ, and it says so in these lines.
+void ExpectDifferences(const CardFolder& a, const CardFolder& b, const std::string& lines) {
+    const Outcome run = RunTool({"diff", a.path(), b.path()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, lines);
+}
+
 TEST(CardToolDiff, ProgramByProgramAndTimerByTimer) {
     CardFolder a, b;
     a.Program("SCH01.DAT", {samples::WeekdayMusic().stored, samples::NoonRadio().stored}).File("SDATE01.DAT", {3, 8});
     b.Program("SCH01.DAT", {samples::WeekdayMusic({u"a.mp3", u"c.mp3"}).stored}).File("SDATE01.DAT", {3, 8, 12, 25});
-    const Outcome run = RunTool({"diff", a.path(), b.path()});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.out,
-              "SCH01 第一组程序 节目序号 1 音乐文件 2 第一个：b.mp3 第二个：c.mp3\n"
-              "SCH01 第一组程序 只在第一个中：节目序号 2：定时模式 收音定时，开始时间 12:00:00，结束时间 12:30:00，星期 无，"
-              "电源 无，分区 01 02，收音机频率 90.1MHz，播放模式 顺序播放，循环模式 全部一起\n"
-              "SDATE01 第一组程序 只在第二个中：12-25\n");
+    ExpectDifferences(a, b,
+                      "SCH01 第一组程序 节目序号 1 音乐文件 2 第一个：b.mp3 第二个：c.mp3\n"
+                      "SCH01 第一组程序 只在第一个中：节目序号 2：定时模式 收音定时，开始时间 12:00:00，结束时间 12:30:00，星期 无，"
+                      "电源 无，分区 01 02，收音机频率 90.1MHz，播放模式 顺序播放，循环模式 全部一起\n"
+                      "SDATE01 第一组程序 只在第二个中：12-25\n");
+}
+
+// Timers are matched by content: a timer deleted from the middle is said once, whole; a timer
+// moved is one line, an edited field one line.
+TEST(CardToolDiff, MatchesTimersByContent) {
+    std::vector<Bytes> day;
+    for (std::uint8_t hour = 0; hour < 22; ++hour) day.push_back(samples::PowerAt(hour).stored);
+    auto deleted = day;
+    deleted.erase(deleted.begin() + 5);
+    auto moved = day;
+    std::rotate(moved.begin() + 1, moved.begin() + 2, moved.begin() + 7);  // timer 2 to place 7
+    auto edited = day;
+    edited[9][8] = 20;  // timer 10 ends at 09:20:00
+    CardFolder a, b;
+    a.Program("SCH01.DAT", day).Program("SCH02.DAT", day).Program("SCH03.DAT", day);
+    b.Program("SCH01.DAT", deleted).Program("SCH02.DAT", moved).Program("SCH03.DAT", edited);
+    ExpectDifferences(a, b,
+                      "SCH01 第一组程序 只在第一个中：节目序号 6：定时模式 电源定时，开始时间 05:00:00，结束时间 05:05:00，"
+                      "星期 星期日 星期六，电源 电源2 外扩电源，分区 16，播放模式 顺序播放，循环模式 全部一起\n"
+                      "SCH02 第二组程序 节目序号 2 移到 节目序号 7\n"
+                      "SCH03 第三组程序 节目序号 10 第一个：结束时间 09:05:00 第二个：结束时间 09:20:00\n");
 }
 
 TEST(CardToolDiff, FolderAgainstItsOwnExportIsEqual) {

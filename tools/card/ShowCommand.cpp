@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "core/cardjson/CardJson.h"
+#include "core/cardjson/CardWordsOf.h"
 #include "tools/card/CardSource.h"
-#include "tools/card/CardWordsOf.h"
 #include "tools/card/Commands.h"
 
 namespace cardtool {
@@ -35,11 +35,11 @@ void AddShowCommand(CLI::App& app, int& exitCode) {
             exitCode = kExitFailed;
             return;
         }
-        const Json document = core::cardjson::CardToJson(*card);
-        for (const char* group : {"programs", "dates"}) {
-            for (const auto& [stem, value] : document[group].items()) {
-                if (!options->program.empty() && stem != options->program) continue;
-                for (const std::string& line : FileLines(stem, value)) std::cout << line << '\n';
+        const core::cardjson::Json document = core::cardjson::CardToJson(*card);
+        for (const core::CardFileId id : core::AllCardFiles()) {
+            if (!options->program.empty() && core::cardjson::FileStem(id) != options->program) continue;
+            for (const std::string& line : core::cardjson::FileLines(id, core::cardjson::FileOfDocument(document, id))) {
+                std::cout << line << '\n';
             }
         }
         exitCode = AnyUnreadable(*card) ? kExitFileError : kExitClean;
