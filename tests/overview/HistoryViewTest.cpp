@@ -54,11 +54,11 @@ TEST_F(HistoryViewTest, UndoesAProgramCopyByteForByteAndKeepsTheRestore) {
 
     ShowOverview();
     ASSERT_EQ(Entries().count(), 1);
-    EXPECT_TRUE(Entries().item(0)->text().contains("SCH01.DAT")) << Entries().item(0)->text();
-    EXPECT_TRUE(Entries().item(0)->text().contains("复制程序")) << Entries().item(0)->text();
+    EXPECT_TRUE(Entries().item(0)->text().contains("SCH01.DAT")) << Entries().item(0)->text().toStdString();
+    EXPECT_TRUE(Entries().item(0)->text().contains("复制程序")) << Entries().item(0)->text().toStdString();
     Entries().setCurrentRow(0);
     const QString change = Control<QPlainTextEdit>(kHistoryChange).toPlainText();
-    EXPECT_GT(change.split('\n').size(), 1) << change;
+    EXPECT_GT(change.split('\n').size(), 1) << change.toStdString();
 
     auto& restore = Control<QPushButton>(kRestore);
     ASSERT_TRUE(restore.isEnabled());
@@ -66,15 +66,15 @@ TEST_F(HistoryViewTest, UndoesAProgramCopyByteForByteAndKeepsTheRestore) {
     Overview().WaitForWork();
     EXPECT_EQ(testsupport::ReadFileBytes(card / "SCH01.DAT"), original);
     ASSERT_EQ(dialogs.Messages().size(), 1);
-    EXPECT_TRUE(dialogs.Messages()[0].contains("SCH01.DAT")) << dialogs.Messages()[0];
+    EXPECT_TRUE(dialogs.Messages()[0].contains("SCH01.DAT")) << dialogs.Messages()[0].toStdString();
 
     ASSERT_EQ(Entries().count(), 2);
-    EXPECT_TRUE(Entries().item(0)->text().contains("恢复")) << Entries().item(0)->text();
+    EXPECT_TRUE(Entries().item(0)->text().contains("恢复")) << Entries().item(0)->text().toStdString();
 }
 
 TEST_F(HistoryViewTest, ACardWithoutHistorySaysSoAndOffersNoRestore) {
+    OpenCardOnGeneralPage();
     ShowOverview();
-    window->Tabs().Bar().setCurrentIndex(3);
     EXPECT_EQ(Entries().count(), 0);
     EXPECT_FALSE(Control<QPushButton>(kRestore).isEnabled());
     EXPECT_FALSE(Control<QPlainTextEdit>(kHistoryChange).toPlainText().isEmpty());

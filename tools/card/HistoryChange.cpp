@@ -1,5 +1,6 @@
 #include "tools/card/HistoryChange.h"
 
+#include "core/cardjson/FileChange.h"
 #include "core/history/Restore.h"
 #include "core/text/HistoryTexts.h"
 #include "tools/card/CardSource.h"
@@ -9,6 +10,11 @@ namespace cardtool {
 std::optional<std::vector<std::string>> ChangeLines(const std::string& command, core::history::CardHistory& history,
                                                     const core::history::Entry& entry) {
     using Bytes = std::vector<std::uint8_t>;
+    const auto file = core::history::CardFileOfEntry(entry);
+    if (!file) {
+        Complain(command, std::string(core::HistoryWord("error.damaged")) + entry.file);
+        return std::nullopt;
+    }
     std::optional<Bytes> versions[2];
     const std::optional<core::history::Version>* kept[2] = {&entry.before, &entry.after};
     for (int k = 0; k < 2; ++k) {
@@ -20,9 +26,13 @@ std::optional<std::vector<std::string>> ChangeLines(const std::string& command, 
         }
         versions[k] = std::move(*bytes);
     }
-    std::vector<std::string> lines;
-    lines.push_back(std::to_string(versions[0] ? versions[0]->size() : 0) + " -> " +
-                    std::to_string(versions[1] ? versions[1]->size() : 0));
+    const auto span = [](const std::optional<Bytes>& bytes) -> core::cardjson::FileVersion {
+        if (!bytes) return std::nullopt;
+        return std::span<const std::uint8_t>(*bytes);
+    };
+    std::vector<std::string> lines =
+        core::cardjson::DescribeFileChange(*file, span(versions[0]), span(versions[1]));
+    if (lines.empty()) lines.emplace_back(core::HistoryWord("change.none"));
     return lines;
 }
 
