@@ -59,6 +59,285 @@ Edits the general schedule, the special schedule and the special dates that the 
     </message>
 </context>
 <context>
+    <name>CardWords</name>
+    <message>
+        <source>音乐定时</source>
+        <translation>Music</translation>
+    </message>
+    <message>
+        <source>收音定时</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>电源定时</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>顺序播放</source>
+        <translation>In order</translation>
+    </message>
+    <message>
+        <source>随机播放</source>
+        <translation>Shuffle</translation>
+    </message>
+    <message>
+        <source>全部一起</source>
+        <translation>All once</translation>
+    </message>
+    <message>
+        <source>全部循环</source>
+        <translation>Loop all</translation>
+    </message>
+    <message>
+        <source>星期日</source>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>星期一</source>
+        <translation>Mon</translation>
+    </message>
+    <message>
+        <source>星期二</source>
+        <translation>Tue</translation>
+    </message>
+    <message>
+        <source>星期三</source>
+        <translation>Wed</translation>
+    </message>
+    <message>
+        <source>星期四</source>
+        <translation>Thu</translation>
+    </message>
+    <message>
+        <source>星期五</source>
+        <translation>Fri</translation>
+    </message>
+    <message>
+        <source>星期六</source>
+        <translation>Sat</translation>
+    </message>
+    <message>
+        <source>电源1</source>
+        <translation>Power 1</translation>
+    </message>
+    <message>
+        <source>电源2</source>
+        <translation>Power 2</translation>
+    </message>
+    <message>
+        <source>电源3</source>
+        <translation>Power 3</translation>
+    </message>
+    <message>
+        <source>外扩电源</source>
+        <translation>Extension power</translation>
+    </message>
+    <message>
+        <source>保持电源</source>
+        <translation>Hold power</translation>
+    </message>
+    <message>
+        <source>内存</source>
+        <translation>Memory</translation>
+    </message>
+    <message>
+        <source>外置SD卡</source>
+        <translation>SD card</translation>
+    </message>
+    <message>
+        <source>节目序号</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>定时模式</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>结束时间</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>星期</source>
+        <translation>Days</translation>
+    </message>
+    <message>
+        <source>电源</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>分区</source>
+        <translation>Zones</translation>
+    </message>
+    <message>
+        <source>收音机频率</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>播放设置</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>播放模式</source>
+        <translation>Play mode</translation>
+    </message>
+    <message>
+        <source>循环模式</source>
+        <translation>Loop mode</translation>
+    </message>
+    <message>
+        <source>音乐文件</source>
+        <translation>Music file</translation>
+    </message>
+    <message>
+        <source>保留字节</source>
+        <translation>Reserved bytes</translation>
+    </message>
+    <message>
+        <source>文件头的程序号</source>
+        <translation>Program number in the header</translation>
+    </message>
+    <message>
+        <source>文件头的空闲索引</source>
+        <translation>Unused index slots in the header</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>原始值</source>
+        <translation>raw value</translation>
+    </message>
+    <message>
+        <source>个定时</source>
+        <translation> timers</translation>
+    </message>
+    <message>
+        <source>个日期</source>
+        <translation> dates</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>文件不存在。</source>
+        <translation>The file does not exist.</translation>
+    </message>
+    <message>
+        <source>文档中没有这个文件。</source>
+        <translation>The document does not name this file.</translation>
+    </message>
+    <message>
+        <source>无法读取：</source>
+        <translation>Cannot be read: </translation>
+    </message>
+    <message>
+        <source>只在第一个中：</source>
+        <translation>Only in the first: </translation>
+    </message>
+    <message>
+        <source>只在第二个中：</source>
+        <translation>Only in the second: </translation>
+    </message>
+    <message>
+        <source>第一个：</source>
+        <translation>First: </translation>
+    </message>
+    <message>
+        <source>第二个：</source>
+        <translation>Second: </translation>
+    </message>
+    <message>
+        <source>第二个中为</source>
+        <translation>in the second:</translation>
+    </message>
+    <message>
+        <source>移到</source>
+        <translation>moved to</translation>
+    </message>
+    <message>
+        <source>日期的顺序不同</source>
+        <translation>the dates are in another order</translation>
+    </message>
+    <message>
+        <source>已写入。</source>
+        <translation>Written.</translation>
+    </message>
+    <message>
+        <source>将写入（未写）。</source>
+        <translation>Would be written (not written).</translation>
+    </message>
+    <message>
+        <source>内容相同，未写。</source>
+        <translation>Same content, not written.</translation>
+    </message>
+    <message>
+        <source>文档中为不存在，卡上的文件保持原样。</source>
+        <translation>Absent in the document; the file on the card stays as it is.</translation>
+    </message>
+    <message>
+        <source>文档中为无法读取，卡上的文件保持原样。</source>
+        <translation>Unreadable in the document; the file on the card stays as it is.</translation>
+    </message>
+    <message>
+        <source>有文件无法写入，什么都没有写。</source>
+        <translation>A file could not be written; nothing was written.</translation>
+    </message>
+    <message>
+        <source>不是有效的JSON。</source>
+        <translation>Not valid JSON.</translation>
+    </message>
+    <message>
+        <source>不是本工具的卡文档，或版本不对。</source>
+        <translation>Not a card document of this tool, or of another version.</translation>
+    </message>
+    <message>
+        <source>未知的字段。</source>
+        <translation>Unknown field.</translation>
+    </message>
+    <message>
+        <source>缺少必需的字段。</source>
+        <translation>A required field is missing.</translation>
+    </message>
+    <message>
+        <source>值的类型不对。</source>
+        <translation>The value has the wrong type.</translation>
+    </message>
+    <message>
+        <source>值超出了范围。</source>
+        <translation>The value is out of range.</translation>
+    </message>
+    <message>
+        <source>一个程序最多只能有512个定时。</source>
+        <translation>A program can hold at most 512 timers.</translation>
+    </message>
+    <message>
+        <source>一个定时最多只能有65535个音乐文件。</source>
+        <translation>A timer can have at most 65535 music files.</translation>
+    </message>
+    <message>
+        <source>音乐文件名太长。</source>
+        <translation>A music file name is too long.</translation>
+    </message>
+    <message>
+        <source>一个日期表最多只能有365个日期。</source>
+        <translation>A date list can hold at most 365 dates.</translation>
+    </message>
+    <message>
+        <source>同一个日期在日期表中出现了不止一次。</source>
+        <translation>The same date is in the date list more than once.</translation>
+    </message>
+    <message>
+        <source>同一个值出现了不止一次。</source>
+        <translation>The same value appears more than once.</translation>
+    </message>
+</context>
+<context>
     <name>DatePage</name>
     <message>
         <source>%1月%2日</source>
@@ -261,6 +540,93 @@ Edits the general schedule, the special schedule and the special dates that the 
     <message>
         <source>特殊程序有定时，但没有特殊日期，不会执行。</source>
         <translation>The special program has timers but no special dates: it never runs.</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>这次写入没有在电脑上留下副本：无法写入历史记录。</source>
+        <translation>This write has no copy on this computer: the history could not be written.</translation>
+    </message>
+    <message>
+        <source>保存定时</source>
+        <translation>Save timer</translation>
+    </message>
+    <message>
+        <source>删除定时</source>
+        <translation>Delete timer</translation>
+    </message>
+    <message>
+        <source>复制程序</source>
+        <translation>Copy program</translation>
+    </message>
+    <message>
+        <source>保存日期</source>
+        <translation>Save dates</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>批量编辑</source>
+        <translation>Bulk edit</translation>
+    </message>
+    <message>
+        <source>导入节假日</source>
+        <translation>Holiday import</translation>
+    </message>
+    <message>
+        <source>这张卡在这台电脑上还没有历史记录。</source>
+        <translation>This computer has no history of this card yet.</translation>
+    </message>
+    <message>
+        <source>内容没有区别。</source>
+        <translation>The contents do not differ.</translation>
+    </message>
+    <message>
+        <source>已恢复</source>
+        <translation>restored</translation>
+    </message>
+    <message>
+        <source>将恢复</source>
+        <translation>would be restored</translation>
+    </message>
+    <message>
+        <source>已是这个版本，不用写入</source>
+        <translation>already holds this version, not written</translation>
+    </message>
+    <message>
+        <source>这次写入之前卡上没有这个文件，不能恢复：卡上的文件从不删除。</source>
+        <translation>The card had no such file before this write, so there is nothing to restore: files on the card are never deleted.</translation>
+    </message>
+    <message>
+        <source>那时卡上没有这个文件，保持现状</source>
+        <translation>not on the card then, left as it is</translation>
+    </message>
+    <message>
+        <source>这台电脑上没有保存历史记录的位置（请设置 TAVREL_HISTORY）。</source>
+        <translation>This computer has no place to keep a history (set TAVREL_HISTORY).</translation>
+    </message>
+    <message>
+        <source>没有这条历史记录：</source>
+        <translation>No such history entry: </translation>
+    </message>
+    <message>
+        <source>无法识别的时间（请用 2026-12-11T08:00 的形式）：</source>
+        <translation>A time that cannot be read (write it as 2026-12-11T08:00): </translation>
+    </message>
+    <message>
+        <source>历史记录中保存的内容已损坏，无法使用：</source>
+        <translation>What the history kept is damaged and cannot be used: </translation>
+    </message>
+    <message>
+        <source>请给出一条历史记录的编号，或者 --all-before 时间，二者选一。</source>
+        <translation>Give either the number of a history entry or --all-before TIME, not both.</translation>
     </message>
 </context>
 <context>
@@ -647,6 +1013,26 @@ Edits the general schedule, the special schedule and the special dates that the 
     <message>
         <source>周六</source>
         <translation>Sat</translation>
+    </message>
+    <message>
+        <source>这台电脑保存的每次写入，最新的在前：</source>
+        <translation>Every write this computer kept, newest first:</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>把这个文件恢复为这次写入之前的内容</source>
+        <translation>Put this file back as it was before this write</translation>
+    </message>
+    <message>
+        <source>已恢复：%1 回到了这次写入之前的内容。</source>
+        <translation>Restored: %1 is back as it was before this write.</translation>
+    </message>
+    <message>
+        <source>历史</source>
+        <translation>History</translation>
     </message>
 </context>
 <context>

@@ -24,7 +24,6 @@ constexpr Word kWords[] = {
     {"command.holiday-import", TAVREL_TRANSLATE_NOOP("History", "导入节假日")},
     {"no-copy", kNoCopy},
     {"list.empty", TAVREL_TRANSLATE_NOOP("History", "这张卡在这台电脑上还没有历史记录。")},
-    {"file.absent", TAVREL_TRANSLATE_NOOP("History", "（文件不存在）")},
     {"change.none", TAVREL_TRANSLATE_NOOP("History", "内容没有区别。")},
     {"restore.done", TAVREL_TRANSLATE_NOOP("History", "已恢复")},
     {"restore.would", TAVREL_TRANSLATE_NOOP("History", "将恢复")},
