@@ -1,5 +1,6 @@
 #include "core/history/HistoryPlace.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <span>
@@ -90,8 +91,7 @@ CardIdentity IdentifyCard(const std::string& folder) {
 std::string HistoryKey(const CardIdentity& card) {
     Sha256 hash;
     const std::string identity = card.volume + '\n' + card.folder;
-    hash.Add(std::as_bytes(std::span(identity)).size() ? std::span(reinterpret_cast<const std::uint8_t*>(identity.data()), identity.size())
-                                                       : std::span<const std::uint8_t>());
+    hash.Add({reinterpret_cast<const std::uint8_t*>(identity.data()), identity.size()});
     return hash.HexDigest().substr(0, 20);
 }
 
