@@ -1,9 +1,12 @@
 // Saves a picture of the main window for each tab into the folder given as the last argument
 // (with --lang en, in English):
 // general.png, special.png, dates.png and overview.png, the last with a sample card written
-// into a temporary folder. Run on a real display (scripts/screenshot starts it
+// into a temporary folder, and history.png: the overview's history after a program copy, kept in
+// a temporary history folder. Run on a real display (scripts/screenshot starts it
 // under Xvfb), so the pictures show the fonts as a person sees them.
 #include <QApplication>
+#include <QListWidget>
+#include <QTabWidget>
 #include <QDir>
 #include <QScreen>
 #include <QTabBar>
@@ -17,8 +20,11 @@
 #include "app/Translation.h"
 #include "core/card/CardFiles.h"
 #include "core/dates/SpecialDateFile.h"
+#include "core/editing/ScheduleEditor.h"
 #include "core/fs/FileSystem.h"
 #include "core/schedule/ScheduleFile.h"
+#include "pages/overview/OverviewIds.h"
+#include "pages/overview/OverviewPage.h"
 #include "ui/SystemDialogs.h"
 
 namespace {
@@ -64,6 +70,26 @@ bool WriteSampleCard(const std::string& folder) {
            core::WriteDateFile(fs, core::CardFilePath(folder, CardFileKind::SpecialDates, 1), second).ok();
 }
 
+// Copies the second general program over the first, as the general page's 复制 does, so that
+// the card's history has an entry to show.
+bool CopySecondProgramOverFirst(const std::string& folder) {
+    core::ScheduleEditor editor(core::kGeneralSchedule, core::SystemFileSystem());
+    editor.ChooseFolder(folder);
+    core::ScheduleInput input;
+    input.saveFolder = folder;
+    input.copySource = 1;
+    input.copyTarget = 0;
+    return !editor.CopyProgram(input).fileError;
+}
+
+template <class W>
+W* ControlOf(QWidget& page, int id) {
+    for (W* control : page.findChildren<W*>()) {
+        if (control->property("controlId").toInt() == id) return control;
+    }
+    return nullptr;
+}
+
 void WaitUntilExposed(QWidget& window) {
     while (window.windowHandle() == nullptr || !window.windowHandle()->isExposed()) {
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -92,6 +118,9 @@ int main(int argc, char** argv) {
     }
     QApplication::setWindowIcon(AppIcon());
 
+    // The history of the sample card goes to a folder of its own, not the user's.
+    QTemporaryDir historyFolder;
+    qputenv("TAVREL_HISTORY", historyFolder.path().toUtf8());
     ui::SystemDialogs dialogs(ApplicationDialogTexts());
     MainWindow dlg(dialogs, core::SystemFileSystem());
     dlg.show();
@@ -122,5 +151,23 @@ int main(int argc, char** argv) {
         }
         std::cout << path.toStdString() << '\n';
     }
+
+    dlg.Tabs().Bar().setCurrentIndex(3);
+    auto* views = ControlOf<QTabWidget>(overview, pages::overview_ids::kViews);
+    if (!CopySecondProgramOverFirst(cardFolder.path().toStdString()) || !views) {
+        std::cerr << "cannot make a history to show\n";
+        return 1;
+    }
+    overview.Refresh();
+    overview.WaitForWork();
+    views->setCurrentIndex(views->count() - 1);
+    if (auto* entries = ControlOf<QListWidget>(overview, pages::overview_ids::kHistoryEntries)) entries->setCurrentRow(0);
+    QApplication::processEvents();
+    const QString path = folder.filePath("history.png");
+    if (!dlg.grab().save(path)) {
+        std::cerr << "cannot write " << path.toStdString() << '\n';
+        return 1;
+    }
+    std::cout << path.toStdString() << '\n';
     return 0;
 }

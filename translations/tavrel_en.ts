@@ -336,6 +336,42 @@ Edits the general schedule, the special schedule and the special dates that the 
         <source>同一个值出现了不止一次。</source>
         <translation>The same value appears more than once.</translation>
     </message>
+    <message>
+        <source>删除：</source>
+        <translation>Removed: </translation>
+    </message>
+    <message>
+        <source>新增：</source>
+        <translation>Added: </translation>
+    </message>
+    <message>
+        <source>写入前：</source>
+        <translation>Before: </translation>
+    </message>
+    <message>
+        <source>写入后：</source>
+        <translation>After: </translation>
+    </message>
+    <message>
+        <source>写入后为</source>
+        <translation>after the write:</translation>
+    </message>
+    <message>
+        <source>：</source>
+        <translation>: </translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>（</source>
+        <translation> (</translation>
+    </message>
+    <message>
+        <source>）</source>
+        <translation>)</translation>
+    </message>
 </context>
 <context>
     <name>DatePage</name>

@@ -73,17 +73,17 @@ std::string DatesWords(std::span<const Json> dates, const WordLookup& words) {
 }
 
 std::vector<std::string> TimerLines(std::size_t index, const Json& timer, const WordLookup& words) {
-    std::string line = words.word("field.timer") + " " + std::to_string(index + 1) + "：";
+    std::string line = words.word("field.timer") + " " + std::to_string(index + 1) + words.word("punct.colon");
     bool first = true;
     for (const auto& [field, value] : timer.items()) {
         if (field == "music") continue;
-        line += (first ? "" : "，") + FieldWords(field, value, words);
+        line += (first ? "" : words.word("punct.comma")) + FieldWords(field, value, words);
         first = false;
     }
     std::vector<std::string> lines{line};
     if (const auto music = timer.find("music"); music != timer.end()) {
         for (std::size_t k = 0; k < music->size(); ++k) {
-            lines.push_back("  " + words.word("field.music") + " " + std::to_string(k + 1) + "：" +
+            lines.push_back("  " + words.word("field.music") + " " + std::to_string(k + 1) + words.word("punct.colon") +
                             MusicWords((*music)[k], words));
         }
     }
@@ -103,7 +103,7 @@ std::string FileSummary(const Json& value, const WordLookup& words) {
     if (value.is_object()) {
         std::string summary = std::to_string(value["timers"].size()) + words.word("word.timers");
         for (const char* field : {"program", "reserved", "unused_index"}) {
-            if (value.contains(field)) summary += "，" + FieldWords(field, value[field], words);
+            if (value.contains(field)) summary += words.word("punct.comma") + FieldWords(field, value[field], words);
         }
         return summary;
     }
@@ -113,7 +113,7 @@ std::string FileSummary(const Json& value, const WordLookup& words) {
 }
 
 std::vector<std::string> FileLines(CardFileId id, const Json& value, const WordLookup& words) {
-    std::vector<std::string> lines{FileHeading(id, words) + "：" + FileSummary(value, words)};
+    std::vector<std::string> lines{FileHeading(id, words) + words.word("punct.colon") + FileSummary(value, words)};
     if (value.is_object() && value.contains("timers")) {
         for (std::size_t i = 0; i < value["timers"].size(); ++i) {
             for (const std::string& line : TimerLines(i, value["timers"][i], words))

@@ -37,7 +37,8 @@ std::string TimerNumber(std::size_t place, const Lines& out) {
 std::string TimerPlace(const TimerChange& change, const Lines& out) {
     std::string place = " " + TimerNumber(*change.before, out);
     if (*change.after != *change.before)
-        place += "（" + out.Word("diff.second-number") + " " + std::to_string(*change.after + 1) + "）";
+        place += out.Word("punct.open") + out.Word("diff.second-number") + " " + std::to_string(*change.after + 1) +
+                 out.Word("punct.close");
     return place;
 }
 

@@ -23,4 +23,16 @@ std::vector<std::string> DescribeFileChange(CardFileId id, FileVersion before, F
     return ComparisonLines(id, CompareFileVersions(id, before, after), words);
 }
 
+WordLookup ChangeWords(WordLookup words) {
+    words.word = [base = std::move(words.word)](std::string_view key) {
+        static constexpr std::string_view kSides[] = {"diff.only-in-first", "diff.only-in-second", "diff.first",
+                                                      "diff.second", "diff.second-number"};
+        for (const std::string_view side : kSides) {
+            if (key == side) return base("change." + std::string(key.substr(5)));
+        }
+        return base(key);
+    };
+    return words;
+}
+
 }  // namespace core::cardjson

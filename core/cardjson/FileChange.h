@@ -23,6 +23,10 @@ Json FileJsonOfBytes(CardFileId id, FileVersion bytes);
 
 FileComparison CompareFileVersions(CardFileId id, FileVersion before, FileVersion after);
 
+// The words of a comparison of two cards said as a change of one file: "写入前：" and "写入后："
+// rather than the first and the second card, "删除：" and "新增：" rather than only in one of them.
+WordLookup ChangeWords(WordLookup words = {});
+
 // ComparisonLines of the two versions: none when they are the same.
 std::vector<std::string> DescribeFileChange(CardFileId id, FileVersion before, FileVersion after,
                                             const WordLookup& words = {});

@@ -64,6 +64,17 @@ constexpr Word kWords[] = {
     {"diff.second-number", TAVREL_TRANSLATE_NOOP("CardWords", "第二个中为")},
     {"diff.moved", TAVREL_TRANSLATE_NOOP("CardWords", "移到")},
     {"diff.reordered", TAVREL_TRANSLATE_NOOP("CardWords", "日期的顺序不同")},
+    // Punctuation between the words of a line: the window's English uses its own.
+    {"punct.colon", TAVREL_TRANSLATE_NOOP("CardWords", "：")},
+    {"punct.comma", TAVREL_TRANSLATE_NOOP("CardWords", "，")},
+    {"punct.open", TAVREL_TRANSLATE_NOOP("CardWords", "（")},
+    {"punct.close", TAVREL_TRANSLATE_NOOP("CardWords", "）")},
+    // The same places in a change the history kept: the two sides are before and after a write.
+    {"change.only-in-first", TAVREL_TRANSLATE_NOOP("CardWords", "删除：")},
+    {"change.only-in-second", TAVREL_TRANSLATE_NOOP("CardWords", "新增：")},
+    {"change.first", TAVREL_TRANSLATE_NOOP("CardWords", "写入前：")},
+    {"change.second", TAVREL_TRANSLATE_NOOP("CardWords", "写入后：")},
+    {"change.second-number", TAVREL_TRANSLATE_NOOP("CardWords", "写入后为")},
     {"import.written", TAVREL_TRANSLATE_NOOP("CardWords", "已写入。")},
     {"import.would-write", TAVREL_TRANSLATE_NOOP("CardWords", "将写入（未写）。")},
     {"import.unchanged", TAVREL_TRANSLATE_NOOP("CardWords", "内容相同，未写。")},

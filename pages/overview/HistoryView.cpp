@@ -2,11 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include "core/cardjson/FileChange.h"
@@ -40,14 +40,13 @@ HistoryView::HistoryView(ui::Dialogs& dialogs, core::history::WriteRecorder reco
     : OverviewView(parent), m_dialogs(dialogs), m_recorder(std::move(recorder)) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QCoreApplication::translate("Overview", "这台电脑保存的每次写入，最新的在前：")));
-    auto* row = new QHBoxLayout;
+    // The entries above, what the chosen one changed below: both get the full width.
     m_list = Tagged(new QListWidget, kHistoryEntries);
     m_change = Tagged(new QPlainTextEdit, kHistoryChange);
     m_change->setReadOnly(true);
     m_change->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    row->addWidget(m_list, 2);
-    row->addWidget(m_change, 3);
-    layout->addLayout(row);
+    layout->addWidget(m_list, 2);
+    layout->addWidget(m_change, 3);
     m_restore = Tagged(new QPushButton(QCoreApplication::translate("Overview", "恢复")), kRestore);
     m_restore->setToolTip(QCoreApplication::translate("Overview", "把这个文件恢复为这次写入之前的内容"));
     m_restore->setEnabled(false);
@@ -108,11 +107,13 @@ void HistoryView::ShowEntry(int row) {
         if (!bytes) return std::nullopt;
         return std::span<const std::uint8_t>(*bytes);
     };
-    const auto lines = core::cardjson::DescribeFileChange(*file, span(versions[0]), span(versions[1]), CardWordsInWindow());
+    const auto lines = core::cardjson::DescribeFileChange(*file, span(versions[0]), span(versions[1]),
+                                                         core::cardjson::ChangeWords(CardWordsInWindow()));
     QStringList text{EntryLine(*entry)};
     for (const std::string& line : lines) text << QString::fromStdString(line);
     if (lines.empty()) text << Word("change.none");
     m_change->setPlainText(text.join('\n'));
+    m_change->moveCursor(QTextCursor::Start);
     m_restore->setEnabled(entry->before.has_value());
 }
 

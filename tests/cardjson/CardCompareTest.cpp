@@ -313,7 +313,7 @@ TEST(CardCompareLines, TakeEveryWordFromTheLookup) {
                                         CompareFile(Program(Day(3)), Program(after)), words),
         (std::vector<std::string>{
             "SPSCH02 P2 <field.timer> 1 <diff.moved> <field.timer> 3",
-            "SPSCH02 P2 <field.timer> 3（<diff.second-number> 2） <diff.first><field.play> <play.in-order> "
+            "SPSCH02 P2 <field.timer> 3<punct.open><diff.second-number> 2<punct.close> <diff.first><field.play> <play.in-order> "
             "<diff.second><field.play> <play.shuffle>"}));
 }
 

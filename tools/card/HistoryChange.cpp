@@ -31,7 +31,7 @@ std::optional<std::vector<std::string>> ChangeLines(const std::string& command, 
         return std::span<const std::uint8_t>(*bytes);
     };
     std::vector<std::string> lines =
-        core::cardjson::DescribeFileChange(*file, span(versions[0]), span(versions[1]));
+        core::cardjson::DescribeFileChange(*file, span(versions[0]), span(versions[1]), core::cardjson::ChangeWords());
     if (lines.empty()) lines.emplace_back(core::HistoryWord("change.none"));
     return lines;
 }
