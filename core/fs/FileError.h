@@ -21,6 +21,7 @@ enum class FileErrorCause {
     LockViolation,
     DiskFull,
     EndOfFile,  // a read or write beyond the end of the file
+    ReadBackMismatch,  // what the medium gave back after a write differs from what was written
 };
 
 // A failed file operation: its cause and the path of the file it concerned (empty when unknown).

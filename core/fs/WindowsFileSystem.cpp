@@ -11,7 +11,9 @@
 #include "core/fs/FileError.h"
 #include "core/fs/FileSystem.h"
 #include "core/fs/Path.h"
+#include "core/fs/WindowsFileBase.h"
 #include "core/fs/WindowsPathLock.h"
+#include "core/fs/WindowsUnbufferedFile.h"
 
 namespace core {
 
@@ -34,52 +36,19 @@ std::string Narrow(std::wstring_view wide) {
     return utf8;
 }
 
-FileErrorCause CauseFromWin32(DWORD code) {
-    switch (code) {
-    case ERROR_FILE_NOT_FOUND: return FileErrorCause::FileNotFound;
-    case ERROR_PATH_NOT_FOUND:
-    case ERROR_INVALID_NAME:
-    case ERROR_BAD_PATHNAME: return FileErrorCause::BadPath;
-    case ERROR_TOO_MANY_OPEN_FILES: return FileErrorCause::TooManyOpenFiles;
-    case ERROR_ACCESS_DENIED:
-    case ERROR_WRITE_PROTECT: return FileErrorCause::AccessDenied;
-    case ERROR_INVALID_HANDLE: return FileErrorCause::InvalidFile;
-    case ERROR_CANNOT_MAKE: return FileErrorCause::DirectoryFull;
-    case ERROR_SEEK:
-    case ERROR_NEGATIVE_SEEK: return FileErrorCause::BadSeek;
-    case ERROR_CRC:
-    case ERROR_IO_DEVICE: return FileErrorCause::HardIO;
-    case ERROR_SHARING_VIOLATION: return FileErrorCause::SharingViolation;
-    case ERROR_LOCK_VIOLATION: return FileErrorCause::LockViolation;
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL: return FileErrorCause::DiskFull;
-    case ERROR_HANDLE_EOF: return FileErrorCause::EndOfFile;
-    default: return FileErrorCause::Generic;
-    }
-}
-
-// A failure after the open, from the calling thread's last error.
-Failure LastFailure(const std::string& path) {
-    return IoFailure(FileError(CauseFromWin32(GetLastError()), path));
-}
-
-class WindowsFile final : public File {
+class WindowsFile final : public WindowsFileBase {
 public:
-    WindowsFile(HANDLE handle, std::string path, std::unique_ptr<WindowsPathLock> lock)
-        : m_handle(handle), m_path(std::move(path)), m_lock(std::move(lock)) {}
-    ~WindowsFile() override {
-        if (m_handle != INVALID_HANDLE_VALUE) CloseHandle(m_handle);
-    }
-    const std::string& Path() const override { return m_path; }
+    using WindowsFileBase::WindowsFileBase;
+
     Result<std::size_t> Read(std::span<std::uint8_t> buffer) override {
-        if (m_handle == INVALID_HANDLE_VALUE) return Closed();
+        if (IsClosed()) return Closed();
         DWORD got = 0;
         const DWORD want = buffer.size() > MAXDWORD ? MAXDWORD : static_cast<DWORD>(buffer.size());
         if (!ReadFile(m_handle, buffer.data(), want, &got, nullptr)) return LastFailure(m_path);
         return std::size_t{got};
     }
     Result<> Write(std::span<const std::uint8_t> data) override {
-        if (m_handle == INVALID_HANDLE_VALUE) return Closed();
+        if (IsClosed()) return Closed();
         while (!data.empty()) {
             DWORD put = 0;
             const DWORD want = data.size() > MAXDWORD ? MAXDWORD : static_cast<DWORD>(data.size());
@@ -90,19 +59,8 @@ public:
         return {};
     }
     Result<> Seek(std::uint64_t offset) override {
-        if (m_handle == INVALID_HANDLE_VALUE) return Closed();
-        LARGE_INTEGER to;
-        to.QuadPart = static_cast<LONGLONG>(offset);
-        if (!SetFilePointerEx(m_handle, to, nullptr, FILE_BEGIN)) {
-            return IoFailure(FileError(FileErrorCause::BadSeek, m_path));
-        }
-        return {};
-    }
-    Result<std::uint64_t> Length() override {
-        if (m_handle == INVALID_HANDLE_VALUE) return Closed();
-        LARGE_INTEGER size;
-        if (!GetFileSizeEx(m_handle, &size)) return LastFailure(m_path);
-        return static_cast<std::uint64_t>(size.QuadPart);
+        if (IsClosed()) return Closed();
+        return MoveTo(offset);
     }
     Result<> Truncate(std::uint64_t length) override {
         if (auto moved = Seek(length); !moved.ok()) return moved;
@@ -110,29 +68,17 @@ public:
         return {};
     }
     Result<> Sync() override {
-        if (m_handle == INVALID_HANDLE_VALUE) return Closed();
+        if (IsClosed()) return Closed();
         if (!FlushFileBuffers(m_handle)) return LastFailure(m_path);
         return {};
     }
-    Result<> Close() override {
-        auto closed = CloseKeepingPath();
-        m_lock.reset();
-        return closed;
-    }
-    Result<> CloseKeepingPath() override {
-        HANDLE handle = m_handle;
-        m_handle = INVALID_HANDLE_VALUE;
-        if (handle != INVALID_HANDLE_VALUE && !CloseHandle(handle)) return LastFailure(m_path);
+    // Windows has no call that drops a file's cached data through a buffered handle, and a second,
+    // unbuffered open of a file this tool holds is refused: the reads that follow come from the
+    // cache (docs/read-back.md).
+    Result<> DropCachedPages() override {
+        if (IsClosed()) return Closed();
         return {};
     }
-
-private:
-    // INVALID_HANDLE_VALUE is also the handle of the current process, so no call may pass it on.
-    Failure Closed() const { return IoFailure(FileError(FileErrorCause::InvalidFile, m_path)); }
-
-    HANDLE m_handle;
-    std::string m_path;
-    std::unique_ptr<WindowsPathLock> m_lock;  // released after the handle is closed
 };
 
 class WindowsFileSystem final : public FileSystem {
@@ -141,6 +87,7 @@ public:
         const std::wstring wide = Wide(path);
         auto lock = std::make_unique<WindowsPathLock>(wide);
         if (lock->busy()) return OpenFailure(FileError(FileErrorCause::SharingViolation, path));
+        if (mode == OpenMode::ReadFromMedium) return OpenUnbuffered(wide, path, std::move(lock));
         DWORD access = GENERIC_READ;
         DWORD disposition = OPEN_EXISTING;
         if (mode != OpenMode::Read) access |= GENERIC_WRITE;
