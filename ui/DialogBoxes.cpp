@@ -46,7 +46,8 @@ std::unique_ptr<QMessageBox> MakeFileErrorBox(QWidget* owner, const QString& cap
                                               const core::FileError& error) {
     auto box = MakeOkBox(owner, QMessageBox::Critical, caption, FileErrorMessage(error));
     // A sentence about the card rather than the file: the file goes beneath it.
-    if (!core::FileErrorTextNamesFile(error.cause())) box->setInformativeText(QString::fromStdString(error.path()));
+    if (!core::FileErrorTextNamesFile(error.cause()))
+        box->setInformativeText(QString::fromStdString(error.path()));
     return box;
 }
 

@@ -197,7 +197,8 @@ public:
             }
             // The writer flushed before this open, so every cached page is clean and can go.
             if (mode == OpenMode::ReadFromMedium) {
-                if (auto dropped = file.DropCachedPages(); !dropped.ok()) return OpenFailure(*dropped.error());
+                if (auto dropped = file.DropCachedPages(); !dropped.ok())
+                    return OpenFailure(*dropped.error());
             }
             return std::unique_ptr<File>(std::move(*opened));
         }

@@ -15,13 +15,15 @@ constexpr std::size_t kReadBackBuffer = 1 << 20;
 // most kReadBackBuffer, handing each piece to `take`; gives how many bytes were read.
 template <class Take>
 Result<std::uint64_t> ReadThrough(File& file, std::uint64_t limit, Take take) {
-    const std::size_t capacity = static_cast<std::size_t>(std::clamp<std::uint64_t>(limit, 1, kReadBackBuffer));
+    const std::size_t capacity =
+        static_cast<std::size_t>(std::clamp<std::uint64_t>(limit, 1, kReadBackBuffer));
     // Left uninitialised: only the bytes read into it are looked at.
     const auto storage = std::make_unique_for_overwrite<std::uint8_t[]>(capacity);
     const std::span<std::uint8_t> buffer(storage.get(), capacity);
     std::uint64_t done = 0;
     while (done < limit) {
-        const auto chunk = buffer.first(static_cast<std::size_t>(std::min<std::uint64_t>(limit - done, capacity)));
+        const auto chunk =
+            buffer.first(static_cast<std::size_t>(std::min<std::uint64_t>(limit - done, capacity)));
         const auto got = ReadFully(file, chunk);
         if (!got.ok()) return got.failure();
         if (*got == 0) break;
@@ -95,10 +97,11 @@ Result<> CheckOnMedium(FileSystem& fs, const std::string& path, const WrittenCon
 Result<> CheckBytesAt(File& file, std::uint64_t at, std::span<const std::uint8_t> expected) {
     if (auto moved = file.Seek(at); !moved.ok()) return moved;
     bool same = true;
-    const auto read = ReadThrough(file, expected.size(), [&](std::span<const std::uint8_t> piece, std::uint64_t done) {
-        same = std::memcmp(piece.data(), expected.data() + done, piece.size()) == 0;
-        return same;
-    });
+    const auto read =
+        ReadThrough(file, expected.size(), [&](std::span<const std::uint8_t> piece, std::uint64_t done) {
+            same = std::memcmp(piece.data(), expected.data() + done, piece.size()) == 0;
+            return same;
+        });
     if (!read.ok()) return read.failure();
     if (!same || *read != expected.size()) return ReadBackMismatch(file.Path());
     return {};

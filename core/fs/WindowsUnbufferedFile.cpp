@@ -24,7 +24,8 @@ DWORD SectorSize(const std::wstring& path) {
     std::vector<wchar_t> volume(path.size() + 2);
     DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, clusters = 0;
     if (!GetVolumePathNameW(path.c_str(), volume.data(), static_cast<DWORD>(volume.size()))) return 0;
-    if (!GetDiskFreeSpaceW(volume.data(), &sectorsPerCluster, &bytesPerSector, &freeClusters, &clusters)) return 0;
+    if (!GetDiskFreeSpaceW(volume.data(), &sectorsPerCluster, &bytesPerSector, &freeClusters, &clusters))
+        return 0;
     return bytesPerSector;
 }
 
@@ -48,7 +49,8 @@ public:
         std::size_t done = 0;
         while (done < buffer.size()) {
             if (!InBlock(m_position)) {
-                if (auto loaded = Load(m_position / m_blockSize * m_blockSize); !loaded.ok()) return loaded.failure();
+                if (auto loaded = Load(m_position / m_blockSize * m_blockSize); !loaded.ok())
+                    return loaded.failure();
                 if (!InBlock(m_position)) break;  // the end of the file
             }
             const std::size_t from = static_cast<std::size_t>(m_position - m_blockStart);

@@ -28,7 +28,8 @@ const char* FileErrorTemplate(FileErrorCause cause) {
         return TAVREL_TRANSLATE_NOOP("FileError", "试图越过其尾端对 %1 进行读写。");
     // The file is named elsewhere in the box; the sentence is about the card.
     case FileErrorCause::ReadBackMismatch:
-        return TAVREL_TRANSLATE_NOOP("FileError", "写入校验失败：卡上读回的内容与写入的不同，这张卡可能已损坏。");
+        return TAVREL_TRANSLATE_NOOP("FileError",
+                                     "写入校验失败：卡上读回的内容与写入的不同，这张卡可能已损坏。");
     case FileErrorCause::Generic: break;
     }
     return TAVREL_TRANSLATE_NOOP("FileError", "在对 %1 进行访问时发生了一个不明错误。");

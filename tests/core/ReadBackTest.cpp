@@ -127,7 +127,8 @@ TEST(AppendReadBack, OnACardThatAltersEverythingTheOldTimersStay) {
     const Bytes& old = c.before.at(c.target);
     const Bytes& now = altered.folder.at(c.target);
     ASSERT_EQ(now.size(), old.size());
-    EXPECT_TRUE(std::equal(old.begin() + core::kScheduleHeaderSize, old.end(), now.begin() + core::kScheduleHeaderSize));
+    EXPECT_TRUE(std::equal(old.begin() + core::kScheduleHeaderSize, old.end(),
+                           now.begin() + core::kScheduleHeaderSize));
 }
 
 // A content writer that seeks back to put in what it learnt last is checked against the file
@@ -159,7 +160,8 @@ TEST(RewriteReadBack, FollowsAWriterThatSeeksBack) {
         card.CorruptWrites(c.altered, 1);
         const auto replaced = core::ReplaceFileContents(card, target, write, nullptr);
         EXPECT_EQ(replaced.ok(), !c.caught);
-        EXPECT_EQ(folder.Entries(), c.caught ? std::vector<std::string>{} : std::vector<std::string>{"SCH01.DAT"});
+        EXPECT_EQ(folder.Entries(),
+                  c.caught ? std::vector<std::string>{} : std::vector<std::string>{"SCH01.DAT"});
         if (c.caught) {
             EXPECT_EQ(replaced.error(), core::FileError(FileErrorCause::ReadBackMismatch, target));
         } else {

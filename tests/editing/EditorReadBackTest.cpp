@@ -20,13 +20,17 @@ core::ScheduleAnswer SaveNew(EditorHarness& page) {
 const WritingCommand kCommands[] = {
     {"Save appending", {1, 2}, 0, SaveNew},
     {"Save replacing", {1, 2}, 0, [](EditorHarness& page) { return page.Save(TimerStartingAt(23)); }},
-    {"Save creating the program", {}, 0,
+    {"Save creating the program",
+     {},
+     0,
      [](EditorHarness& page) {
          page.ChooseProgram(0);
          return SaveNew(page);
      }},
     {"Delete", {1, 2}, 0, [](EditorHarness& page) { return page.Do(&ScheduleEditor::Delete); }},
-    {"Copy the program", {1, 2}, 1,
+    {"Copy the program",
+     {1, 2},
+     1,
      [](EditorHarness& page) {
          page.screen.copySource = 0;
          page.screen.copyTarget = 1;

@@ -10,7 +10,8 @@ using core::Result;
 // read or a write covers.
 class CorruptingFile final : public core::File {
 public:
-    CorruptingFile(CorruptingFileSystem& fs, std::unique_ptr<core::File> inner) : m_fs(fs), m_inner(std::move(inner)) {}
+    CorruptingFile(CorruptingFileSystem& fs, std::unique_ptr<core::File> inner)
+        : m_fs(fs), m_inner(std::move(inner)) {}
 
     const std::string& Path() const override { return m_inner->Path(); }
 
@@ -19,7 +20,8 @@ public:
         if (!got.ok()) return got;
         // The cache gives back what was written.
         const auto& cached = Cached();
-        for (auto at = cached.lower_bound(m_position); at != cached.end() && at->first < m_position + *got; ++at) {
+        for (auto at = cached.lower_bound(m_position); at != cached.end() && at->first < m_position + *got;
+             ++at) {
             buffer[static_cast<std::size_t>(at->first - m_position)] = at->second;
         }
         m_position += *got;
@@ -122,7 +124,8 @@ Result<bool> CorruptingFileSystem::RenameIfAbsent(const std::string& from, const
     return renamed;
 }
 
-Result<> CorruptingFileSystem::RenameOverHeld(const std::string& from, const std::string& to, core::File& held) {
+Result<> CorruptingFileSystem::RenameOverHeld(const std::string& from, const std::string& to,
+                                              core::File& held) {
     auto renamed = m_inner.RenameOverHeld(from, to, held);
     if (renamed.ok()) Moved(from, to);
     return renamed;

@@ -23,7 +23,8 @@ namespace testsupport {
 // read-back that goes no further than the cache finds nothing wrong here either.
 class CorruptingFileSystem final : public core::FileSystem {
 public:
-    CorruptingFileSystem(core::FileSystem& inner, std::string name) : m_inner(inner), m_name(std::move(name)) {}
+    CorruptingFileSystem(core::FileSystem& inner, std::string name)
+        : m_inner(inner), m_name(std::move(name)) {}
 
     // Writes number first to first + count - 1 (from 0, among the non-empty writes to matching
     // files from now on) are altered. Nothing is altered until this is called.

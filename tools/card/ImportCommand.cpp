@@ -65,7 +65,8 @@ void AddImportCommand(CLI::App& app, int& exitCode) {
             const core::FileError error = report.failure->error.value_or(core::FileError(core::FileErrorCause::Generic, ""));
             const std::string text = core::FileErrorText(error);
             // A sentence about the card does not say which file: the tool says it first.
-            Complain("import", core::FileErrorTextNamesFile(error.cause()) ? text : error.path() + ": " + text);
+            Complain("import",
+                     core::FileErrorTextNamesFile(error.cause()) ? text : error.path() + ": " + text);
             if (report.files.empty()) Complain("import", std::string(core::CardWord("import.not-written")));
             exitCode = kExitFileError;
         }
