@@ -51,8 +51,11 @@ void ContentChecksum::Add(std::span<const std::uint8_t> bytes) {
 }
 
 std::uint64_t ContentChecksum::Value() const {
-    std::uint64_t value = std::rotl(m_lanes[0], 1) + std::rotl(m_lanes[1], 7) + std::rotl(m_lanes[2], 12) +
-                          std::rotl(m_lanes[3], 18);
+    // A sum of the lanes, each turned its own way: a change to one lane always changes it.
+    std::uint64_t value = 0;
+    for (std::size_t lane = 0; lane < m_lanes.size(); ++lane) {
+        value += std::rotl(m_lanes[lane], static_cast<int>(7 * lane + 1));
+    }
     value = Mix(value, m_length);
     for (std::size_t k = 0; k < m_pendingSize; ++k) value = Mix(value, m_pending[k]);
     return value;

@@ -195,8 +195,12 @@ public:
             if (mode == OpenMode::Create) {
                 if (auto emptied = file.Truncate(0); !emptied.ok()) return OpenFailure(*emptied.error());
             }
-            // The writer flushed before this open, so every cached page is clean and can go.
+            // The writer flushed before this open, so every cached page is clean and can go; the
+            // file is then read once from start to end, so the system may read far ahead.
             if (mode == OpenMode::ReadFromMedium) {
+#ifdef POSIX_FADV_SEQUENTIAL
+                ::posix_fadvise(file.Descriptor(), 0, 0, POSIX_FADV_SEQUENTIAL);
+#endif
                 if (auto dropped = file.DropCachedPages(); !dropped.ok())
                     return OpenFailure(*dropped.error());
             }
