@@ -1,6 +1,8 @@
 // The store's operations on a full program file on the real disk, next to a baseline: a plain
 // copy of the same file with read(2) and write(2), flushed to the medium with fsync(2) as the
-// store flushes what it writes. Wall-clock time, since waiting for the disk is the point.
+// store flushes what it writes. Wall-clock time, since waiting for the disk is the point. The
+// rewrite and the append run with the read-back of what they wrote (read_back:1, as the tool
+// always does) and without it (read_back:0).
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
@@ -10,12 +12,20 @@
 #include <vector>
 
 #include "bench/FullProgram.h"
+#include "bench/UncheckedFileSystem.h"
 #include "core/fs/FileSystem.h"
 #include "tests/support/TempFolder.h"
 
 namespace {
 
 core::FileSystem& Fs() { return core::SystemFileSystem(); }
+
+// The file system of a benchmark run with argument read_back: the machine's own, which reads
+// every write back from the medium, or the same without that check (read_back:0).
+core::FileSystem& FsFor(const benchmark::State& state) {
+    static bench::UncheckedFileSystem unchecked;
+    return state.range(0) != 0 ? Fs() : unchecked;
+}
 
 // One folder for the whole run, holding a full program and a program one timer short of it.
 struct Files {
@@ -51,11 +61,13 @@ void BM_ReadLastTimer(benchmark::State& state) {
     }
 }
 
+// The rewrite of a full program, with its read-back and without, to weigh what the check costs.
 void BM_ReplaceTimer(benchmark::State& state) {
     auto& files = TheFiles();
+    core::FileSystem& fs = FsFor(state);
     std::uint16_t n = 0;
     for (auto _ : state) {
-        Expect(core::ReplaceTimer(Fs(), files.full, 256, bench::MusicTimer(n++)), state);
+        Expect(core::ReplaceTimer(fs, files.full, 256, bench::MusicTimer(n++)), state);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * files.fullSize));
 }
@@ -76,8 +88,9 @@ void BM_DeleteTimer(benchmark::State& state) {
 // Appending the 512th timer; it is deleted again, untimed, before the next round.
 void BM_AppendTimer(benchmark::State& state) {
     auto& files = TheFiles();
+    core::FileSystem& fs = FsFor(state);
     for (auto _ : state) {
-        Expect(core::AppendTimer(Fs(), files.almostFull, bench::MusicTimer(511)), state);
+        Expect(core::AppendTimer(fs, files.almostFull, bench::MusicTimer(511)), state);
         state.PauseTiming();
         Expect(core::DeleteTimer(Fs(), files.almostFull, bench::kFullTimers - 1), state);
         state.ResumeTiming();
@@ -127,9 +140,14 @@ void BM_BaselineCopyAndRename(benchmark::State& state) {
 BENCHMARK(BM_ReadLastTimer)->UseRealTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BaselineCopy)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BaselineCopyAndRename)->UseRealTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ReplaceTimer)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReplaceTimer)
+    ->ArgName("read_back")
+    ->Arg(1)
+    ->Arg(0)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DeleteTimer)->UseRealTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_AppendTimer)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AppendTimer)->ArgName("read_back")->Arg(1)->Arg(0)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

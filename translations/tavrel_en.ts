@@ -475,6 +475,10 @@ Edits the general schedule, the special schedule and the special dates that the 
         <translation>An attempt was made to read or write %1 past its end.</translation>
     </message>
     <message>
+        <source>写入校验失败：卡上读回的内容与写入的不同，这张卡可能已损坏。</source>
+        <translation>Write check failed: what was read back from the card differs from what was written. This card may be damaged.</translation>
+    </message>
+    <message>
         <source>在对 %1 进行访问时发生了一个不明错误。</source>
         <translation>An unknown error occurred while accessing %1.</translation>
     </message>

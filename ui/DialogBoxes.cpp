@@ -30,10 +30,12 @@ std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* owner, const QString& title
 }  // namespace
 
 QString FileErrorMessage(const core::FileError& error) {
+    const QString text = QCoreApplication::translate("FileError", core::FileErrorTemplate(error.cause()));
+    if (!core::FileErrorTextNamesFile(error.cause())) return text;
     const QString name = error.path().empty()
                              ? QCoreApplication::translate("FileError", core::UnnamedFileText())
                              : QString::fromStdString(error.path());
-    return QCoreApplication::translate("FileError", core::FileErrorTemplate(error.cause())).arg(name);
+    return text.arg(name);
 }
 
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& caption, const QString& text) {
@@ -42,7 +44,11 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& capti
 
 std::unique_ptr<QMessageBox> MakeFileErrorBox(QWidget* owner, const QString& caption,
                                               const core::FileError& error) {
-    return MakeOkBox(owner, QMessageBox::Critical, caption, FileErrorMessage(error));
+    auto box = MakeOkBox(owner, QMessageBox::Critical, caption, FileErrorMessage(error));
+    // A sentence about the card rather than the file: the file goes beneath it.
+    if (!core::FileErrorTextNamesFile(error.cause()))
+        box->setInformativeText(QString::fromStdString(error.path()));
+    return box;
 }
 
 std::unique_ptr<QMessageBox> MakeAboutBox(QWidget* owner, const QString& caption, const QString& text) {

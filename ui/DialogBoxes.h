@@ -29,7 +29,8 @@ QString FileErrorMessage(const core::FileError& error);
 
 // The caption, the text, OK, no icon.
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& caption, const QString& text);
-// Stop icon, OK, the cause and the file in the text.
+// Stop icon, OK, the cause and the file in the text (beneath it, for a sentence that does not
+// name the file).
 std::unique_ptr<QMessageBox> MakeFileErrorBox(QWidget* owner, const QString& caption,
                                               const core::FileError& error);
 // Information icon, OK.

@@ -11,6 +11,7 @@
 #endif
 
 #include "core/fs/Path.h"
+#include "core/fs/ReadBack.h"
 
 namespace core {
 
@@ -37,11 +38,19 @@ bool AllDigits(std::string_view text) {
     });
 }
 
-// Writes the content into the temporary file, pushes it to the medium and closes it.
-Result<> WriteAll(File& file, const ContentWriter& write) {
-    if (auto written = write(file); !written.ok()) return written;
+// Writes the content into the temporary file, pushes it to the medium and closes it, then reads
+// it back from the medium: only a file that holds what was written may take the target's place.
+Result<> WriteAndCheck(FileSystem& fs, File& file, const ContentWriter& write) {
+    const bool check = fs.ChecksWrites();
+    ChecksummingFile checksumming(file);
+    File& out = check ? static_cast<File&>(checksumming) : file;
+    if (auto written = write(out); !written.ok()) return written;
     if (auto synced = file.Sync(); !synced.ok()) return synced;
-    return file.Close();
+    if (!check) return file.Close();
+    const auto content = checksumming.Written();
+    if (!content.ok()) return content.failure();
+    if (auto closed = file.Close(); !closed.ok()) return closed;
+    return CheckOnMedium(fs, file.Path(), *content);
 }
 
 }  // namespace
@@ -100,7 +109,7 @@ Result<Placement> ReplaceFileContents(FileSystem& fs, const std::string& target,
         fs.Remove(temporary);
     };
 
-    Result<> done = WriteAll(*file, write);
+    Result<> done = WriteAndCheck(fs, *file, write);
     if (done.ok() && held) {
         done = fs.RenameOverHeld(temporary, target, *held);
     } else if (done.ok()) {

@@ -40,10 +40,11 @@ enum class IfCreatedMeanwhile {
 enum class Placement { Placed, GaveWay };
 
 // Replaces the whole content of target by what `write` writes: into a new temporary file,
-// pushed to the medium, then renamed over target. On any failure target keeps exactly its old
-// bytes (or stays absent) and the temporary file is removed. Every failure names target:
-// OpenFailed when the temporary file could not even be created, or the target made meanwhile
-// could not be held, so nothing at all was written; IoFailed for any later one.
+// pushed to the medium, read back from it and compared with what was written, then renamed over
+// target. On any failure target keeps exactly its old bytes (or stays absent) and the temporary
+// file is removed. Every failure names target: OpenFailed when the temporary file could not even
+// be created, or the target made meanwhile could not be held, so nothing at all was written;
+// IoFailed for any later one, with ReadBackMismatch when the medium gave back other bytes.
 //
 // `held` is the caller's open handle on target when it exists; it has kept other writers out
 // while the content was built, and keeps them out until the new file is in place (platforms

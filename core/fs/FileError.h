@@ -20,7 +20,8 @@ enum class FileErrorCause {
     SharingViolation,  // another program holds the file open
     LockViolation,
     DiskFull,
-    EndOfFile,  // a read or write beyond the end of the file
+    EndOfFile,         // a read or write beyond the end of the file
+    ReadBackMismatch,  // what the medium gave back after a write differs from what was written
 };
 
 // A failed file operation: its cause and the path of the file it concerned (empty when unknown).

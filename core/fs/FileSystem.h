@@ -19,6 +19,10 @@ enum class OpenMode {
     ReadWrite,  // an existing file, for reading and writing
     Create,     // created when missing, emptied when present, for writing (and reading)
     CreateNew,  // created, for writing (and reading); fails when the path already exists
+    // An existing file, for reading what the medium holds rather than what the system caches,
+    // where the platform allows: to check what a writer put there after it flushed and closed
+    // the file (docs/read-back.md says what each platform proves).
+    ReadFromMedium,
 };
 
 // An open file. Every call answers with its result; a failure is IoFailed with the cause and
@@ -41,6 +45,10 @@ public:
     virtual Result<> Truncate(std::uint64_t length) = 0;
     // Pushes everything written so far to the medium.
     virtual Result<> Sync() = 0;
+    // Lets go of the system's cached copy of this file, so that the reads that follow come from
+    // the medium: for checking writes made in place, after Sync(). Where the platform cannot do
+    // that for an open file, does nothing and the reads come from the cache.
+    virtual Result<> DropCachedPages() { return {}; }
     virtual Result<> Close() = 0;
     // Closes the file but keeps every other opener of this tool away from its path until this
     // object is gone: on a system that renames over no open file, that is how a writer keeps
@@ -72,6 +80,9 @@ public:
         static_cast<void>(held);
         return Rename(from, to);
     }
+    // Whether writes are read back from the medium and compared before they count as done.
+    // Always, but for the benchmark that measures what the check costs.
+    virtual bool ChecksWrites() const { return true; }
     // Removes a file if it exists; never fails loudly (used to clean up).
     virtual void Remove(const std::string& path) noexcept = 0;
     // The names of the entries in `folder`, files and folders alike, without "." and "..", in no

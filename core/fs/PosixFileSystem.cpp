@@ -119,6 +119,17 @@ public:
         return {};
     }
 
+    // Clean pages only: the caller has pushed the writes to the medium first.
+    Result<> DropCachedPages() override {
+        if (m_fd < 0) return Closed();
+#ifdef POSIX_FADV_DONTNEED
+        if (const int error = ::posix_fadvise(m_fd, 0, 0, POSIX_FADV_DONTNEED); error != 0) {
+            return ErrnoFailure(m_path, error);
+        }
+#endif
+        return {};
+    }
+
     Result<> Close() override {
         const int fd = m_fd;
         m_fd = -1;
@@ -162,7 +173,8 @@ public:
     Result<std::unique_ptr<File>> Open(const std::string& path, OpenMode mode) override {
         int flags = O_CLOEXEC;
         switch (mode) {
-        case OpenMode::Read: flags |= O_RDONLY; break;
+        case OpenMode::Read:
+        case OpenMode::ReadFromMedium: flags |= O_RDONLY; break;
         case OpenMode::ReadWrite: flags |= O_RDWR; break;
         case OpenMode::Create: flags |= O_RDWR | O_CREAT; break;
         case OpenMode::CreateNew: flags |= O_RDWR | O_CREAT | O_EXCL; break;
@@ -182,6 +194,15 @@ public:
             // Emptying waits for the lock, so a file held by someone else is never cut short.
             if (mode == OpenMode::Create) {
                 if (auto emptied = file.Truncate(0); !emptied.ok()) return OpenFailure(*emptied.error());
+            }
+            // The writer flushed before this open, so every cached page is clean and can go; the
+            // file is then read once from start to end, so the system may read far ahead.
+            if (mode == OpenMode::ReadFromMedium) {
+#ifdef POSIX_FADV_SEQUENTIAL
+                ::posix_fadvise(file.Descriptor(), 0, 0, POSIX_FADV_SEQUENTIAL);
+#endif
+                if (auto dropped = file.DropCachedPages(); !dropped.ok())
+                    return OpenFailure(*dropped.error());
             }
             return std::unique_ptr<File>(std::move(*opened));
         }

@@ -3,11 +3,13 @@
 // that a leftover can be removed while it is held.
 #include <windows.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/fs/AlignedBlocks.h"
 #include "core/fs/FileError.h"
 #include "core/fs/FileSystem.h"
 #include "core/fs/Path.h"
@@ -63,16 +65,41 @@ Failure LastFailure(const std::string& path) {
     return IoFailure(FileError(CauseFromWin32(GetLastError()), path));
 }
 
+// An unbuffered read must line up with the sectors of the volume; a page is a multiple of the
+// usual 512 and 4096 bytes.
+constexpr std::size_t kMinUnbufferedAlignment = 4096;
+
+// The alignment unbuffered reads of the file at `path` need: its volume's sector size, at least
+// a page.
+std::size_t UnbufferedAlignment(const std::wstring& path) {
+    std::vector<wchar_t> volume(path.size() + 2);
+    DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, clusters = 0;
+    const bool known =
+        GetVolumePathNameW(path.c_str(), volume.data(), static_cast<DWORD>(volume.size())) &&
+        GetDiskFreeSpaceW(volume.data(), &sectorsPerCluster, &bytesPerSector, &freeClusters, &clusters);
+    return std::max<std::size_t>(known ? bytesPerSector : 0, kMinUnbufferedAlignment);
+}
+
 class WindowsFile final : public File {
 public:
-    WindowsFile(HANDLE handle, std::string path, std::unique_ptr<WindowsPathLock> lock)
-        : m_handle(handle), m_path(std::move(path)), m_lock(std::move(lock)) {}
+    // `unbuffered`: the handle was opened with FILE_FLAG_NO_BUFFERING, and reads go through it.
+    WindowsFile(HANDLE handle, std::string path, std::unique_ptr<WindowsPathLock> lock,
+                std::unique_ptr<AlignedBlocks> unbuffered = nullptr)
+        : m_handle(handle),
+          m_path(std::move(path)),
+          m_lock(std::move(lock)),
+          m_unbuffered(std::move(unbuffered)) {}
     ~WindowsFile() override {
         if (m_handle != INVALID_HANDLE_VALUE) CloseHandle(m_handle);
     }
     const std::string& Path() const override { return m_path; }
     Result<std::size_t> Read(std::span<std::uint8_t> buffer) override {
         if (m_handle == INVALID_HANDLE_VALUE) return Closed();
+        if (m_unbuffered) {
+            return m_unbuffered->Read(buffer, [this](std::uint64_t start, std::span<std::uint8_t> block) {
+                return ReadAt(start, block);
+            });
+        }
         DWORD got = 0;
         const DWORD want = buffer.size() > MAXDWORD ? MAXDWORD : static_cast<DWORD>(buffer.size());
         if (!ReadFile(m_handle, buffer.data(), want, &got, nullptr)) return LastFailure(m_path);
@@ -91,11 +118,8 @@ public:
     }
     Result<> Seek(std::uint64_t offset) override {
         if (m_handle == INVALID_HANDLE_VALUE) return Closed();
-        LARGE_INTEGER to;
-        to.QuadPart = static_cast<LONGLONG>(offset);
-        if (!SetFilePointerEx(m_handle, to, nullptr, FILE_BEGIN)) {
-            return IoFailure(FileError(FileErrorCause::BadSeek, m_path));
-        }
+        if (!m_unbuffered) return MoveTo(offset);
+        m_unbuffered->Seek(offset);
         return {};
     }
     Result<std::uint64_t> Length() override {
@@ -105,13 +129,21 @@ public:
         return static_cast<std::uint64_t>(size.QuadPart);
     }
     Result<> Truncate(std::uint64_t length) override {
-        if (auto moved = Seek(length); !moved.ok()) return moved;
+        if (m_handle == INVALID_HANDLE_VALUE) return Closed();
+        if (auto moved = MoveTo(length); !moved.ok()) return moved;
         if (!SetEndOfFile(m_handle)) return LastFailure(m_path);
         return {};
     }
     Result<> Sync() override {
         if (m_handle == INVALID_HANDLE_VALUE) return Closed();
         if (!FlushFileBuffers(m_handle)) return LastFailure(m_path);
+        return {};
+    }
+    // Windows has no call that drops a file's cached data through a buffered handle, and a second,
+    // unbuffered open of a file this tool holds is refused: the reads that follow come from the
+    // cache (docs/read-back.md).
+    Result<> DropCachedPages() override {
+        if (m_handle == INVALID_HANDLE_VALUE) return Closed();
         return {};
     }
     Result<> Close() override {
@@ -130,9 +162,29 @@ private:
     // INVALID_HANDLE_VALUE is also the handle of the current process, so no call may pass it on.
     Failure Closed() const { return IoFailure(FileError(FileErrorCause::InvalidFile, m_path)); }
 
+    Result<> MoveTo(std::uint64_t offset) {
+        LARGE_INTEGER to;
+        to.QuadPart = static_cast<LONGLONG>(offset);
+        if (!SetFilePointerEx(m_handle, to, nullptr, FILE_BEGIN)) {
+            return IoFailure(FileError(FileErrorCause::BadSeek, m_path));
+        }
+        return {};
+    }
+
+    // One unbuffered read of a whole block.
+    Result<std::size_t> ReadAt(std::uint64_t start, std::span<std::uint8_t> block) {
+        if (auto moved = MoveTo(start); !moved.ok()) return moved.failure();
+        DWORD got = 0;
+        if (!ReadFile(m_handle, block.data(), static_cast<DWORD>(block.size()), &got, nullptr)) {
+            return LastFailure(m_path);
+        }
+        return std::size_t{got};
+    }
+
     HANDLE m_handle;
     std::string m_path;
     std::unique_ptr<WindowsPathLock> m_lock;  // released after the handle is closed
+    std::unique_ptr<AlignedBlocks> m_unbuffered;
 };
 
 class WindowsFileSystem final : public FileSystem {
@@ -141,16 +193,19 @@ public:
         const std::wstring wide = Wide(path);
         auto lock = std::make_unique<WindowsPathLock>(wide);
         if (lock->busy()) return OpenFailure(FileError(FileErrorCause::SharingViolation, path));
+        const bool unbuffered = mode == OpenMode::ReadFromMedium;
+        auto blocks = unbuffered ? std::make_unique<AlignedBlocks>(UnbufferedAlignment(wide)) : nullptr;
         DWORD access = GENERIC_READ;
         DWORD disposition = OPEN_EXISTING;
-        if (mode != OpenMode::Read) access |= GENERIC_WRITE;
+        if (mode != OpenMode::Read && !unbuffered) access |= GENERIC_WRITE;
         if (mode == OpenMode::Create) disposition = CREATE_ALWAYS;
         if (mode == OpenMode::CreateNew) disposition = CREATE_NEW;
         HANDLE handle = CreateFileW(wide.c_str(), access, FILE_SHARE_DELETE, nullptr, disposition,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+                                    unbuffered ? FILE_FLAG_NO_BUFFERING : FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle == INVALID_HANDLE_VALUE)
             return OpenFailure(FileError(CauseFromWin32(GetLastError()), path));
-        return std::unique_ptr<File>(std::make_unique<WindowsFile>(handle, path, std::move(lock)));
+        return std::unique_ptr<File>(
+            std::make_unique<WindowsFile>(handle, path, std::move(lock), std::move(blocks)));
     }
     Result<> Rename(const std::string& from, const std::string& to) override {
         if (!MoveFileExW(Wide(from).c_str(), Wide(to).c_str(),

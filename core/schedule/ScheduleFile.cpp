@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/fs/ReadBack.h"
 #include "core/schedule/LittleEndian.h"
 #include "core/schedule/StoreSupport.h"
 
@@ -61,6 +62,19 @@ Result<> WriteAppended(File& file, std::uint64_t at, std::span<const std::uint8_
         if (auto cut = file.Truncate(end); !cut.ok()) return cut;
     }
     return file.Sync();
+}
+
+// Reads an append back from the medium through the held file, its cached pages dropped: the
+// timer's bytes, the whole header and the length must be what was written.
+Result<> CheckAppended(File& file, std::uint64_t at, std::span<const std::uint8_t> data,
+                       const ScheduleHeaderBytes& newHeader) {
+    if (auto dropped = file.DropCachedPages(); !dropped.ok()) return dropped;
+    if (auto timer = CheckBytesAt(file, at, data); !timer.ok()) return timer;
+    if (auto header = CheckBytesAt(file, 0, newHeader); !header.ok()) return header;
+    const auto length = file.Length();
+    if (!length.ok()) return length.failure();
+    if (*length != at + data.size()) return ReadBackMismatch(file.Path());
+    return {};
 }
 
 // Where an appended timer goes: right after the timers the index describes (after the header
@@ -204,9 +218,11 @@ Result<Stored> AppendTimer(FileSystem& fs, const std::string& path, const TimerD
     header.count = static_cast<std::uint16_t>(index + 1);
     const auto newHeader = EncodeScheduleHeader(header);
 
-    if (auto written =
-            WriteAppended(file, at, data, newHeader, index, old->present == kScheduleHeaderSize, old->length);
-        !written.ok()) {
+    auto written =
+        WriteAppended(file, at, data, newHeader, index, old->present == kScheduleHeaderSize, old->length);
+    if (written.ok() && fs.ChecksWrites()) written = CheckAppended(file, at, data, newHeader);
+    if (!written.ok()) {
+        // Also when the medium gave back other bytes: the old timers are what it should keep.
         UndoAppend(file, *old);
         return written.failure();
     }

@@ -108,7 +108,9 @@ Result<Stored> CreateScheduleFile(FileSystem& fs, const std::string& path, std::
 // Appends `timer` at the file's own count, in place: its data right after the last timer the
 // index describes (after the header when there is none), then the header, then the file is cut
 // to its new end. Bytes past the last timer, left by an append cut short, are dead and are
-// overwritten. On a failure the file is put back to its old header and length where possible.
+// overwritten. The timer, the header and the length are then read back from the medium; other
+// bytes there are IoFailed with ReadBackMismatch. On a failure the file is put back to its old
+// header and length where possible.
 Result<Stored> AppendTimer(FileSystem& fs, const std::string& path, const TimerData& timer);
 
 // Replaces timer `index` (below the file's count; at or past it, appends instead). The file is

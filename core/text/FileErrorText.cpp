@@ -1,5 +1,7 @@
 #include "core/text/FileErrorText.h"
 
+#include <string_view>
+
 #include "core/text/Translate.h"
 
 namespace core {
@@ -24,9 +26,17 @@ const char* FileErrorTemplate(FileErrorCause cause) {
     case FileErrorCause::DiskFull: return TAVREL_TRANSLATE_NOOP("FileError", "在存取 %1 时磁盘已满。");
     case FileErrorCause::EndOfFile:
         return TAVREL_TRANSLATE_NOOP("FileError", "试图越过其尾端对 %1 进行读写。");
+    // The file is named elsewhere in the box; the sentence is about the card.
+    case FileErrorCause::ReadBackMismatch:
+        return TAVREL_TRANSLATE_NOOP("FileError",
+                                     "写入校验失败：卡上读回的内容与写入的不同，这张卡可能已损坏。");
     case FileErrorCause::Generic: break;
     }
     return TAVREL_TRANSLATE_NOOP("FileError", "在对 %1 进行访问时发生了一个不明错误。");
+}
+
+bool FileErrorTextNamesFile(FileErrorCause cause) {
+    return std::string_view(FileErrorTemplate(cause)).find("%1") != std::string_view::npos;
 }
 
 const char* UnnamedFileText() { return TAVREL_TRANSLATE_NOOP("FileError", "一未命名文件"); }

@@ -10,6 +10,10 @@ namespace core {
 // path goes. Marked for translation under the context "FileError".
 const char* FileErrorTemplate(FileErrorCause cause);
 
+// Whether the sentence for `cause` names the file. One that does not (a sentence about the card)
+// is shown with the file's path beside it.
+bool FileErrorTextNamesFile(FileErrorCause cause);
+
 // "一未命名文件": the name a sentence gives a file without a path. Context "FileError".
 const char* UnnamedFileText();
 

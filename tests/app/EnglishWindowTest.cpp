@@ -143,6 +143,10 @@ TEST(EnglishWindow, MessagesAndFileErrorsAreEnglish) {
               QStringLiteral("The disk was full while accessing /card/SCH01.DAT."));
     EXPECT_EQ(ui::FileErrorMessage(core::FileError(core::FileErrorCause::FileNotFound, "")),
               QStringLiteral("an unnamed file was not found."));
+    EXPECT_EQ(
+        ui::FileErrorMessage(core::FileError(core::FileErrorCause::ReadBackMismatch, "/card/SCH01.DAT")),
+        QStringLiteral("Write check failed: what was read back from the card differs from what was "
+                       "written. This card may be damaged."));
 }
 
 TEST(EnglishWindow, ChineseNeedsNoTranslationAndStaysChinese) {

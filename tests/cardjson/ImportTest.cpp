@@ -9,6 +9,7 @@
 #include "core/cardjson/ImportCard.h"
 #include "tests/card/NamedCases.h"
 #include "tests/cardjson/CardFixtures.h"
+#include "tests/support/CorruptingFileSystem.h"
 
 namespace {
 
@@ -219,6 +220,27 @@ TEST(Import, BusyTargetStopsEveryWrite) {
     EXPECT_EQ(imported.report.failure->error->cause(), core::FileErrorCause::SharingViolation);
     EXPECT_TRUE(imported.report.files.empty());
     for (const std::string& path : before.Paths()) EXPECT_EQ(fs.FileBytes(path), before.FileBytes(path)) << path;
+}
+
+// A card that keeps other bytes than it was given: the import stops at the first file whose
+// read-back differs, and that file keeps its old bytes.
+TEST(Import, CardThatKeepsOtherBytesStopsAtThatFileLeavingItAsItWas) {
+    MemoryFileSystem fs;
+    LayOtherCard(fs);
+    MemoryFileSystem before;
+    LayOtherCard(before);
+    testsupport::CorruptingFileSystem card(fs, "SDATE01.DAT");
+    card.CorruptWrites();
+
+    const auto imported = core::cardjson::ImportDocument(card, kFolder, EveryModeText(), false);
+
+    ASSERT_TRUE(imported.report.failure);
+    EXPECT_EQ(imported.report.failure->status, core::Status::IoFailed);
+    EXPECT_EQ(imported.report.failure->error,
+              core::FileError(core::FileErrorCause::ReadBackMismatch, PathOf("SDATE01.DAT")));
+    for (const auto& [name, outcome] : Outcomes(imported.report)) EXPECT_NE(name, "SDATE01.DAT");
+    EXPECT_EQ(fs.FileBytes(PathOf("SDATE01.DAT")), before.FileBytes(PathOf("SDATE01.DAT")));
+    EXPECT_EQ(fs.Paths(), before.Paths()) << "no temporary file left";
 }
 
 }  // namespace

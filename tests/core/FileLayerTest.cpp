@@ -78,7 +78,7 @@ TEST_P(FileSystemContract, WritesReadsAndCuts) {
 }
 
 TEST_P(FileSystemContract, MissingFileIsNotFound) {
-    for (OpenMode mode : {OpenMode::Read, OpenMode::ReadWrite}) {
+    for (OpenMode mode : {OpenMode::Read, OpenMode::ReadWrite, OpenMode::ReadFromMedium}) {
         ExpectFailure(fs.Open(path, mode), Status::OpenFailed, FileErrorCause::FileNotFound, path);
     }
     EXPECT_FALSE(core::CanOpenForReading(fs, path));
@@ -86,7 +86,7 @@ TEST_P(FileSystemContract, MissingFileIsNotFound) {
 
 TEST_P(FileSystemContract, HeldFileIsASharingViolation) {
     const auto holder = OpenOrFail(OpenMode::Create);
-    for (OpenMode mode : {OpenMode::Read, OpenMode::ReadWrite, OpenMode::Create}) {
+    for (OpenMode mode : {OpenMode::Read, OpenMode::ReadWrite, OpenMode::Create, OpenMode::ReadFromMedium}) {
         ExpectFailure(fs.Open(path, mode), Status::OpenFailed, FileErrorCause::SharingViolation, path);
     }
     EXPECT_FALSE(core::CanOpenForReading(fs, path));
@@ -108,11 +108,56 @@ TEST_P(FileSystemContract, ClosedFileTakesNoCalls) {
         {"Length", [&] { return WithoutValue(file->Length()); }},
         {"Truncate", [&] { return file->Truncate(0); }},
         {"Sync", [&] { return file->Sync(); }},
+        {"DropCachedPages", [&] { return file->DropCachedPages(); }},
     };
     for (const auto& call : calls) {
         SCOPED_TRACE(call.call);
         ExpectFailure(call.run(), Status::IoFailed, FileErrorCause::InvalidFile, path);
     }
+}
+
+// Read from the medium, a file gives back every byte wherever a read starts and however long
+// it is: on Windows the reads go through aligned blocks of 1 MiB, and the file's end lies inside one.
+TEST_P(FileSystemContract, FromTheMediumEverySpanReadsBack) {
+    Bytes bytes((2u << 20) + 4097);
+    for (std::size_t k = 0; k < bytes.size(); ++k) bytes[k] = static_cast<std::uint8_t>(k ^ (k >> 9));
+    {
+        auto file = OpenOrFail(OpenMode::Create);
+        ASSERT_TRUE(file);
+        ASSERT_TRUE(file->Write(bytes).ok());
+        ASSERT_TRUE(file->Sync().ok());
+        ASSERT_TRUE(file->DropCachedPages().ok());
+        ASSERT_TRUE(file->Close().ok());
+    }
+    auto file = OpenOrFail(OpenMode::ReadFromMedium);
+    ASSERT_TRUE(file);
+    const auto length = file->Length();
+    ASSERT_TRUE(length.ok());
+    EXPECT_EQ(*length, bytes.size());
+    Bytes whole;
+    for (std::size_t piece = 1;; piece = piece * 3 + 1) {  // pieces of growing, odd sizes
+        Bytes buffer(piece);
+        const auto got = file->Read(buffer);
+        ASSERT_TRUE(got.ok());
+        if (*got == 0) break;
+        whole.insert(whole.end(), buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(*got));
+    }
+    EXPECT_TRUE(whole == bytes);
+    const std::size_t starts[] = {(1u << 20) - 5, 4095, (2u << 20) + 4000, 7};
+    for (std::size_t at : starts) {
+        SCOPED_TRACE(at);
+        ASSERT_TRUE(file->Seek(at).ok());
+        Bytes span(200);
+        const auto got = core::ReadFully(*file, span);
+        ASSERT_TRUE(got.ok());
+        const std::size_t expected = std::min<std::size_t>(span.size(), bytes.size() - at);
+        ASSERT_EQ(*got, expected);
+        EXPECT_TRUE(std::equal(span.begin(), span.begin() + static_cast<std::ptrdiff_t>(expected),
+                               bytes.begin() + static_cast<std::ptrdiff_t>(at)));
+    }
+    ASSERT_TRUE(file->Seek(bytes.size() + 10).ok());
+    Bytes past(4);
+    EXPECT_EQ(*file->Read(past), 0u);
 }
 
 TEST_P(FileSystemContract, CreateEmptiesTheFile) {

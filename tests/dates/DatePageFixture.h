@@ -15,6 +15,7 @@
 #include "tests/support/ui/ScriptedDialogs.h"
 #include "pages/dates/DateControlIds.h"
 #include "pages/dates/SpecialDatePage.h"
+#include "support/CorruptingFileSystem.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempFolder.h"
 #include "ui/DialogBuilder.h"
@@ -58,7 +59,8 @@ protected:
     std::optional<Bytes> FileBytes(const std::string& name) const;
 
     testsupport::TempFolder folder;
-    testsupport::FaultyFileSystem fs;
+    testsupport::CorruptingFileSystem card{core::SystemFileSystem(), ""};  // alters no write until armed
+    testsupport::FaultyFileSystem fs{card};
     testing_support::ScriptedDialogs dialogs;
     std::unique_ptr<pages::SpecialDatePage> page;
 };

@@ -108,6 +108,22 @@ TEST_F(DateSave, AFailedSaveShowsTheErrorAndKeepsTheOldFileAndTheDates) {
     }
 }
 
+// A card that keeps other bytes than it was given: the box says the write check failed, never
+// "保存成功！", and the old file stays.
+TEST_F(DateSave, ACardThatKeepsOtherBytesShowsTheWriteCheckFailure) {
+    PutFile("SDATE01.DAT", {1, 1});
+    OpenFolder();
+    AddDate(2, 2);
+    card.CorruptWrites();
+    Click(kSave);
+    EXPECT_TRUE(dialogs.Messages().isEmpty());
+    EXPECT_EQ(dialogs.FileErrorTexts(),
+              QStringList{QStringLiteral("写入校验失败：卡上读回的内容与写入的不同，这张卡可能已损坏。")});
+    EXPECT_EQ(FileBytes("SDATE01.DAT"), Bytes({1, 1}));
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>({"SDATE01.DAT"}));
+    EXPECT_EQ(Entries(), QStringList({"01月01日", "02月02日"}));
+}
+
 TEST_F(DateSave, AFolderThatVanishedShowsTheErrorInsteadOfSuccess) {
     const std::string gone = folder / "card";
     std::filesystem::create_directory(gone);

@@ -10,6 +10,7 @@
 
 #include "core/editing/DateListEditor.h"
 #include "core/fs/Path.h"
+#include "support/CorruptingFileSystem.h"
 #include "support/FaultyFileSystem.h"
 #include "support/MemoryFileSystem.h"
 
@@ -416,6 +417,23 @@ TEST_F(DateListEditorTest, AFailedSaveGivesTheErrorAndKeepsTheOldFileAndTheDates
         EXPECT_EQ(Held(), (Dates{{1, 1}, {2, 2}}));
         EXPECT_EQ(editor.Program(), 0);
     }
+}
+
+// A card that keeps other bytes than it was given: the save answers with the read-back's error,
+// not "saved", and the old file stays.
+TEST_F(DateListEditorTest, ACardThatKeepsOtherBytesIsNotSaved) {
+    PutFile("SDATE01.DAT", {1, 1});
+    testsupport::CorruptingFileSystem card(memory, "SDATE01.DAT");
+    DateListEditor onCard(card);
+    onCard.ChooseFolder(kFolder);
+    onCard.AddDate(2, 2);
+    card.CorruptWrites();
+    const DateListAnswer answer = onCard.Save();
+    EXPECT_FALSE(answer.message);
+    ASSERT_TRUE(answer.fileError);
+    EXPECT_EQ(*answer.fileError, FileError(FileErrorCause::ReadBackMismatch, DateFile("SDATE01.DAT")));
+    EXPECT_EQ(FileBytes("SDATE01.DAT"), Bytes({1, 1}));
+    EXPECT_EQ(memory.Paths(), std::vector<std::string>({DateFile("SDATE01.DAT")}));
 }
 
 TEST_F(DateListEditorTest, AFailedSaveOfANewFileLeavesNoFileBehind) {

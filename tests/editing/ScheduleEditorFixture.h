@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/editing/ScheduleEditor.h"
+#include "support/CorruptingFileSystem.h"
 #include "support/FaultyFileSystem.h"
 #include "support/MemoryFileSystem.h"
 
@@ -95,7 +96,8 @@ public:
     std::u16string MusicFile(const std::string& path);
 
     testsupport::MemoryFileSystem memory;
-    OtherWriter other{memory};
+    testsupport::CorruptingFileSystem card{memory, ""};  // alters no write until armed
+    OtherWriter other{card};
     testsupport::FaultyFileSystem fs{other};
     testsupport::MemoryFileSystem historyFiles;
     core::ScheduleEditor editor;

@@ -12,6 +12,7 @@
 #include "tests/support/ui/QtPrinters.h"
 #include "tests/support/ui/ScriptedDialogs.h"
 #include "pages/schedule/SchedulePage.h"
+#include "support/CorruptingFileSystem.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempFolder.h"
 #include "tests/support/Bytes.h"
@@ -81,7 +82,8 @@ public:
     testing_support::ScriptedDialogs dialogs;
     testsupport::TempFolder folder;
     testsupport::TempFolder musicFolder;
-    testsupport::FaultyFileSystem fs;
+    testsupport::CorruptingFileSystem card{core::SystemFileSystem(), ""};  // alters no write until armed
+    testsupport::FaultyFileSystem fs{card};
 
 private:
     PageKind kind_;

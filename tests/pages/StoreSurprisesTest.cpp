@@ -17,6 +17,8 @@ namespace {
 using namespace pages::ids;
 
 const QString kTimerChanged = QStringLiteral("该定时已被其他程序修改，已重新读取。");
+const QString kWriteCheckFailed =
+    QStringLiteral("写入校验失败：卡上读回的内容与写入的不同，这张卡可能已损坏。");
 
 using OtherProgramTest = SchedulePageTest;
 
@@ -114,6 +116,31 @@ TEST_P(ThrowingCommandTest, WhatACommandThrowsIsTheGenericFileErrorNotACrash) {
 }
 
 INSTANTIATE_FOR_BOTH_PAGES(ThrowingCommandTest);
+
+using DamagedCardTest = SchedulePageTest;
+
+// A card that keeps other bytes than it was given: a save, an append as a rewrite, shows that the
+// write check failed, never "保存成功！", and the file stays as it was.
+TEST_P(DamagedCardTest, ASaveShowsTheWriteCheckFailureNotSaved) {
+    LayProgram(0, {TimerStartingAt(8)});
+    OpenSaveFolder();
+    const auto before = FileBytes(0);
+    for (const int button : {kSave, kNewTimer}) {
+        SCOPED_TRACE(button == kSave ? "replacing" : "appending");
+        dialogs.ClearShown();
+        if (button == kNewTimer) Click(kNewTimer);
+        card.CorruptWrites(0, 1);
+        SaveStartingAt(10);
+        EXPECT_TRUE(dialogs.Messages().isEmpty());
+        EXPECT_EQ(dialogs.FileErrorTexts(), QStringList{kWriteCheckFailed});
+        EXPECT_EQ(dialogs.FileErrors(),
+                  std::vector{core::FileError(core::FileErrorCause::ReadBackMismatch, ProgramPath(0))});
+        EXPECT_EQ(FileBytes(0), before);
+        EXPECT_EQ(folder.Entries(), std::vector<std::string>{FileName(0)});
+    }
+}
+
+INSTANTIATE_FOR_BOTH_PAGES(DamagedCardTest);
 
 using HugeFileTest = SchedulePageTest;
 

@@ -18,6 +18,7 @@ const char* IoCallName(IoCall call) {
     case IoCall::Length: return "Length";
     case IoCall::Truncate: return "Truncate";
     case IoCall::Sync: return "Sync";
+    case IoCall::DropCache: return "DropCache";
     case IoCall::Close: return "Close";
     case IoCall::Rename: return "Rename";
     case IoCall::ListFolder: return "ListFolder";
@@ -93,6 +94,11 @@ public:
     Result<> Sync() override {
         if (const auto* fault = m_fs.Enter(IoCall::Sync, Path())) return Failed(*fault);
         return m_inner->Sync();
+    }
+
+    Result<> DropCachedPages() override {
+        if (const auto* fault = m_fs.Enter(IoCall::DropCache, Path())) return Failed(*fault);
+        return m_inner->DropCachedPages();
     }
 
     Result<> Close() override {

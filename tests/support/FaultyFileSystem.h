@@ -14,8 +14,20 @@
 namespace testsupport {
 
 // The kinds of call that go through the file system seam.
-// RenameIfAbsent counts as a Rename.
-enum class IoCall : unsigned { Open, Read, Write, Seek, Length, Truncate, Sync, Close, Rename, ListFolder };
+// RenameIfAbsent counts as a Rename; DropCache is File::DropCachedPages.
+enum class IoCall : unsigned {
+    Open,
+    Read,
+    Write,
+    Seek,
+    Length,
+    Truncate,
+    Sync,
+    DropCache,
+    Close,
+    Rename,
+    ListFolder
+};
 inline constexpr std::size_t kIoCallKinds = static_cast<std::size_t>(IoCall::ListFolder) + 1;
 
 // A set of IoCall kinds, for choosing which calls a fault counts.

@@ -70,6 +70,12 @@ public:
         return {};
     }
 
+    // Memory has no cache to drop, but a closed file still takes no call.
+    Result<> DropCachedPages() override {
+        if (!m_node) return Closed();
+        return {};
+    }
+
     Result<> Close() override {
         if (!m_node) return Closed();
         Release();

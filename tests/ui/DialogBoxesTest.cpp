@@ -34,6 +34,18 @@ TEST(DialogBoxes, FileErrorBoxNamesCauseAndFileUnderAStopIcon) {
     EXPECT_EQ(box->windowTitle(), "时程播放器使用工具");
 }
 
+// The write check's sentence is about the card and does not name the file: the file goes beneath.
+TEST(DialogBoxes, FileErrorBoxPutsTheFileBeneathASentenceThatDoesNotNameIt) {
+    const core::FileError error(core::FileErrorCause::ReadBackMismatch, "/media/sd/SCH01.DAT");
+    const auto box = MakeFileErrorBox(nullptr, "时程播放器使用工具", error);
+    EXPECT_EQ(box->text(), "写入校验失败：卡上读回的内容与写入的不同，这张卡可能已损坏。");
+    EXPECT_EQ(box->informativeText(), "/media/sd/SCH01.DAT");
+    const auto named =
+        MakeFileErrorBox(nullptr, "时程播放器使用工具",
+                         core::FileError(core::FileErrorCause::DiskFull, "/media/sd/SCH01.DAT"));
+    EXPECT_TRUE(named->informativeText().isEmpty()) << "a sentence that names the file says it once";
+}
+
 TEST(DialogBoxes, AboutBoxShowsItsCaptionAndText) {
     const auto box = MakeAboutBox(nullptr, "关于 Tavrel", "时程播放器使用工具\n版本 1.0.0");
     EXPECT_EQ(box->windowTitle(), "关于 Tavrel");

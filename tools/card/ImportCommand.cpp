@@ -65,7 +65,10 @@ void AddImportCommand(CLI::App& app, int& exitCode) {
         exitCode = kExitClean;
         if (report.failure) {
             const core::FileError error = report.failure->error.value_or(core::FileError(core::FileErrorCause::Generic, ""));
-            Complain("import", core::FileErrorText(error));
+            const std::string text = core::FileErrorText(error);
+            // A sentence about the card does not say which file: the tool says it first.
+            Complain("import",
+                     core::FileErrorTextNamesFile(error.cause()) ? text : error.path() + ": " + text);
             if (report.files.empty()) Complain("import", std::string(core::CardWord("import.not-written")));
             exitCode = kExitFileError;
         }
