@@ -69,10 +69,6 @@ std::string EntryName(std::uint64_t id) {
     return digits + std::string(kEntrySuffix);
 }
 
-bool IsObjectName(const std::string& name) {
-    return name.size() == 64 && name.find_first_not_of("0123456789abcdef") == std::string::npos;
-}
-
 }  // namespace
 
 std::uint64_t CapOfRoot(FileSystem& fs, const std::optional<std::string>& root) {
@@ -181,26 +177,32 @@ Result<Version> CardHistory::Keep(File& file) {
     return version;  // given way: another writer kept the same content meanwhile
 }
 
-Result<std::unique_ptr<File>> CardHistory::OpenVersion(const Version& version) {
+Result<> CardHistory::ReadVersionInPieces(const Version& version, const PieceUser& use) {
     if (m_folder.empty()) return NoRoot();
-    return m_fs.Open(ObjectPath(version.sha256), OpenMode::Read);
+    const std::string path = ObjectPath(version.sha256);
+    auto opened = m_fs.Open(path, OpenMode::Read);
+    if (!opened.ok()) return opened.failure();
+    const Failure damaged = IoFailure(FileError(FileErrorCause::Generic, path));
+    Sha256 hash;
+    std::uint64_t total = 0;
+    const auto read = ReadThrough(**opened, [&](std::span<const std::uint8_t> piece) {
+        total += piece.size();
+        if (total > version.size) return Result<>(damaged);
+        hash.Add(piece);
+        return use(piece);
+    });
+    if (!read.ok()) return read.failure();
+    if (total != version.size || hash.HexDigest() != version.sha256) return damaged;
+    return {};
 }
 
 Result<std::vector<std::uint8_t>> CardHistory::ReadVersion(const Version& version) {
-    auto opened = OpenVersion(version);
-    if (!opened.ok()) return opened.failure();
     std::vector<std::uint8_t> bytes;
-    Sha256 hash;
-    const auto read = ReadThrough(**opened, [&](std::span<const std::uint8_t> piece) {
-        if (bytes.size() + piece.size() > version.size) return Result<>(IoFailure(FileError(FileErrorCause::Generic, (*opened)->Path())));
-        hash.Add(piece);
+    const auto read = ReadVersionInPieces(version, [&](std::span<const std::uint8_t> piece) {
         bytes.insert(bytes.end(), piece.begin(), piece.end());
         return Result<>();
     });
     if (!read.ok()) return read.failure();
-    if (bytes.size() != version.size || hash.HexDigest() != version.sha256) {
-        return IoFailure(FileError(FileErrorCause::Generic, ObjectPath(version.sha256)));
-    }
     return bytes;
 }
 
@@ -274,7 +276,7 @@ void CardHistory::Prune() {
         const auto names = m_fs.ListFolder(folder);
         if (!names.ok()) continue;
         for (const std::string& leftover : *names) {
-            if (IsObjectName(leftover) || IdOfEntryName(leftover) || !leftover.ends_with(".tavrel-tmp")) continue;
+            if (IsContentName(leftover) || IdOfEntryName(leftover) || !leftover.ends_with(".tavrel-tmp")) continue;
             const std::string path = JoinPath(folder, leftover);
             if (auto opened = m_fs.Open(path, OpenMode::Read); opened.ok()) m_fs.Remove(path);
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -43,9 +44,12 @@ public:
     // Keeps the content of `file`, read from its start, and names it. A content kept already is
     // only read. Refused with FileTooLarge when it is larger than the cap.
     Result<Version> Keep(File& file);
-    // Opens a kept content for reading.
-    Result<std::unique_ptr<File>> OpenVersion(const Version& version);
-    // Reads a kept content whole, checking that it still is what its name says.
+    // Reads a kept content from its start in pieces, handing each to `use`, and checks that it
+    // still is what its name says: IoFailed, naming the kept file, when it is not (a piece
+    // already handed over may then be part of a damaged content).
+    using PieceUser = std::function<Result<>(std::span<const std::uint8_t> piece)>;
+    Result<> ReadVersionInPieces(const Version& version, const PieceUser& use);
+    // Reads a kept content whole, checked in the same way.
     Result<std::vector<std::uint8_t>> ReadVersion(const Version& version);
 
     // Writes `entry` with the next free id (which it gives), then lets the oldest entries go

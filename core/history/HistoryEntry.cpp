@@ -26,13 +26,9 @@ constexpr std::array<CommandName, 8> kCommands = {{
     {Command::HolidayImport, "holiday-import"},
 }};
 
-Json VersionJson(const std::optional<Version>& version) {
+nlohmann::ordered_json VersionJson(const std::optional<Version>& version) {
     if (!version) return nullptr;
     return {{"sha256", version->sha256}, {"size", version->size}};
-}
-
-bool IsHexDigest(const std::string& text) {
-    return text.size() == 64 && text.find_first_not_of("0123456789abcdef") == std::string::npos;
 }
 
 // A version as stored; false when the value is neither null nor a version.
@@ -41,7 +37,7 @@ bool ReadVersion(const Json& value, std::optional<Version>& version) {
     if (!value.is_object() || !value.contains("sha256") || !value.contains("size")) return false;
     const Json& sha = value["sha256"];
     const Json& size = value["size"];
-    if (!sha.is_string() || !IsHexDigest(sha.get<std::string>()) || !size.is_number_unsigned()) return false;
+    if (!sha.is_string() || !IsContentName(sha.get<std::string>()) || !size.is_number_unsigned()) return false;
     version = Version{sha.get<std::string>(), size.get<std::uint64_t>()};
     return true;
 }
@@ -93,6 +89,10 @@ bool ReadNumber(std::string_view text, std::size_t at, std::size_t digits, int& 
 
 }  // namespace
 
+bool IsContentName(std::string_view text) {
+    return text.size() == 64 && text.find_first_not_of("0123456789abcdef") == std::string_view::npos;
+}
+
 std::string_view CommandKey(Command command) {
     for (const CommandName& name : kCommands) {
         if (name.command == command) return name.key;
@@ -108,7 +108,7 @@ std::optional<Command> CommandOfKey(std::string_view key) {
 }
 
 std::string EncodeEntry(const Entry& entry) {
-    const Json json = {{"id", entry.id},
+    const nlohmann::ordered_json json = {{"id", entry.id},
                        {"unix_ms", entry.unixMillis},
                        {"time", IsoLocalTime(entry.unixMillis)},
                        {"file", entry.file},

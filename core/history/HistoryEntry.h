@@ -22,6 +22,9 @@ struct Version {
     bool operator==(const Version&) const = default;
 };
 
+// Whether `text` can name a kept content: 64 lower-case hex digits, and so never a path.
+bool IsContentName(std::string_view text);
+
 // One write of one card file.
 struct Entry {
     std::uint64_t id = 0;         // grows with every entry of the card; what restore takes

@@ -3,35 +3,8 @@
 #include <map>
 
 #include "core/fs/AtomicReplace.h"
-#include "core/history/Sha256.h"
 
 namespace core::history {
-
-namespace {
-
-constexpr std::size_t kBufferSize = 1 << 20;
-
-// Copies a kept content into `out`, checking it against its name and size as it goes.
-Result<> CopyChecked(File& kept, const Version& version, File& out) {
-    std::vector<std::uint8_t> buffer(kBufferSize);
-    Sha256 hash;
-    std::uint64_t total = 0;
-    for (;;) {
-        const auto got = ReadFully(kept, buffer);
-        if (!got.ok()) return got.failure();
-        if (*got == 0) break;
-        total += *got;
-        hash.Add(std::span(buffer).first(*got));
-        if (auto written = out.Write(std::span(buffer).first(*got)); !written.ok()) return written;
-        if (*got < buffer.size()) break;
-    }
-    if (total != version.size || hash.HexDigest() != version.sha256) {
-        return IoFailure(FileError(FileErrorCause::Generic, kept.Path()));
-    }
-    return {};
-}
-
-}  // namespace
 
 std::optional<CardFileId> CardFileOfEntry(const Entry& entry) {
     for (const CardFileId id : AllCardFiles()) {
@@ -91,13 +64,15 @@ Result<> RestoreStepTo(WriteRecorder& recorder, CardHistory& history, const std:
                        const RestoreStep& step) {
     const std::string path = CardFilePath(cardFolder, step.file.kind, step.file.program);
     if (!step.content) return OpenFailure(FileError(FileErrorCause::FileNotFound, path));
-    auto kept = history.OpenVersion(*step.content);
-    if (!kept.ok()) return kept.failure();
     return recorder.Record(path, Command::Restore, [&]() -> Result<> {
         auto held = HoldIfExists(recorder.CardFiles(), path);
         if (!held.ok()) return held.failure();
         const auto placed = ReplaceFileContents(
-            recorder.CardFiles(), path, [&](File& out) { return CopyChecked(**kept, *step.content, out); },
+            recorder.CardFiles(), path, [&](File& out) {
+                return history.ReadVersionInPieces(*step.content, [&out](std::span<const std::uint8_t> piece) {
+                    return out.Write(piece);
+                });
+            },
             std::move(*held));
         if (!placed.ok()) return placed.failure();
         return {};

@@ -1,18 +1,14 @@
 #include "core/text/CardWords.h"
 
 #include "core/text/Translate.h"
+#include "core/text/WordTable.h"
 
 namespace core {
 
 namespace {
 
-struct Word {
-    std::string_view key;
-    const char* text;
-};
-
 // Values and fields in the window's own words.
-constexpr Word kWords[] = {
+constexpr KeyedText kWords[] = {
     {"mode.music", TAVREL_TRANSLATE_NOOP("CardWords", "音乐定时")},
     {"mode.radio", TAVREL_TRANSLATE_NOOP("CardWords", "收音定时")},
     {"mode.power", TAVREL_TRANSLATE_NOOP("CardWords", "电源定时")},
@@ -97,11 +93,6 @@ constexpr Word kWords[] = {
 
 }  // namespace
 
-std::string_view CardWord(std::string_view key) {
-    for (const Word& w : kWords) {
-        if (w.key == key) return w.text;
-    }
-    return key;
-}
+std::string_view CardWord(std::string_view key) { return LookUpText(kWords, key); }
 
 }  // namespace core

@@ -1,19 +1,15 @@
 #include "core/text/HistoryTexts.h"
 
 #include "core/text/Translate.h"
+#include "core/text/WordTable.h"
 
 namespace core {
 
 namespace {
 
-struct Word {
-    std::string_view key;
-    const char* text;
-};
-
 constexpr const char* kNoCopy = TAVREL_TRANSLATE_NOOP("History", "这次写入没有在电脑上留下副本：无法写入历史记录。");
 
-constexpr Word kWords[] = {
+constexpr KeyedText kWords[] = {
     {"command.save-timer", TAVREL_TRANSLATE_NOOP("History", "保存定时")},
     {"command.delete-timer", TAVREL_TRANSLATE_NOOP("History", "删除定时")},
     {"command.copy-program", TAVREL_TRANSLATE_NOOP("History", "复制程序")},
@@ -41,12 +37,7 @@ constexpr Word kWords[] = {
 
 }  // namespace
 
-std::string_view HistoryWord(std::string_view key) {
-    for (const Word& word : kWords) {
-        if (word.key == key) return word.text;
-    }
-    return key;
-}
+std::string_view HistoryWord(std::string_view key) { return LookUpText(kWords, key); }
 
 const char* NoHistoryCopyText() { return kNoCopy; }
 

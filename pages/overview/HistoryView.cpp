@@ -9,7 +9,7 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
-#include "core/cardjson/FileChange.h"
+#include "core/cardjson/EntryChange.h"
 #include "core/history/Restore.h"
 #include "core/text/HistoryTexts.h"
 #include "pages/Messages.h"
@@ -90,28 +90,15 @@ void HistoryView::ShowEntry(int row) {
     const core::history::Entry* entry = Chosen();
     m_restore->setEnabled(false);
     if (row < 0 || !entry || !Shown()) return;
-    const auto file = core::history::CardFileOfEntry(*entry);
     auto history = m_recorder.HistoryOf(Shown()->folder);
-    std::optional<std::vector<std::uint8_t>> versions[2];
-    const std::optional<core::history::Version>* kept[2] = {&entry->before, &entry->after};
-    for (int k = 0; k < 2; ++k) {
-        if (!*kept[k]) continue;
-        auto bytes = history.ReadVersion(**kept[k]);
-        if (!file || !bytes.ok()) {
-            m_change->setPlainText(Word("error.damaged") + QString::fromStdString(entry->file));
-            return;
-        }
-        versions[k] = std::move(*bytes);
+    const auto lines = core::cardjson::DescribeEntry(history, *entry, CardWordsInWindow());
+    if (!lines.ok()) {
+        m_change->setPlainText(Word("error.damaged") + QString::fromStdString(entry->file));
+        return;
     }
-    const auto span = [](const std::optional<std::vector<std::uint8_t>>& bytes) -> core::cardjson::FileVersion {
-        if (!bytes) return std::nullopt;
-        return std::span<const std::uint8_t>(*bytes);
-    };
-    const auto lines = core::cardjson::DescribeFileChange(*file, span(versions[0]), span(versions[1]),
-                                                         core::cardjson::ChangeWords(CardWordsInWindow()));
     QStringList text{EntryLine(*entry)};
-    for (const std::string& line : lines) text << QString::fromStdString(line);
-    if (lines.empty()) text << Word("change.none");
+    for (const std::string& line : *lines) text << QString::fromStdString(line);
+    if (lines->empty()) text << Word("change.none");
     m_change->setPlainText(text.join('\n'));
     m_change->moveCursor(QTextCursor::Start);
     m_restore->setEnabled(entry->before.has_value());

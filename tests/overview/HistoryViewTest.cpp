@@ -7,13 +7,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest/QTest>
-#include <cstdlib>
+#include <optional>
 
 #include "OverviewFixture.h"
 #include "QtPrinters.h"
 #include "pages/overview/OverviewIds.h"
 #include "pages/overview/OverviewPage.h"
 #include "pages/schedule/ControlIds.h"
+#include "support/ScopedEnvironment.h"
 #include "ui/DialogBuilder.h"
 
 namespace overviewtest {
@@ -23,13 +24,10 @@ using namespace pages::overview_ids;
 
 class HistoryViewTest : public OverviewTest {
 protected:
+    // Set before the window is made: its history view takes the place when it is built.
     void SetUp() override {
-        setenv("TAVREL_HISTORY", root.path().c_str(), 1);
+        environment.emplace("TAVREL_HISTORY", root.path());
         OverviewTest::SetUp();
-    }
-    void TearDown() override {
-        OverviewTest::TearDown();
-        unsetenv("TAVREL_HISTORY");
     }
 
     // Copies program `source` over program `target` on the general page, as a person does.
@@ -44,6 +42,7 @@ protected:
     QListWidget& Entries() { return Control<QListWidget>(kHistoryEntries); }
 
     testsupport::TempFolder root;
+    std::optional<testsupport::ScopedEnvironment> environment;
 };
 
 TEST_F(HistoryViewTest, UndoesAProgramCopyByteForByteAndKeepsTheRestore) {

@@ -1,11 +1,12 @@
 // The pages say nothing new while the history works, and say once that a save has no copy when
 // it cannot be written; the save itself goes on either way.
-#include <cstdlib>
+#include <optional>
 
 #include "PageFixture.h"
 #include "core/fs/Path.h"
 #include "core/history/CardHistory.h"
 #include "pages/schedule/ControlIds.h"
+#include "support/ScopedEnvironment.h"
 
 namespace pagetest {
 namespace {
@@ -21,13 +22,13 @@ class HistoryPlace {
 public:
     explicit HistoryPlace(bool writable) {
         testsupport::WriteFileBytes(place / "a-file", {1});
-        root = writable ? place / "history" : core::JoinPath(place / "a-file", "history");
-        setenv("TAVREL_HISTORY", root.c_str(), 1);
+        if (!writable) root = core::JoinPath(place / "a-file", "history");
+        environment.emplace("TAVREL_HISTORY", root);
     }
-    ~HistoryPlace() { unsetenv("TAVREL_HISTORY"); }
 
     testsupport::TempFolder place;
-    std::string root;
+    std::string root = place / "history";
+    std::optional<testsupport::ScopedEnvironment> environment;
 };
 
 class WorkingHistoryTest : public HistoryPlace, public SchedulePageTest {

@@ -20,6 +20,7 @@
 #include <cstdlib>
 #include <iterator>
 #include <map>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
@@ -232,28 +233,18 @@ int Reader(const std::string& folder, const std::string& path) {
     return 0;
 }
 
-// Takes churn steps until killed, saying "step k" before step k.
-int Churn(const std::string& path, std::uint64_t seed) {
+// Takes churn steps until killed, saying "step k" before step k. With a history root, each step
+// is recorded in the card's history there, as every writer of the tool records its writes.
+int Churn(const std::string& path, std::uint64_t seed, const std::optional<std::string>& historyRoot) {
+    std::optional<core::history::WriteRecorder> recorder;
+    if (historyRoot) recorder.emplace(core::SystemFileSystem(), *historyRoot);
     Say("ready");
     for (std::uint64_t step = 0; step < 1'000'000; ++step) {
         Say("step " + std::to_string(step));
-        const auto done = RunChurnStep(core::SystemFileSystem(), path, seed, step);
+        const auto run = [&] { return RunChurnStep(core::SystemFileSystem(), path, seed, step); };
+        const auto done = recorder ? recorder->Record(path, core::history::Command::SaveTimer, run) : run();
         if (!done.ok()) Fail("step " + std::to_string(step) + ": " + Describe(done.failure()));
-    }
-    return 0;
-}
-
-// The same steps, each recorded in the card's history under `root`, as every writer of the tool
-// records them.
-int RecordedChurn(const std::string& path, std::uint64_t seed, const std::string& root) {
-    core::history::WriteRecorder recorder(core::SystemFileSystem(), root);
-    Say("ready");
-    for (std::uint64_t step = 0; step < 1'000'000; ++step) {
-        Say("step " + std::to_string(step));
-        const auto done = recorder.Record(path, core::history::Command::SaveTimer,
-                                          [&] { return RunChurnStep(core::SystemFileSystem(), path, seed, step); });
-        if (!done.ok()) Fail("step " + std::to_string(step) + ": " + Describe(done.failure()));
-        if (recorder.TakeMissedCopy()) Fail("step " + std::to_string(step) + ": no copy in the history");
+        if (recorder && recorder->TakeMissedCopy()) Fail("step " + std::to_string(step) + ": no copy in the history");
     }
     return 0;
 }
@@ -310,8 +301,8 @@ int main(int argc, char** argv) {
     if (args.size() == 5 && args[0] == "writer")
         return Writer(args[1], args[2], std::stoull(args[3]), std::stoi(args[4]));
     if (args.size() == 3 && args[0] == "reader") return Reader(args[1], args[2]);
-    if (args.size() == 3 && args[0] == "churn") return Churn(args[1], std::stoull(args[2]));
-    if (args.size() == 4 && args[0] == "recorded-churn") return RecordedChurn(args[1], std::stoull(args[2]), args[3]);
+    if (args.size() == 3 && args[0] == "churn") return Churn(args[1], std::stoull(args[2]), std::nullopt);
+    if (args.size() == 4 && args[0] == "recorded-churn") return Churn(args[1], std::stoull(args[2]), args[3]);
 #ifndef _WIN32
     if (args.size() == 5 && args[0] == "limited")
         return Limited(args[1], std::stoull(args[2]), args[3] == "1", args[4]);

@@ -2,11 +2,11 @@
 // test's own: a write through the tool is kept, listed, shown and undone byte for byte.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <nlohmann/json.hpp>
 
 #include "core/fs/Path.h"
 #include "tests/core/Samples.h"
+#include "tests/support/ScopedEnvironment.h"
 #include "tests/tools/ToolRun.h"
 
 namespace {
@@ -15,23 +15,9 @@ using testbytes::Bytes;
 using namespace toolrun;
 
 // Points the tool's history at `root` while the object lives.
-class HistoryAt {
+class HistoryAt : public testsupport::ScopedEnvironment {
 public:
-    explicit HistoryAt(const std::string& root) { Set(root.c_str()); }
-    ~HistoryAt() { Set(nullptr); }
-
-private:
-    static void Set(const char* value) {
-#ifdef _WIN32
-        _putenv_s("TAVREL_HISTORY", value ? value : "");
-#else
-        if (value) {
-            setenv("TAVREL_HISTORY", value, 1);
-        } else {
-            unsetenv("TAVREL_HISTORY");
-        }
-#endif
-    }
+    explicit HistoryAt(const std::string& root) : ScopedEnvironment("TAVREL_HISTORY", root) {}
 };
 
 // A card with a full first program and a date list, and a document of another card whose

@@ -14,19 +14,11 @@ namespace cardtool {
 
 namespace {
 
-nlohmann::ordered_json VersionJson(const std::optional<core::history::Version>& version) {
-    if (!version) return nullptr;
-    return {{"sha256", version->sha256}, {"size", version->size}};
-}
-
+// An entry as the history stores it, with its command in the card's words beside its key.
 nlohmann::ordered_json EntryJson(const core::history::Entry& entry) {
-    return {{"id", entry.id},
-            {"time", core::history::IsoLocalTime(entry.unixMillis)},
-            {"file", entry.file},
-            {"command", core::history::CommandKey(entry.command)},
-            {"command_text", CommandWords(entry)},
-            {"before", VersionJson(entry.before)},
-            {"after", VersionJson(entry.after)}};
+    auto json = nlohmann::ordered_json::parse(core::history::EncodeEntry(entry));
+    json["command_text"] = CommandWords(entry);
+    return json;
 }
 
 }  // namespace
