@@ -1,6 +1,8 @@
 #include "core/card/CardFiles.h"
 
+#include "core/dates/SpecialDateFile.h"
 #include "core/fs/Path.h"
+#include "core/schedule/ScheduleFile.h"
 
 namespace core {
 
@@ -25,6 +27,8 @@ KindInfo Info(CardFileKind kind) {
 int ProgramCount(CardFileKind kind) { return Info(kind).programs; }
 
 bool HoldsTimers(CardFileKind kind) { return kind != CardFileKind::SpecialDates; }
+
+std::uint64_t LargestValidSize(CardFileKind kind) { return HoldsTimers(kind) ? kMaxScheduleFileSize : kMaxDateFileSize; }
 
 std::string CardFileName(CardFileKind kind, int program) {
     const int number = program + 1;

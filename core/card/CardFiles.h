@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace core {
@@ -22,6 +23,9 @@ int ProgramCount(CardFileKind kind);
 
 // True for the kinds whose files hold timers (a header, then timers); false for date lists.
 bool HoldsTimers(CardFileKind kind);
+
+// The largest valid file of a kind. Every writer refuses to replace a larger one.
+std::uint64_t LargestValidSize(CardFileKind kind);
 
 // The name of program `program`'s file, e.g. "SCH01.DAT" for program 0 of the general schedule.
 std::string CardFileName(CardFileKind kind, int program);

@@ -45,7 +45,7 @@ ImportReport ImportCard(FileSystem& fs, const std::string& folder, const CardIma
             continue;
         }
         Target target{file->id, CardFilePath(folder, file->id.kind, file->id.program), EncodeFile(*file), nullptr};
-        auto held = HoldIfExists(fs, target.path);
+        auto held = HoldToReplace(fs, target.path, LargestValidSize(file->id.kind));
         if (!held.ok()) return {{}, held.failure()};
         target.held = std::move(*held);
         targets.push_back(std::move(target));

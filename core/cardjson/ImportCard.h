@@ -35,7 +35,8 @@ struct ImportReport {
 };
 
 // Writes the files `card` names into `folder`. Every file with content is held first; when one
-// cannot be held (busy, denied), nothing at all is written. Then each whose bytes differ is
+// cannot be held (busy, denied) or is larger than any valid file of its kind, nothing at all is
+// written. Then each whose bytes differ is
 // replaced in one step, while the others stay held. Files the card does not name are not
 // touched, and no file is ever deleted. A dry run holds and compares, and writes nothing.
 // Each file written is recorded in the card's history through `recorder` (without one, a

@@ -33,7 +33,7 @@ Result<> WriteDateFile(FileSystem& fs, const std::string& path, std::span<const 
         bytes.push_back(date.day);
     }
     // Hold the old file, when there is one, until the new one has taken its place.
-    auto held = HoldIfExists(fs, path);
+    auto held = HoldToReplace(fs, path, kMaxDateFileSize);
     if (!held.ok()) return held.failure();
     return ReplaceFileContents(fs, path, bytes, std::move(*held));
 }

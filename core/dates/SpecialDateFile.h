@@ -20,6 +20,9 @@ struct SpecialDate {
 };
 
 inline constexpr std::size_t kMaxSpecialDates = 365;
+// The largest valid special date file. A larger one was not written by this tool: reading takes
+// its first 365 records, but no write replaces it.
+inline constexpr std::uint64_t kMaxDateFileSize = 2 * kMaxSpecialDates;
 
 // A special date file is nothing but its records, two bytes each, in list order.
 
@@ -30,7 +33,8 @@ Result<std::vector<SpecialDate>> ReadDateFile(FileSystem& fs, const std::string&
 
 // Writes the first 365 of `dates` (all of them when fewer) as the whole new content of the
 // file, replaced in one step: on a failure the old file stays as it was. A file held by another
-// opener or a replacement that cannot be created is OpenFailed, a later failure IoFailed.
+// opener or a replacement that cannot be created is OpenFailed, a file larger than
+// kMaxDateFileSize FileTooLarge (left as it is), a later failure IoFailed.
 Result<> WriteDateFile(FileSystem& fs, const std::string& path, std::span<const SpecialDate> dates);
 
 }  // namespace core

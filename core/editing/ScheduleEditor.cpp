@@ -213,7 +213,6 @@ void ScheduleEditor::Report(const Failure& failure, const std::string& path, Sch
         answer.message = EditorMessage::TimerChanged;
         ShowStoredTimer(path, answer);
         return;
-    // A file larger than any program file is refused without a cause: the box names the file.
     case Status::FileTooLarge:
     case Status::OpenFailed:
     case Status::IoFailed: break;

@@ -95,6 +95,15 @@ Result<std::unique_ptr<File>> HoldIfExists(FileSystem& fs, const std::string& ta
     return opened;
 }
 
+Result<std::unique_ptr<File>> HoldToReplace(FileSystem& fs, const std::string& target, std::uint64_t largest) {
+    auto held = HoldIfExists(fs, target);
+    if (!held.ok() || !*held) return held;
+    const auto length = (*held)->Length();
+    if (!length.ok()) return length.failure();
+    if (*length > largest) return TooLargeFailure(target);
+    return held;
+}
+
 Result<Placement> ReplaceFileContents(FileSystem& fs, const std::string& target, const ContentWriter& write,
                                       std::unique_ptr<File> held, IfCreatedMeanwhile ifCreated) {
     if (held) {

@@ -28,6 +28,11 @@ Result<> RemoveLeftovers(FileSystem& fs, const std::string& target);
 // does not exist. OpenFailed when it exists but cannot be opened (busy, denied).
 Result<std::unique_ptr<File>> HoldIfExists(FileSystem& fs, const std::string& target);
 
+// The same for a writer about to replace target: a file longer than `largest` (the largest valid
+// file of its kind) is refused with FileTooLarge, naming target, and let go. Such a file is not
+// one this tool wrote, whatever its first bytes say, so no writer replaces it.
+Result<std::unique_ptr<File>> HoldToReplace(FileSystem& fs, const std::string& target, std::uint64_t largest);
+
 // Writes a file's new content, in order, into `out`.
 using ContentWriter = std::function<Result<>(File& out)>;
 

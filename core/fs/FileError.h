@@ -22,6 +22,7 @@ enum class FileErrorCause {
     DiskFull,
     EndOfFile,         // a read or write beyond the end of the file
     ReadBackMismatch,  // what the medium gave back after a write differs from what was written
+    TooLarge,          // larger than any valid file of its kind: not ours to replace, left as it is
 };
 
 // A failed file operation: its cause and the path of the file it concerned (empty when unknown).

@@ -19,7 +19,7 @@ enum class Status {
     TooManyMusicFiles,  // more than 65535 music names, or fewer names than the record counts
     MusicNameTooLong,   // a music name longer than 260 UTF-16 units
     TimerChanged,       // the timer at that index is no longer the one the caller read: nothing written
-    FileTooLarge,       // a program file larger than any valid one (or so its index says): left untouched
+    FileTooLarge,       // a card file larger than any valid one (or so its index says): left untouched
 };
 
 // Why an operation did not do what was asked: the status, and for OpenFailed and IoFailed the
@@ -32,6 +32,10 @@ struct Failure {
 inline Failure OpenFailure(FileError error) { return {Status::OpenFailed, std::move(error)}; }
 inline Failure IoFailure(FileError error) { return {Status::IoFailed, std::move(error)}; }
 inline Failure Refusal(Status status) { return {status, std::nullopt}; }
+// A card file larger than any valid one of its kind, named: no writer replaces it.
+inline Failure TooLargeFailure(std::string path) {
+    return {Status::FileTooLarge, FileError(FileErrorCause::TooLarge, std::move(path))};
+}
 
 // The answer of an operation: its value when it was done, otherwise the failure.
 template <class T = void>

@@ -65,7 +65,7 @@ Result<> RestoreStepTo(WriteRecorder& recorder, CardHistory& history, const std:
     const std::string path = CardFilePath(cardFolder, step.file.kind, step.file.program);
     if (!step.content) return OpenFailure(FileError(FileErrorCause::FileNotFound, path));
     return recorder.Record(path, Command::Restore, [&]() -> Result<> {
-        auto held = HoldIfExists(recorder.CardFiles(), path);
+        auto held = HoldToReplace(recorder.CardFiles(), path, LargestValidSize(step.file.kind));
         if (!held.ok()) return held.failure();
         const auto placed = ReplaceFileContents(
             recorder.CardFiles(), path, [&](File& out) {

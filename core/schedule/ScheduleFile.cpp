@@ -188,7 +188,7 @@ Result<Stored> WriteTimer(FileSystem& fs, const std::string& path, std::uint16_t
 Result<Stored> CreateScheduleFile(FileSystem& fs, const std::string& path, std::uint16_t program,
                                   const TimerData& timer) {
     if (auto fits = CheckTimerFits(timer); !fits.ok()) return fits.failure();
-    auto held = HoldIfExists(fs, path);
+    auto held = HoldToReplace(fs, path, kMaxScheduleFileSize);
     if (!held.ok()) return held.failure();
     const auto put = PutNewProgram(fs, path, program, timer, std::move(*held), IfCreatedMeanwhile::Replace);
     if (!put.ok()) return put.failure();
@@ -204,7 +204,7 @@ Result<Stored> AppendTimer(FileSystem& fs, const std::string& path, const TimerD
     if (auto cleared = RemoveLeftovers(fs, path); !cleared.ok()) return cleared.failure();
     const auto old = ReadFileStart(file);
     if (!old.ok()) return old.failure();
-    if (auto size = CheckNotTooLarge(*old); !size.ok()) return size.failure();
+    if (auto size = CheckNotTooLarge(*old, path); !size.ok()) return size.failure();
     ScheduleHeader header = old->Header();
     if (header.count >= kMaxTimers) return Refusal(Status::ProgramFull);
 
@@ -237,8 +237,8 @@ Result<Stored> CopyScheduleFile(FileSystem& fs, const std::string& source, const
     File& file = **from;
     const auto start = ReadFileStart(file);
     if (!start.ok()) return start.failure();
-    if (start->length > kMaxScheduleFileSize) return Refusal(Status::FileTooLarge);
-    auto held = HoldIfExists(fs, target);
+    if (start->length > kMaxScheduleFileSize) return TooLargeFailure(source);
+    auto held = HoldToReplace(fs, target, kMaxScheduleFileSize);
     if (!held.ok()) return held.failure();
     const ScheduleHeader header = start->Header();
     std::optional<std::uint16_t> count;

@@ -24,7 +24,7 @@ inline constexpr std::size_t kScheduleHeaderSize = 8 + 8 * kMaxTimers;  // 4104
 inline constexpr std::uint16_t kScheduleMagic = 0x55AA;
 // The largest valid program file: 512 timers of 65535 music entries each. A program file
 // larger than that, or whose index reaches past it, is damaged beyond use: every write refuses
-// it with FileTooLarge and leaves it as it is.
+// it with FileTooLarge and leaves it as it is, whatever its first bytes hold.
 inline constexpr std::uint64_t kMaxScheduleFileSize =
     kScheduleHeaderSize + kMaxTimers * (32 + 65535ull * 624);
 
@@ -125,7 +125,7 @@ Result<Stored> DeleteTimer(FileSystem& fs, const std::string& path, std::uint16_
 
 // Copies a whole file byte for byte over target (replaced in one step), through a fixed
 // buffer. OpenFailed with FileNotFound when the source does not exist; FileTooLarge, target
-// untouched, when the source is larger than any program file.
+// untouched, when the source or the target is larger than any program file.
 Result<Stored> CopyScheduleFile(FileSystem& fs, const std::string& source, const std::string& target);
 
 }  // namespace core

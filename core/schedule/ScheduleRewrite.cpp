@@ -84,7 +84,7 @@ Result<Stored> WithHeldProgram(FileSystem& fs, const std::string& path, Rewrite 
     if (!opened.ok()) return opened.failure();
     const auto start = ReadFileStart(**opened);
     if (!start.ok()) return start.failure();
-    if (auto size = CheckNotTooLarge(*start); !size.ok()) return size.failure();
+    if (auto size = CheckNotTooLarge(*start, path); !size.ok()) return size.failure();
     HeldProgram held{std::move(*opened), start->length, start->Header(), 0};
     held.count = UsableCount(held.header);
     return rewrite(held);

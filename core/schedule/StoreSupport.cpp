@@ -37,12 +37,12 @@ Result<FileStart> ReadFileStart(File& file) {
     return start;
 }
 
-Result<> CheckNotTooLarge(const FileStart& start) {
-    if (start.length > kMaxScheduleFileSize) return Refusal(Status::FileTooLarge);
+Result<> CheckNotTooLarge(const FileStart& start, const std::string& path) {
+    if (start.length > kMaxScheduleFileSize) return TooLargeFailure(path);
     const ScheduleHeader header = start.Header();
     for (std::size_t j = 0; j < UsableCount(header); ++j) {
         if (std::uint64_t{header.index[j].offset} + header.index[j].size > kMaxScheduleFileSize) {
-            return Refusal(Status::FileTooLarge);
+            return TooLargeFailure(path);
         }
     }
     return {};

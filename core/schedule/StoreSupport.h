@@ -35,8 +35,9 @@ struct FileStart {
 // Reads the length and the header of a file just opened.
 Result<FileStart> ReadFileStart(File& file);
 
-// FileTooLarge when the file is larger than any program file or its index reaches past that.
-Result<> CheckNotTooLarge(const FileStart& start);
+// FileTooLarge, naming path, when the file is larger than any program file or its index
+// reaches past that.
+Result<> CheckNotTooLarge(const FileStart& start, const std::string& path);
 
 // The most a rewrite or a copy holds in memory at once, however large the file. Small enough
 // to stay in the processor's cache between the read and the write, large enough that a full

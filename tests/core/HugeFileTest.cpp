@@ -6,7 +6,9 @@
 #include <filesystem>
 #include <functional>
 
+#include "core/cardjson/ImportCard.h"
 #include "core/dates/SpecialDateFile.h"
+#include "core/history/Restore.h"
 #include "core/schedule/ScheduleFile.h"
 #include "tests/core/Samples.h"
 #include "tests/core/StoreCases.h"
@@ -96,6 +98,92 @@ TEST_F(HugeFile, ReadsStayWithinATimer) {
     ASSERT_TRUE(dates.ok());
     EXPECT_EQ(dates->size(), kMaxSpecialDates);
     ExpectUntouched();
+}
+
+// Huge files whatever their first bytes: a program file of zeros and a date list, each of
+// 64 GiB, are not this tool's files, and no writer of a card replaces them.
+class HugeFileOfAnyContent : public StoreFixture {
+protected:
+    const std::string dates = folder / "SDATE01.DAT";
+    testsupport::TempFolder historyRoot;
+    history::WriteRecorder recorder{fs, historyRoot.path()};
+
+    void SetUp() override {
+        Lay(Bytes(64, 0));
+        testsupport::WriteFileBytes(dates, Bytes{1, 1, 10, 1});
+        testsupport::WriteFileBytes(folder / "SCH02.DAT", ProgramImage(2, {PowerAt(1).stored}));
+        if (!testsupport::StretchFile(path, kHuge) || !testsupport::StretchFile(dates, kHuge)) {
+            GTEST_SKIP() << "the file system makes no sparse file of 64 GiB";
+        }
+    }
+
+    Result<> ImportOne(CardFileId id, const cardjson::FileImage& image) {
+        cardjson::CardImage card;
+        card.files[CardFileIndex(id)] = image;
+        const auto report = cardjson::ImportCard(fs, folder.path(), card, false, &recorder);
+        if (report.failure) return *report.failure;
+        return {};
+    }
+
+    Result<> RestoreOne(CardFileId id) {
+        auto history = recorder.HistoryOf(folder.path());
+        auto source = fs.Open(folder / "SCH02.DAT", OpenMode::Read);
+        if (!source.ok()) return source.failure();
+        const auto kept = history.Keep(**source);
+        if (!kept.ok()) return kept.failure();
+        history::RestoreStep step{id, CardFileName(id.kind, id.program), *kept, false};
+        return history::RestoreStepTo(recorder, history, folder.path(), step);
+    }
+};
+
+TEST_F(HugeFileOfAnyContent, EveryWriterRefusesItNamingIt) {
+    const CardFileId program{CardFileKind::GeneralSchedule, 0};
+    const CardFileId dateList{CardFileKind::SpecialDates, 0};
+    cardjson::FileImage programImage{program, CardFileState::Read, {}, {}, {}, {}};
+    cardjson::FileImage datesImage{dateList, CardFileState::Read, {}, {}, {}, {{3, 8}}};
+    const auto asResult = [](auto result) -> Result<> {
+        if (!result.ok()) return result.failure();
+        return {};
+    };
+    const struct {
+        const char* name;
+        std::string target;
+        std::function<Result<>()> run;
+    } writers[] = {
+        {"PageSave", path, [&] { return asResult(WriteTimer(fs, path, 0, 0, 0, kOther)); }},
+        {"CreateProgram", path, [&] { return asResult(CreateScheduleFile(fs, path, 0, kOther)); }},
+        {"CopyOntoIt", path, [&] { return asResult(CopyScheduleFile(fs, folder / "SCH02.DAT", path)); }},
+        {"DateSave", dates, [&] { return WriteDateFile(fs, dates, std::vector<SpecialDate>{{5, 1}}); }},
+        {"ImportProgram", path, [&] { return ImportOne(program, programImage); }},
+        {"ImportDates", dates, [&] { return ImportOne(dateList, datesImage); }},
+        {"Restore", path, [&] { return RestoreOne(program); }},
+        {"RestoreDates", dates, [&] { return RestoreOne(dateList); }},
+    };
+    for (const auto& writer : writers) {
+        SCOPED_TRACE(writer.name);
+        const Result<> outcome = writer.run();
+        ASSERT_FALSE(outcome.ok());
+        EXPECT_STREQ(storecases::StatusName(outcome.status()), storecases::StatusName(Status::FileTooLarge));
+        EXPECT_EQ(outcome.error(), FileError(FileErrorCause::TooLarge, writer.target));
+        std::error_code error;
+        EXPECT_EQ(std::filesystem::file_size(path, error), kHuge);
+        EXPECT_EQ(std::filesystem::file_size(dates, error), kHuge);
+        EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"SCH01.DAT", "SCH02.DAT", "SDATE01.DAT"}));
+    }
+}
+
+// A date list one record longer than the longest valid one is refused as well; the longest is
+// rewritten.
+TEST(DateFileSize, OnlyTheLongestValidListIsRewritten) {
+    testsupport::TempFolder folder;
+    const std::string dates = folder / "SDATE01.DAT";
+    const std::vector<SpecialDate> one{{5, 1}};
+    testsupport::WriteFileBytes(dates, Bytes(kMaxDateFileSize + 2, 1));
+    EXPECT_EQ(WriteDateFile(SystemFileSystem(), dates, one).status(), Status::FileTooLarge);
+    EXPECT_EQ(testsupport::ReadFileBytes(dates)->size(), kMaxDateFileSize + 2);
+    testsupport::WriteFileBytes(dates, Bytes(kMaxDateFileSize, 1));
+    EXPECT_TRUE(WriteDateFile(SystemFileSystem(), dates, one).ok());
+    EXPECT_EQ(testsupport::ReadFileBytes(dates), (Bytes{5, 1}));
 }
 
 // A file at the very limit is still a program file: it is rewritten from its timers, copied

@@ -145,7 +145,7 @@ INSTANTIATE_FOR_BOTH_PAGES(DamagedCardTest);
 using HugeFileTest = SchedulePageTest;
 
 // A program file grown (sparsely) to 64 GB behind a valid header: the store refuses to take it
-// in, the page says so and the file keeps its size.
+// in, the page names it as too large and the file keeps its size.
 TEST_P(HugeFileTest, DeleteIsRefusedWithAnErrorBoxAndTheFileKeepsItsSize) {
     constexpr std::uintmax_t kHuge = std::uintmax_t{64} << 30;
     LayProgram(0, {TimerStartingAt(8), TimerStartingAt(9)});
@@ -157,7 +157,7 @@ TEST_P(HugeFileTest, DeleteIsRefusedWithAnErrorBoxAndTheFileKeepsItsSize) {
 
     EXPECT_TRUE(dialogs.Messages().isEmpty());
     EXPECT_EQ(dialogs.FileErrors(),
-              std::vector{core::FileError(core::FileErrorCause::Generic, ProgramPath(0))});
+              std::vector{core::FileError(core::FileErrorCause::TooLarge, ProgramPath(0))});
     EXPECT_EQ(std::filesystem::file_size(testsupport::NativePath(ProgramPath(0))), kHuge);
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{FileName(0)});
     EXPECT_EQ(Selected(kStartHour), 8) << "the timer stays on screen";
