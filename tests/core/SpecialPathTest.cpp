@@ -64,6 +64,11 @@ struct StrangerCase {
     Operation operation;
 };
 
+std::string StrangerName(const StrangerCase& c) {
+    return std::string(c.kind == Stranger::Pipe ? "Pipe" : "Folder") + "_" + c.operation.name;
+}
+void PrintTo(const StrangerCase& c, std::ostream* out) { *out << StrangerName(c); }
+
 std::vector<StrangerCase> StrangerCases() {
     std::vector<StrangerCase> cases;
     for (const Stranger kind : {Stranger::Pipe, Stranger::Folder}) {
@@ -102,10 +107,7 @@ TEST_P(NotRegularFile, IsRefusedWithoutWaiting) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryReaderAndWriter, NotRegularFile, ::testing::ValuesIn(StrangerCases()),
-                         [](const ::testing::TestParamInfo<StrangerCase>& info) {
-                             return std::string(info.param.kind == Stranger::Pipe ? "Pipe" : "Folder") + "_" +
-                                    info.param.operation.name;
-                         });
+                         [](const ::testing::TestParamInfo<StrangerCase>& info) { return StrangerName(info.param); });
 
 class SymbolicLink : public ::testing::TestWithParam<StoreCase> {
 protected:
