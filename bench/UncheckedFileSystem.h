@@ -26,6 +26,7 @@ public:
     core::Result<std::vector<std::string>> ListFolder(const std::string& folder) override {
         return m_inner.ListFolder(folder);
     }
+    core::Result<std::string> WriteTargetOf(const std::string& path) override { return m_inner.WriteTargetOf(path); }
 
 private:
     core::FileSystem& m_inner = core::SystemFileSystem();

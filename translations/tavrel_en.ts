@@ -483,6 +483,10 @@ Edits the general schedule, the special schedule and the special dates that the 
         <translation>%1 is larger than any valid card file: nothing was written, and it was left as it is.</translation>
     </message>
     <message>
+        <source>%1 不是一个普通文件，无法读写。</source>
+        <translation>%1 is not a regular file: it cannot be read or written.</translation>
+    </message>
+    <message>
         <source>在对 %1 进行访问时发生了一个不明错误。</source>
         <translation>An unknown error occurred while accessing %1.</translation>
     </message>

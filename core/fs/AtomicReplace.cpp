@@ -32,6 +32,8 @@ long ProcessId() {
 #endif
 }
 
+std::string ProcessTag() { return "." + std::to_string(ProcessId()) + "-"; }
+
 bool AllDigits(std::string_view text) {
     return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
         return std::isdigit(static_cast<unsigned char>(c)) != 0;
@@ -57,8 +59,7 @@ Result<> WriteAndCheck(FileSystem& fs, File& file, const ContentWriter& write) {
 
 std::string NewTemporaryPathFor(const std::string& target) {
     static std::atomic<unsigned long> counter{0};
-    return target + "." + std::to_string(ProcessId()) + "-" + std::to_string(++counter) +
-           std::string(kTemporarySuffix);
+    return target + ProcessTag() + std::to_string(++counter) + std::string(kTemporarySuffix);
 }
 
 bool IsTemporaryPathFor(const std::string& target, const std::string& path) {
@@ -73,13 +74,17 @@ bool IsTemporaryPathFor(const std::string& target, const std::string& path) {
            AllDigits(middle.substr(dash + 1));
 }
 
-Result<> RemoveLeftovers(FileSystem& fs, const std::string& target) {
-    const auto names = fs.ListFolder(FolderOf(target));
+Result<> RemoveLeftovers(FileSystem& fs, const std::string& target, OtherWriters others) {
+    const auto real = fs.WriteTargetOf(target);
+    if (!real.ok()) return IoFailure(AtTarget(real.failure(), target));
+    const auto names = fs.ListFolder(FolderOf(*real));
     if (!names.ok()) return IoFailure(AtTarget(names.failure(), target));
-    const std::string targetName = NameOf(target);
+    const std::string targetName = NameOf(*real);
+    const std::string ours = targetName + ProcessTag();
     for (const std::string& name : *names) {
         if (!IsTemporaryPathFor(targetName, name)) continue;
-        const std::string leftover = target + name.substr(targetName.size());
+        if (others == OtherWriters::MayBeAtWork && name.starts_with(ours)) continue;
+        const std::string leftover = *real + name.substr(targetName.size());
         auto opened = fs.Open(leftover, OpenMode::Read);
         if (!opened.ok()) continue;  // a writer at work holds it, or it is gone already
         fs.Remove(leftover);  // while held, so that no writer takes it up in between
@@ -106,10 +111,17 @@ Result<std::unique_ptr<File>> HoldToReplace(FileSystem& fs, const std::string& t
 
 Result<Placement> ReplaceFileContents(FileSystem& fs, const std::string& target, const ContentWriter& write,
                                       std::unique_ptr<File> held, IfCreatedMeanwhile ifCreated) {
-    if (held) {
-        if (auto cleared = RemoveLeftovers(fs, target); !cleared.ok()) return cleared.failure();
+    // The new file goes where the write lands, beside it, so that a link at target stays one.
+    const auto landing = fs.WriteTargetOf(target);
+    if (!landing.ok()) return OpenFailure(AtTarget(landing.failure(), target));
+    const std::string& real = *landing;
+    const OtherWriters others = held ? OtherWriters::KeptOut : OtherWriters::MayBeAtWork;
+    // Without a target, a folder that cannot be listed is left to the creation of the new file
+    // to report.
+    if (auto cleared = RemoveLeftovers(fs, real, others); !cleared.ok() && held) {
+        return IoFailure(AtTarget(cleared.failure(), target));
     }
-    const std::string temporary = NewTemporaryPathFor(target);
+    const std::string temporary = NewTemporaryPathFor(real);
     auto opened = fs.Open(temporary, OpenMode::CreateNew);
     if (!opened.ok()) return OpenFailure(AtTarget(opened.failure(), target));
     std::unique_ptr<File> file = std::move(*opened);
@@ -120,10 +132,10 @@ Result<Placement> ReplaceFileContents(FileSystem& fs, const std::string& target,
 
     Result<> done = WriteAndCheck(fs, *file, write);
     if (done.ok() && held) {
-        done = fs.RenameOverHeld(temporary, target, *held);
+        done = fs.RenameOverHeld(temporary, real, *held);
     } else if (done.ok()) {
         // There was no target: the new file goes there only if it is still absent.
-        const auto placed = fs.RenameIfAbsent(temporary, target);
+        const auto placed = fs.RenameIfAbsent(temporary, real);
         if (!placed.ok()) {
             done = placed.failure();
         } else if (*placed) {
@@ -138,7 +150,7 @@ Result<Placement> ReplaceFileContents(FileSystem& fs, const std::string& target,
                 return OpenFailure(AtTarget(other.failure(), target));
             }
             held = std::move(*other);
-            done = fs.RenameOverHeld(temporary, target, *held);
+            done = fs.RenameOverHeld(temporary, real, *held);
         }
     }
     if (!done.ok()) {

@@ -18,11 +18,20 @@ std::string NewTemporaryPathFor(const std::string& target);
 // Whether `path` has the form of a temporary file of ours for `target`.
 bool IsTemporaryPathFor(const std::string& target, const std::string& path);
 
-// Removes the temporary files for `target` that a writer that crashed left behind: those that
-// can be opened (a writer at work holds its own). The caller holds target, so no writer of
-// target is at work meanwhile. A folder that cannot be listed is IoFailed, naming target: the
-// medium is failing, and the write had better not go on.
-Result<> RemoveLeftovers(FileSystem& fs, const std::string& target);
+// Who else may be writing target while its leftovers are removed.
+enum class OtherWriters {
+    KeptOut,      // the caller holds target, so no writer of target is at work
+    MayBeAtWork,  // target does not exist yet: other writers may be creating it right now
+};
+
+// Removes the temporary files for `target` that a writer that crashed left behind, beside the
+// file a write of target lands on (FileSystem::WriteTargetOf): those that can be opened (a
+// writer at work holds its own). When others may be creating target, the temporary files of
+// this process are left alone as well: its other writers let go of theirs for an instant while
+// they read them back. A folder that cannot be listed is IoFailed, naming target: the medium is
+// failing, and the write had better not go on.
+Result<> RemoveLeftovers(FileSystem& fs, const std::string& target,
+                         OtherWriters others = OtherWriters::KeptOut);
 
 // Opens an existing target only to hold it (exclusive) while it is being replaced; none when it
 // does not exist. OpenFailed when it exists but cannot be opened (busy, denied).
@@ -46,7 +55,8 @@ enum class Placement { Placed, GaveWay };
 
 // Replaces the whole content of target by what `write` writes: into a new temporary file,
 // pushed to the medium, read back from it and compared with what was written, then renamed over
-// target. On any failure target keeps exactly its old bytes (or stays absent) and the temporary
+// target. A symbolic link at target stays: the new file takes the place of the file the link
+// leads to (FileSystem::WriteTargetOf), which a link that leads nowhere makes. On any failure target keeps exactly its old bytes (or stays absent) and the temporary
 // file is removed. Every failure names target: OpenFailed when the temporary file could not even
 // be created, or the target made meanwhile could not be held, so nothing at all was written;
 // IoFailed for any later one, with ReadBackMismatch when the medium gave back other bytes.
@@ -55,7 +65,8 @@ enum class Placement { Placed, GaveWay };
 // while the content was built, and keeps them out until the new file is in place (platforms
 // that cannot rename over an open file let go of it right before the rename). Without it,
 // target must still be absent when the new file is put there, or `ifCreated` decides. Leftover
-// temporary files of target are removed first, while it is held.
+// temporary files of target are removed first, with or without a target (without one, a folder
+// that cannot be listed is left for the creation of the temporary file to report).
 Result<Placement> ReplaceFileContents(FileSystem& fs, const std::string& target, const ContentWriter& write,
                                       std::unique_ptr<File> held,
                                       IfCreatedMeanwhile ifCreated = IfCreatedMeanwhile::Replace);

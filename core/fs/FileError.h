@@ -23,6 +23,7 @@ enum class FileErrorCause {
     EndOfFile,         // a read or write beyond the end of the file
     ReadBackMismatch,  // what the medium gave back after a write differs from what was written
     TooLarge,          // larger than any valid file of its kind: not ours to replace, left as it is
+    NotRegularFile,    // the path names a pipe, socket, device or folder: nothing to read or write
 };
 
 // A failed file operation: its cause and the path of the file it concerned (empty when unknown).

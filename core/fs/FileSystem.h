@@ -64,8 +64,9 @@ public:
 
     // Opens path with exclusive access. A failure is OpenFailed with the cause: FileNotFound
     // when a file that must exist is missing, SharingViolation when another opener holds it,
-    // and so on. The file held is the one at the path once the hold is taken: a file that was
-    // put in its place meanwhile is held instead.
+    // NotRegularFile when the path names a pipe, socket, device or folder (refused without
+    // waiting on it), and so on. The file held is the one at the path once the hold is taken: a
+    // file that was put in its place meanwhile is held instead.
     virtual Result<std::unique_ptr<File>> Open(const std::string& path, OpenMode mode) = 0;
     // Puts the file at `from` in the place of `to` in one step, replacing `to`, and makes the
     // change durable. Both lie in the same folder. A failure is IoFailed, naming `to`.
@@ -80,6 +81,11 @@ public:
         static_cast<void>(held);
         return Rename(from, to);
     }
+    // The path a write of `path` lands on: where its chain of symbolic links ends, whether a file
+    // is there or not, so that a rewrite puts its new file there and keeps the link. `path`
+    // itself when it is no link, or on a file system without links. OpenFailed with BadPath,
+    // naming path, when the chain does not end.
+    virtual Result<std::string> WriteTargetOf(const std::string& path) { return path; }
     // Whether writes are read back from the medium and compared before they count as done.
     // Always, but for the benchmark that measures what the check costs.
     virtual bool ChecksWrites() const { return true; }

@@ -2,12 +2,14 @@
 // for an exclusive open.
 #include <dirent.h>
 #include <fcntl.h>
+#include <limits.h>
 #include <stdio.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
 #include <string>
+#include <vector>
 
 #include "core/fs/FileError.h"
 #include "core/fs/FileSystem.h"
@@ -148,18 +150,33 @@ private:
 class PosixFileSystem final : public FileSystem {
     static constexpr int kOpenRounds = 8;
 
-    // One open with its exclusive lock.
+    // As many links as the system itself follows before it gives up with ELOOP.
+    static constexpr int kMaxLinks = 40;
+
+    // Why an open of path failed: a path that names no regular file is refused as such.
+    static FileErrorCause OpenFailureCause(const std::string& path, int errorNumber) {
+        struct stat info {};
+        if (errorNumber != ENOENT && ::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+            return FileErrorCause::NotRegularFile;
+        }
+        return CauseFromErrno(errorNumber);
+    }
+
+    // One open with its exclusive lock. Opened without blocking, so that a pipe or a device
+    // without a partner never holds the tool up; only regular files are kept.
     static Result<std::unique_ptr<PosixFile>> OpenOnce(const std::string& path, int flags) {
         int fd;
         do {
-            fd = ::open(path.c_str(), flags, 0666);
+            fd = ::open(path.c_str(), flags | O_NONBLOCK, 0666);
         } while (fd < 0 && errno == EINTR);
-        if (fd < 0) return OpenFailure(FileError(CauseFromErrno(errno), path));
+        if (fd < 0) return OpenFailure(FileError(OpenFailureCause(path, errno), path));
         auto file = std::make_unique<PosixFile>(fd, path);
 
         struct stat info {};
-        if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
-            return OpenFailure(FileError(FileErrorCause::AccessDenied, path));
+        if (::fstat(fd, &info) != 0) return OpenFailure(FileError(CauseFromErrno(errno), path));
+        if (!S_ISREG(info.st_mode)) return OpenFailure(FileError(FileErrorCause::NotRegularFile, path));
+        if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+            return OpenFailure(FileError(CauseFromErrno(errno), path));
         }
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
             const int error = errno;
@@ -221,6 +238,20 @@ public:
         if (error != 0) return ErrnoFailure(to, error);
         SyncFolderOf(to);
         return true;
+    }
+
+    Result<std::string> WriteTargetOf(const std::string& path) override {
+        std::string at = path;
+        std::vector<char> buffer(PATH_MAX);
+        for (int links = 0; links < kMaxLinks; ++links) {
+            const ssize_t size = ::readlink(at.c_str(), buffer.data(), buffer.size());
+            // No link (EINVAL), or nothing there: the write lands here.
+            if (size < 0) return at;
+            if (static_cast<std::size_t>(size) >= buffer.size()) break;
+            const std::string next(buffer.data(), static_cast<std::size_t>(size));
+            at = next.starts_with('/') ? next : JoinPath(FolderOf(at), next);
+        }
+        return OpenFailure(FileError(FileErrorCause::BadPath, path));
     }
 
     void Remove(const std::string& path) noexcept override { ::unlink(path.c_str()); }

@@ -202,8 +202,17 @@ public:
         if (mode == OpenMode::CreateNew) disposition = CREATE_NEW;
         HANDLE handle = CreateFileW(wide.c_str(), access, FILE_SHARE_DELETE, nullptr, disposition,
                                     unbuffered ? FILE_FLAG_NO_BUFFERING : FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (handle == INVALID_HANDLE_VALUE)
-            return OpenFailure(FileError(CauseFromWin32(GetLastError()), path));
+        if (handle == INVALID_HANDLE_VALUE) {
+            const DWORD error = GetLastError();
+            const DWORD attributes = GetFileAttributesW(wide.c_str());
+            const bool folder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+            return OpenFailure(FileError(folder ? FileErrorCause::NotRegularFile : CauseFromWin32(error), path));
+        }
+        // A pipe, a console or a device is no file to read or write.
+        if (GetFileType(handle) != FILE_TYPE_DISK) {
+            CloseHandle(handle);
+            return OpenFailure(FileError(FileErrorCause::NotRegularFile, path));
+        }
         return std::unique_ptr<File>(
             std::make_unique<WindowsFile>(handle, path, std::move(lock), std::move(blocks)));
     }

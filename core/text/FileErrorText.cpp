@@ -32,6 +32,8 @@ const char* FileErrorTemplate(FileErrorCause cause) {
                                      "写入校验失败：卡上读回的内容与写入的不同，这张卡可能已损坏。");
     case FileErrorCause::TooLarge:
         return TAVREL_TRANSLATE_NOOP("FileError", "%1 比任何有效的卡文件都大，已保持原样，没有写入。");
+    case FileErrorCause::NotRegularFile:
+        return TAVREL_TRANSLATE_NOOP("FileError", "%1 不是一个普通文件，无法读写。");
     case FileErrorCause::Generic: break;
     }
     return TAVREL_TRANSLATE_NOOP("FileError", "在对 %1 进行访问时发生了一个不明错误。");

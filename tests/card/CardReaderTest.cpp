@@ -89,7 +89,7 @@ TEST(CardFolder, FolderInThePlaceOfAFileIsUnreadable) {
     const CardFile& file = card[{CardFileKind::SpecialSchedule, 1}];
     EXPECT_EQ(file.state, CardFileState::Unreadable);
     ASSERT_TRUE(file.failure);
-    EXPECT_EQ(file.failure->path(), folder / "SPSCH02.DAT");
+    EXPECT_EQ(*file.failure, FileError(FileErrorCause::NotRegularFile, folder / "SPSCH02.DAT"));
 }
 
 }  // namespace

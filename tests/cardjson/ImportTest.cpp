@@ -3,13 +3,17 @@
 // as it was, and the rules of writing.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
 #include "core/cardjson/CardJson.h"
 #include "core/cardjson/ImportCard.h"
+#include "core/fs/Path.h"
 #include "tests/card/NamedCases.h"
 #include "tests/cardjson/CardFixtures.h"
 #include "tests/support/CorruptingFileSystem.h"
+#include "tests/support/SpecialFiles.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
@@ -242,5 +246,82 @@ TEST(Import, CardThatKeepsOtherBytesStopsAtThatFileLeavingItAsItWas) {
     EXPECT_EQ(fs.FileBytes(PathOf("SDATE01.DAT")), before.FileBytes(PathOf("SDATE01.DAT")));
     EXPECT_EQ(fs.Paths(), before.Paths()) << "no temporary file left";
 }
+
+TEST(Import, IntoAnEmptyFolderClearsWhatAKilledWriterLeft) {
+    MemoryFileSystem fs;
+    MemoryFileSystem history;
+    core::history::WriteRecorder recorder(fs, std::string("/history"), history);
+    const std::string leftover = PathOf("SCH01.DAT") + ".4242-1.tavrel-tmp";
+    fs.SetFile(leftover, {1, 2});
+    const auto imported = core::cardjson::ImportDocument(fs, kFolder, EveryModeText(), false, &recorder);
+    ASSERT_FALSE(imported.error);
+    EXPECT_FALSE(imported.report.failure);
+    EXPECT_TRUE(fs.Exists(PathOf("SCH01.DAT")));
+    EXPECT_FALSE(fs.Exists(leftover));
+}
+
+#ifndef _WIN32
+
+// A card on disk, its history beside it.
+struct DiskCard {
+    testsupport::TempFolder folder;
+    testsupport::TempFolder historyRoot;
+    core::history::WriteRecorder recorder{core::SystemFileSystem(), historyRoot.path()};
+
+    core::cardjson::DocumentImport Import() {
+        return core::cardjson::ImportDocument(core::SystemFileSystem(), folder.path(), EveryModeText(), false, &recorder);
+    }
+};
+
+// What the every-mode card holds in the file `name`.
+std::optional<testsupport::Bytes> EveryModeBytes(const std::string& name) {
+    MemoryFileSystem expected;
+    LayEveryMode(expected);
+    return expected.FileBytes(PathOf(name));
+}
+
+// A file behind a link is written where the link leads, whether it is there yet or not, and the
+// links stay links.
+TEST(Import, WritesThroughLinksAndKeepsThem) {
+    DiskCard card;
+    testsupport::TempFolder kept;
+    testsupport::WriteFileBytes(kept / "SCH01", {1, 2, 3});
+    namespace fs = std::filesystem;
+    fs::create_symlink(testsupport::NativePath(kept / "SCH01"), testsupport::NativePath(card.folder / "SCH01.DAT"));
+    fs::create_symlink(testsupport::NativePath(kept / "SDATE01"), testsupport::NativePath(card.folder / "SDATE01.DAT"));
+
+    const auto imported = card.Import();
+    ASSERT_FALSE(imported.error);
+    EXPECT_FALSE(imported.report.failure);
+    for (const auto& [name, keptName] : {std::pair{"SCH01.DAT", "SCH01"}, std::pair{"SDATE01.DAT", "SDATE01"}}) {
+        EXPECT_TRUE(fs::is_symlink(testsupport::NativePath(card.folder / name))) << name;
+        EXPECT_EQ(testsupport::ReadFileBytes(kept / keptName), EveryModeBytes(name)) << name;
+    }
+    EXPECT_EQ(kept.Entries(), (std::vector<std::string>{"SCH01", "SDATE01"}));
+}
+
+// A pipe at a card file's path is refused at once, by the card's reader and by the import, which
+// then writes nothing.
+TEST(Import, PipeIsRefusedByTheReaderAndTheImport) {
+    DiskCard card;
+    const std::string pipe = card.folder / "SDATE02.DAT";
+    ASSERT_TRUE(testsupport::MakePipe(pipe));
+    const core::FileError refused(core::FileErrorCause::NotRegularFile, pipe);
+
+    const auto read = testsupport::WithoutWaitingOn(
+        pipe, [&] { return core::cardjson::ReadCardImage(core::SystemFileSystem(), card.folder.path()); });
+    ASSERT_TRUE(read && read->ok());
+    const auto& file = (**read).files.at(core::CardFileIndex({core::CardFileKind::SpecialDates, 1}));
+    ASSERT_TRUE(file && file->failure);
+    EXPECT_EQ(file->failure->cause(), core::FileErrorCause::NotRegularFile);
+
+    const auto imported = testsupport::WithoutWaitingOn(pipe, [&] { return card.Import(); });
+    ASSERT_TRUE(imported);
+    ASSERT_TRUE(imported->report.failure);
+    EXPECT_EQ(imported->report.failure->error, refused);
+    EXPECT_EQ(card.folder.Entries(), std::vector<std::string>{"SDATE02.DAT"});
+}
+
+#endif  // !_WIN32
 
 }  // namespace

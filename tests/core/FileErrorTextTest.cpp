@@ -31,6 +31,7 @@ const CauseText kTexts[] = {
     {FileErrorCause::LockViolation, "在存取 E:\\SCH01.DAT 时发生锁违例。"},
     {FileErrorCause::DiskFull, "在存取 E:\\SCH01.DAT 时磁盘已满。"},
     {FileErrorCause::EndOfFile, "试图越过其尾端对 E:\\SCH01.DAT 进行读写。"},
+    {FileErrorCause::NotRegularFile, "E:\\SCH01.DAT 不是一个普通文件，无法读写。"},
 };
 
 TEST(FileErrorText, EachCauseHasItsOwnSentenceNamingTheFile) {

@@ -98,7 +98,7 @@ TEST_F(UnavailableProgram, BusyFileIsNotRead) {
 TEST_F(UnavailableProgram, FolderInThePlaceOfTheFileStays) {
     std::filesystem::create_directory(path);
     const auto outcome = From(core::WriteTimer(fs, path, 0, 0, 0, samples::NoonRadio().timer));
-    ExpectOpenFailed(outcome, FileErrorCause::AccessDenied, path);
+    ExpectOpenFailed(outcome, FileErrorCause::NotRegularFile, path);
     EXPECT_TRUE(std::filesystem::is_directory(path));
 }
 

@@ -381,6 +381,14 @@ INSTANTIATE_TEST_SUITE_P(Cases, SavingDates,
                                            SaveCase{"AFullTable", 2, FirstDates(365), "SDATE03.DAT"}),
                          CaseName());
 
+TEST_F(DateListEditorTest, SaveOfANewFileClearsWhatAKilledWriterLeft) {
+    PutFile("SDATE01.DAT.4242-1.tavrel-tmp", {1, 1});
+    editor.ChooseFolder(kFolder);
+    Add({{3, 3}});
+    EXPECT_EQ(editor.Save().message, EditorMessage::Saved);
+    EXPECT_EQ(memory.Paths(), std::vector<std::string>({DateFile("SDATE01.DAT")}));
+}
+
 TEST_F(DateListEditorTest, SaveReplacesTheWholeFileOfTheProgramLoaded) {
     PutFile("SDATE02.DAT", {1, 1, 10, 1, 12, 25});
     editor.ChooseFolder(kFolder);

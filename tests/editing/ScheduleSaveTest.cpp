@@ -252,6 +252,16 @@ TEST_P(SaveTest, WithoutAProgramChosenNothingIsSaved) {
     EXPECT_TRUE(memory.Paths().empty());
 }
 
+// A writer killed while it created the program left its temporary file: the save that creates
+// the program clears it away.
+TEST_P(SaveTest, SavingANewProgramClearsWhatAKilledWriterLeft) {
+    OpenFolder();
+    const std::string leftover = Path(0) + ".4242-1.tavrel-tmp";
+    memory.SetFile(leftover, {1, 2});
+    EXPECT_EQ(Save(TimerStartingAt(5)).message, EditorMessage::Saved);
+    EXPECT_EQ(memory.Paths(), std::vector<std::string>{Path(0)});
+}
+
 INSTANTIATE_FOR_BOTH_KINDS(SaveTest);
 
 }  // namespace

@@ -2,7 +2,10 @@
 // was at a moment; an import recorded file by file.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "HistoryFixture.h"
+#include "tests/support/SpecialFiles.h"
 #include "core/cardjson/CardImage.h"
 #include "core/fs/Path.h"
 #include "core/cardjson/ImportCard.h"
@@ -116,6 +119,55 @@ TEST(ImportHistory, EachFileWrittenIsOneEntry) {
     EXPECT_EQ(entries[0].file, "SPSCH01.DAT");
     EXPECT_FALSE(entries[0].before);
 }
+
+#ifndef _WIN32
+
+// Undoes the card's last write of SCH02.DAT, which was `bytes` over what it held before.
+core::Result<> UndoWriteOfSecondProgram(CardOnDisk& disk, const Bytes& bytes) {
+    disk.Write("SCH02.DAT", bytes, Command::SaveTimer);
+    const auto entries = disk.Entries();
+    EXPECT_EQ(entries.size(), 1u);
+    auto history = disk.History();
+    return core::history::RestoreStepTo(disk.recorder, history, disk.card.path(),
+                                        core::history::StepUndoing(entries.at(0)));
+}
+
+TEST(Restore, WritesThroughALinkAndKeepsIt) {
+    CardOnDisk disk;
+    testsupport::TempFolder kept;
+    const Bytes full = ProgramBytes(1, 22);
+    testsupport::WriteFileBytes(kept / "SCH02", full);
+    std::filesystem::create_symlink(testsupport::NativePath(kept / "SCH02"), testsupport::NativePath(disk.Path("SCH02.DAT")));
+
+    ASSERT_TRUE(UndoWriteOfSecondProgram(disk, ProgramBytes(1, 2)).ok());
+    EXPECT_TRUE(std::filesystem::is_symlink(testsupport::NativePath(disk.Path("SCH02.DAT"))));
+    EXPECT_EQ(testsupport::ReadFileBytes(kept / "SCH02"), full);
+    EXPECT_EQ(kept.Entries(), std::vector<std::string>{"SCH02"});
+}
+
+// A pipe put where the file was is refused at once, and stays.
+TEST(Restore, RefusesAPipeWithoutWaitingOnIt) {
+    CardOnDisk disk;
+    testsupport::WriteFileBytes(disk.Path("SCH02.DAT"), ProgramBytes(1, 3));
+    disk.Write("SCH02.DAT", ProgramBytes(1, 2), Command::SaveTimer);
+    const auto entries = disk.Entries();
+    ASSERT_EQ(entries.size(), 1u);
+    const std::string pipe = disk.Path("SCH02.DAT");
+    std::filesystem::remove(testsupport::NativePath(pipe));
+    ASSERT_TRUE(testsupport::MakePipe(pipe));
+
+    auto history = disk.History();
+    const auto restored = testsupport::WithoutWaitingOn(pipe, [&] {
+        return core::history::RestoreStepTo(disk.recorder, history, disk.card.path(),
+                                            core::history::StepUndoing(entries[0]));
+    });
+    ASSERT_TRUE(restored);
+    ASSERT_FALSE(restored->ok());
+    EXPECT_EQ(*restored->error(), core::FileError(core::FileErrorCause::NotRegularFile, pipe));
+    EXPECT_EQ(std::filesystem::symlink_status(testsupport::NativePath(pipe)).type(), std::filesystem::file_type::fifo);
+}
+
+#endif  // !_WIN32
 
 }  // namespace
 }  // namespace historytest

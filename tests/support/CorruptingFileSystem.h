@@ -40,6 +40,7 @@ public:
     core::Result<std::vector<std::string>> ListFolder(const std::string& folder) override {
         return m_inner.ListFolder(folder);
     }
+    core::Result<std::string> WriteTargetOf(const std::string& path) override { return m_inner.WriteTargetOf(path); }
 
 private:
     friend class CorruptingFile;

@@ -93,6 +93,7 @@ public:
     core::Result<std::vector<std::string>> ListFolder(const std::string& folder) override;
     // Never fails by itself: a folder that cannot be made shows in the writes into it.
     core::Result<> MakeFolder(const std::string& path) override { return m_inner.MakeFolder(path); }
+    core::Result<std::string> WriteTargetOf(const std::string& path) override { return m_inner.WriteTargetOf(path); }
 
 private:
     friend class FaultyFile;

@@ -4,12 +4,14 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <optional>
 
 #include "core/fs/Path.h"
 #include "tests/card/NamedCases.h"
 #include "tests/core/Samples.h"
+#include "tests/support/SpecialFiles.h"
 #include "tests/tools/ToolRun.h"
 
 namespace {
@@ -185,6 +187,34 @@ TEST(CardToolImport, TextThatIsNotJsonIsNamedByItsFile) {
     EXPECT_EQ(run.err, "tavrel-card import: " + (scratch / "card.json") + ": 不是有效的JSON。\n");
     EXPECT_TRUE(card.Contents().empty());
 }
+
+#ifndef _WIN32
+// A pipe given as the document to import or as the file to export into is refused at once by
+// its name, and stays a pipe.
+TEST(CardToolFiles, PipeIsNeitherReadNorWritten) {
+    CardFolder card;
+    LayShownCard(card);
+    const auto before = card.Contents();
+    testsupport::TempFolder scratch;
+    const std::string pipe = scratch / "card.json";
+    ASSERT_TRUE(testsupport::MakePipe(pipe));
+    const std::string refused = pipe + " 不是一个普通文件，无法读写。\n";
+
+    const auto imported = testsupport::WithoutWaitingOn(pipe, [&] { return RunTool({"import", pipe, card.path()}); });
+    ASSERT_TRUE(imported) << "import waits on the pipe";
+    EXPECT_EQ(imported->exitCode, 2);
+    EXPECT_EQ(imported->err, "tavrel-card import: " + refused);
+    EXPECT_EQ(card.Contents(), before);
+
+    const auto exported =
+        testsupport::WithoutWaitingOn(pipe, [&] { return RunTool({"export", card.path(), "-o", pipe}); });
+    ASSERT_TRUE(exported) << "export waits on the pipe";
+    EXPECT_EQ(exported->exitCode, 3);
+    EXPECT_EQ(exported->err, "tavrel-card export: " + refused);
+    EXPECT_EQ(std::filesystem::symlink_status(pipe).type(), std::filesystem::file_type::fifo);
+    EXPECT_EQ(scratch.Entries(), std::vector<std::string>{"card.json"});
+}
+#endif
 
 // A document that cannot be read says why, by the file layer's own words, and changes nothing.
 TEST(CardToolImport, UnreadableDocumentSaysWhy) {
