@@ -3,10 +3,14 @@
 #include <algorithm>
 #include <atomic>
 #include <cctype>
+#include <cerrno>
+#include <limits>
 
 #ifdef _WIN32
 #include <process.h>
+#include <windows.h>
 #else
+#include <signal.h>
 #include <unistd.h>
 #endif
 
@@ -33,6 +37,32 @@ long ProcessId() {
 }
 
 std::string ProcessTag() { return "." + std::to_string(ProcessId()) + "-"; }
+
+// Whether the process `id` runs on this computer now. A writer's temporary file carries its
+// process id, so that one still at work is told from one that was killed.
+bool ProcessRuns(long id) {
+#ifdef _WIN32
+    const HANDLE process = ::OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(id));
+    if (process == nullptr) return ::GetLastError() == ERROR_ACCESS_DENIED;
+    const bool running = ::WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    ::CloseHandle(process);
+    return running;
+#else
+    if (id <= 0 || id > std::numeric_limits<pid_t>::max()) return false;
+    return ::kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM;
+#endif
+}
+
+// The process id in the name of a temporary file (checked by IsTemporaryPathFor).
+long WriterOf(std::string_view tag) {
+    const auto dash = tag.find('-');
+    long id = 0;
+    for (char c : tag.substr(0, dash)) {
+        if (id > 100000000) return -1;  // no process has such an id
+        id = id * 10 + (c - '0');
+    }
+    return id;
+}
 
 bool AllDigits(std::string_view text) {
     return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
@@ -80,10 +110,13 @@ Result<> RemoveLeftovers(FileSystem& fs, const std::string& target, OtherWriters
     const auto names = fs.ListFolder(FolderOf(*real));
     if (!names.ok()) return IoFailure(AtTarget(names.failure(), target));
     const std::string targetName = NameOf(*real);
-    const std::string ours = targetName + ProcessTag();
     for (const std::string& name : *names) {
         if (!IsTemporaryPathFor(targetName, name)) continue;
-        if (others == OtherWriters::MayBeAtWork && name.starts_with(ours)) continue;
+        // A writer creating target lets go of its temporary file for an instant while it reads it
+        // back: when nothing keeps such writers out, only a dead writer's file is a leftover.
+        if (others == OtherWriters::MayBeAtWork &&
+            ProcessRuns(WriterOf(std::string_view(name).substr(targetName.size() + 1))))
+            continue;
         const std::string leftover = *real + name.substr(targetName.size());
         auto opened = fs.Open(leftover, OpenMode::Read);
         if (!opened.ok()) continue;  // a writer at work holds it, or it is gone already

@@ -26,9 +26,9 @@ enum class OtherWriters {
 
 // Removes the temporary files for `target` that a writer that crashed left behind, beside the
 // file a write of target lands on (FileSystem::WriteTargetOf): those that can be opened (a
-// writer at work holds its own). When others may be creating target, the temporary files of
-// this process are left alone as well: its other writers let go of theirs for an instant while
-// they read them back. A folder that cannot be listed is IoFailed, naming target: the medium is
+// writer at work holds its own). When others may be creating target, only the files of writers
+// that no longer run on this computer are removed: a writer lets go of its file for an instant
+// while it reads it back. A folder that cannot be listed is IoFailed, naming target: the medium is
 // failing, and the write had better not go on.
 Result<> RemoveLeftovers(FileSystem& fs, const std::string& target,
                          OtherWriters others = OtherWriters::KeptOut);

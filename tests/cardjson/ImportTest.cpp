@@ -251,7 +251,7 @@ TEST(Import, IntoAnEmptyFolderClearsWhatAKilledWriterLeft) {
     MemoryFileSystem fs;
     MemoryFileSystem history;
     core::history::WriteRecorder recorder(fs, std::string("/history"), history);
-    const std::string leftover = PathOf("SCH01.DAT") + ".4242-1.tavrel-tmp";
+    const std::string leftover = PathOf("SCH01.DAT") + ".99999999-1.tavrel-tmp";
     fs.SetFile(leftover, {1, 2});
     const auto imported = core::cardjson::ImportDocument(fs, kFolder, EveryModeText(), false, &recorder);
     ASSERT_FALSE(imported.error);

@@ -157,9 +157,9 @@ TEST(AtomicReplace, NextWriteClearsLeftoversOfItsTarget) {
         SCOPED_TRACE(c.name);
         testsupport::TempFolder folder;
         storecases::Lay(folder, c.before);
-        const std::string crashed = c.target + ".4242-1.tavrel-tmp";
-        const std::string atWork = c.target + ".4242-2.tavrel-tmp";
-        const std::vector<std::string> others = {c.target + ".tmp", "OTHER.DAT.4242-1.tavrel-tmp",
+        const std::string crashed = c.target + ".99999999-1.tavrel-tmp";
+        const std::string atWork = c.target + ".99999999-2.tavrel-tmp";
+        const std::vector<std::string> others = {c.target + ".tmp", "OTHER.DAT.99999999-1.tavrel-tmp",
                                                  c.target + ".x-1.tavrel-tmp"};
         for (const auto& name : others) testsupport::WriteFileBytes(folder / name, {1});
         testsupport::WriteFileBytes(folder / crashed, {1, 2});

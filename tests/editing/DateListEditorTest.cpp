@@ -382,7 +382,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, SavingDates,
                          CaseName());
 
 TEST_F(DateListEditorTest, SaveOfANewFileClearsWhatAKilledWriterLeft) {
-    PutFile("SDATE01.DAT.4242-1.tavrel-tmp", {1, 1});
+    PutFile("SDATE01.DAT.99999999-1.tavrel-tmp", {1, 1});
     editor.ChooseFolder(kFolder);
     Add({{3, 3}});
     EXPECT_EQ(editor.Save().message, EditorMessage::Saved);

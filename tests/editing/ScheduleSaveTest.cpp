@@ -256,7 +256,7 @@ TEST_P(SaveTest, WithoutAProgramChosenNothingIsSaved) {
 // the program clears it away.
 TEST_P(SaveTest, SavingANewProgramClearsWhatAKilledWriterLeft) {
     OpenFolder();
-    const std::string leftover = Path(0) + ".4242-1.tavrel-tmp";
+    const std::string leftover = Path(0) + ".99999999-1.tavrel-tmp";
     memory.SetFile(leftover, {1, 2});
     EXPECT_EQ(Save(TimerStartingAt(5)).message, EditorMessage::Saved);
     EXPECT_EQ(memory.Paths(), std::vector<std::string>{Path(0)});

@@ -113,8 +113,8 @@ TEST(HistoryLeftovers, WhatAKilledWriterLeftIsIgnoredAndClearedByTheNextWrite) {
     const std::string entries = core::JoinPath(folder, "entries");
     const std::string objects = core::JoinPath(folder, "objects");
     // A writer killed half-way through an entry and a content, and an entry cut short.
-    testsupport::WriteFileBytes(core::JoinPath(entries, "00000003.json.4242-1.tavrel-tmp"), {'{'});
-    testsupport::WriteFileBytes(core::JoinPath(objects, std::string(64, 'e') + ".4242-2.tavrel-tmp"), {1, 2});
+    testsupport::WriteFileBytes(core::JoinPath(entries, "00000003.json.99999999-1.tavrel-tmp"), {'{'});
+    testsupport::WriteFileBytes(core::JoinPath(objects, std::string(64, 'e') + ".99999999-2.tavrel-tmp"), {1, 2});
     testsupport::WriteFileBytes(core::JoinPath(entries, "00000004.json"), {'{', '"', 'i', 'd'});
 
     ASSERT_EQ(disk.Entries().size(), 2u);
@@ -122,8 +122,8 @@ TEST(HistoryLeftovers, WhatAKilledWriterLeftIsIgnoredAndClearedByTheNextWrite) {
     const auto after = disk.Entries();
     ASSERT_EQ(after.size(), 3u);
     EXPECT_EQ(after.front().id, 5u) << "a damaged entry's id is not taken again";
-    for (const std::string& gone : {core::JoinPath(entries, "00000003.json.4242-1.tavrel-tmp"),
-                                    core::JoinPath(objects, std::string(64, 'e') + ".4242-2.tavrel-tmp")}) {
+    for (const std::string& gone : {core::JoinPath(entries, "00000003.json.99999999-1.tavrel-tmp"),
+                                    core::JoinPath(objects, std::string(64, 'e') + ".99999999-2.tavrel-tmp")}) {
         EXPECT_FALSE(testsupport::ReadFileBytes(gone)) << gone;
     }
 }
