@@ -3,15 +3,17 @@
 // last timer); a file it refuses is named in the document and not written. The first byte of
 // the input picks the file (its number modulo 16, in card order: SCH01 to SCH04, SPSCH01 to
 // SPSCH06, SDATE01 to SDATE06); the rest is the file's content.
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "core/card/CardFiles.h"
 #include "core/card/CardReader.h"
 #include "core/cardjson/CardJson.h"
 #include "core/cardjson/ImportCard.h"
+#include "core/history/WriteRecorder.h"
 #include "core/schedule/ScheduleFile.h"
 #include "fuzz/Check.h"
 #include "tests/support/MemoryFileSystem.h"
