@@ -329,12 +329,12 @@ Edits the general schedule, the special schedule and the special dates that the 
         <translation>A date list can hold at most 365 dates.</translation>
     </message>
     <message>
-        <source>同一个日期在日期表中出现了不止一次。</source>
-        <translation>The same date is in the date list more than once.</translation>
-    </message>
-    <message>
         <source>同一个值出现了不止一次。</source>
         <translation>The same value appears more than once.</translation>
+    </message>
+    <message>
+        <source>同一个对象中同一个字段出现了不止一次。</source>
+        <translation>The same field appears more than once in one object.</translation>
     </message>
     <message>
         <source>删除：</source>

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "core/cardjson/Names.h"
+#include "core/cardjson/ParseDocument.h"
 #include "core/cardjson/TimerJson.h"
 #include "core/text/CardWords.h"
 #include "core/text/FileErrorText.h"
@@ -130,14 +131,11 @@ SpecialDate DateFromJson(const Json& value, const Place& at) {
     return date;
 }
 
+// Dates in the order given, a date twice included: the card may hold that (check warns), and
+// import writes back whatever export read.
 void DatesFromJson(const Json& value, const Place& at, FileImage& file) {
-    std::array<bool, 256 * 256> seen{};
     for (std::size_t k = 0; k < Array(value, at, kMaxSpecialDates, "too-many-dates").size(); ++k) {
-        const SpecialDate date = DateFromJson(value[k], at / k);
-        bool& before = seen[date.month * 256u + date.day];
-        if (before) Fail(at / k, "repeated-date");
-        before = true;
-        file.dates.push_back(date);
+        file.dates.push_back(DateFromJson(value[k], at / k));
     }
     file.state = CardFileState::Read;
 }
@@ -228,9 +226,9 @@ DecodedCard CardFromJson(const Json& document) {
 }
 
 DecodedCard CardFromText(std::string_view text) {
-    const Json document = Json::parse(text, nullptr, false);
-    if (document.is_discarded()) return {{}, DocumentError{"", "bad-json"}};
-    return CardFromJson(document);
+    const ParsedDocument parsed = ParseDocument(text);
+    if (parsed.error) return {{}, parsed.error};
+    return CardFromJson(parsed.json);
 }
 
 std::string PlaceWords(const std::string& pointer) {

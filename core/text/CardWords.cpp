@@ -87,8 +87,8 @@ constexpr KeyedText kWords[] = {
     {"problem.too-many-names", TAVREL_TRANSLATE_NOOP("CardWords", "一个定时最多只能有65535个音乐文件。")},
     {"problem.name-too-long", TAVREL_TRANSLATE_NOOP("CardWords", "音乐文件名太长。")},
     {"problem.too-many-dates", TAVREL_TRANSLATE_NOOP("CardWords", "一个日期表最多只能有365个日期。")},
-    {"problem.repeated-date", TAVREL_TRANSLATE_NOOP("CardWords", "同一个日期在日期表中出现了不止一次。")},
     {"problem.repeated-value", TAVREL_TRANSLATE_NOOP("CardWords", "同一个值出现了不止一次。")},
+    {"problem.repeated-key", TAVREL_TRANSLATE_NOOP("CardWords", "同一个对象中同一个字段出现了不止一次。")},
 };
 
 }  // namespace

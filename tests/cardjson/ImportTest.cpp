@@ -111,9 +111,6 @@ const BadDocument kBadDocuments[] = {
     {"UnknownUnreadableCause", [](Json& d) { d["programs"]["SCH02"] = {{"unreadable", "gremlins"}}; },
      "/programs/SCH02/unreadable", "out-of-range"},
     {"AbsentMisspelt", [](Json& d) { d["programs"]["SCH02"] = "missing"; }, "/programs/SCH02", "out-of-range"},
-    {"RepeatedDate", [](Json& d) { d["dates"]["SDATE01"].push_back("02-29"); }, "/dates/SDATE01/3", "repeated-date"},
-    {"RepeatedRawDate", [](Json& d) { d["dates"]["SDATE02"] = Json::parse("[[2,30],[2,30]]"); }, "/dates/SDATE02/1",
-     "repeated-date"},
     {"NoSuchDay", [](Json& d) { d["dates"]["SDATE01"][0] = "02-30"; }, "/dates/SDATE01/0", "out-of-range"},
     {"TooManyDates",
      [](Json& d) {
@@ -121,6 +118,19 @@ const BadDocument kBadDocuments[] = {
          for (int k = 0; k < 366; ++k) dates.push_back(Json::array({k / 256, k % 256}));
      },
      "/dates/SDATE03", "too-many-dates"},
+    // A key twice in one object, at any depth, is refused at the second: a parser would keep the
+    // last value without a word.
+    {"RepeatedTopKey", nullptr, "/version", "repeated-key", R"({"format":"tavrel-card","version":1,"version":2})"},
+    {"RepeatedProgram", nullptr, "/programs/SCH01", "repeated-key",
+     R"({"format":"tavrel-card","version":1,"programs":{"SCH01":{"timers":[{"mode":"power"}]},"SCH01":{"timers":[]}}})"},
+    {"RepeatedTimerField", nullptr, "/programs/SPSCH02/timers/1/start", "repeated-key",
+     R"({"programs":{"SPSCH02":{"timers":[{"start":[1,2,3],"end":"01:00:00"},{"start":"08:00:00","zones":[1],"start":"09:00:00"}]}}})"},
+    {"RepeatedMusicEntryField", nullptr, "/programs/SCH01/timers/0/music/1/name", "repeated-key",
+     R"({"programs":{"SCH01":{"timers":[{"music":["a",{"drive":"D","stray":[[4,1],[5,2]],"name":"b","name":"c"}]}]}}})"},
+    {"RepeatedDateList", nullptr, "/dates/SDATE01", "repeated-key",
+     R"({"format":"tavrel-card","version":1,"dates":{"SDATE01":["01-01"],"SDATE02":[],"SDATE01":[]}})"},
+    {"RepeatedKeyWithSlashAndTilde", nullptr, "/a~1b~0", "repeated-key", R"({"a/b~":1,"a/b~":2})"},
+    {"NotJsonAfterARepeatedKey", nullptr, "", "bad-json", R"({"format":1,"format":2,)"},
 };
 
 class RefusedDocument : public ::testing::TestWithParam<BadDocument> {};

@@ -2,6 +2,8 @@
 // text: for cards the store wrote and for every odd value a card can hold.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/card/CardFiles.h"
 #include "core/cardjson/CardJson.h"
 #include "core/cardjson/ImportCard.h"
@@ -108,6 +110,64 @@ TEST_P(OddValueRoundTrip, WrittenRawAndComesBackByteForByte) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, OddValueRoundTrip, ::testing::ValuesIn(kOddValues), namedcases::kCaseName);
+
+// A file the card reader takes as it is, whatever the window would have written: export ->
+// import gives it back byte for byte.
+struct ReadableFile {
+    const char* name;
+    const char* stem;
+    std::function<std::vector<std::uint8_t>()> bytes;
+};
+
+std::vector<std::uint8_t> Dates(std::vector<core::SpecialDate> dates) { return core::cardjson::EncodeDates(dates); }
+
+std::vector<std::uint8_t> Program(std::function<void(core::cardjson::StoredProgram&)> fill) {
+    core::cardjson::StoredProgram program;
+    fill(program);
+    return core::cardjson::EncodeProgram(program);
+}
+
+// A timer whose every byte but the music count is `byte`.
+core::cardjson::StoredTimer TimerOf(std::uint8_t byte) {
+    core::cardjson::StoredTimer timer;
+    timer.record.fill(byte);
+    timer.record[28] = timer.record[29] = 0;
+    return timer;
+}
+
+const ReadableFile kReadableFiles[] = {
+    {"RepeatedDate", "SDATE01", [] { return Dates({{3, 8}, {12, 25}, {3, 8}}); }},
+    {"OneDateTwice", "SDATE02", [] { return Dates({{2, 29}, {2, 29}}); }},
+    {"RepeatedRawDate", "SDATE03", [] { return Dates({{2, 30}, {0, 0}, {2, 30}, {0, 0}}); }},
+    {"DatesOutOfOrder", "SDATE04", [] { return Dates({{12, 25}, {1, 1}, {13, 1}, {3, 8}}); }},
+    {"EmptyDateFile", "SDATE05", [] { return Dates({}); }},
+    {"FullYearOfOneDate", "SDATE06", [] { return Dates(std::vector<core::SpecialDate>(365, {1, 1})); }},
+    {"HeaderOnlyZeroIndex", "SCH02", [] { return Program([](auto&) {}); }},
+    {"EmptiedSpecialNumberedAsAnother", "SPSCH04",
+     [] {
+         return Program([](auto& p) {
+             p.program = 7;
+             p.index[0] = {4104, 0};
+         });
+     }},
+    {"EveryRecordByteSet", "SCH03", [] { return Program([](auto& p) { p.timers = {TimerOf(0xFF), TimerOf(0)}; }); }},
+    {"EveryRecordByteSetOnSpecial", "SPSCH02",
+     [] { return Program([](auto& p) { p.timers = {TimerOf(0xFF), TimerOf(0x01)}; }); }},
+};
+
+class ReadableFileRoundTrip : public ::testing::TestWithParam<ReadableFile> {};
+
+TEST_P(ReadableFileRoundTrip, ComesBackByteForByte) {
+    const ReadableFile& c = GetParam();
+    MemoryFileSystem fs;
+    LayEveryMode(fs);
+    fs.SetFile(PathOf(std::string(c.stem) + ".DAT"), c.bytes());
+    ASSERT_EQ(core::cardjson::ReadFileImage(fs, kFolder, *core::cardjson::FileOfStem(c.stem)).state,
+              core::CardFileState::Read);
+    ExpectRoundTrip(fs);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, ReadableFileRoundTrip, ::testing::ValuesIn(kReadableFiles), namedcases::kCaseName);
 
 TEST(CardDocument, NamesEveryFileAndSaysWhatTheStoreWroteReadably) {
     MemoryFileSystem fs;

@@ -162,20 +162,24 @@ TEST(CardToolImport, DryRunWritesNothing) {
 }
 
 TEST(CardToolImport, BadDocumentNamesThePlaceInPointerAndWords) {
-    CardFolder card;
-    card.Program("SCH01.DAT", {samples::WeekdayMusic().stored});
-    const auto before = card.Contents();
-    testsupport::TempFolder scratch;
-    testsupport::WriteFileBytes(scratch / "bad.json", [] {
-        const std::string text =
-            R"({"format":"tavrel-card","version":1,"programs":{"SCH01":{"timers":[{"mode":"power","start":"25:61:00"}]}}})";
-        return Bytes(text.begin(), text.end());
-    }());
-    const Outcome run = RunTool({"import", scratch / "bad.json", card.path()});
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "tavrel-card import: /programs/SCH01/timers/0/start: SCH01 节目序号 1 开始时间: 值超出了范围。\n");
-    EXPECT_EQ(card.Contents(), before);
+    const std::pair<std::string, std::string> cases[] = {
+        {R"({"format":"tavrel-card","version":1,"programs":{"SCH01":{"timers":[{"mode":"power","start":"25:61:00"}]}}})",
+         "/programs/SCH01/timers/0/start: SCH01 节目序号 1 开始时间: 值超出了范围。"},
+        {R"({"format":"tavrel-card","version":1,"programs":{"SCH01":{"timers":[]},"SCH01":{"timers":[]}}})",
+         "/programs/SCH01: SCH01: 同一个对象中同一个字段出现了不止一次。"},
+    };
+    for (const auto& [text, complaint] : cases) {
+        CardFolder card;
+        card.Program("SCH01.DAT", {samples::WeekdayMusic().stored});
+        const auto before = card.Contents();
+        testsupport::TempFolder scratch;
+        testsupport::WriteFileBytes(scratch / "bad.json", Bytes(text.begin(), text.end()));
+        const Outcome run = RunTool({"import", scratch / "bad.json", card.path()});
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "tavrel-card import: " + complaint + "\n");
+        EXPECT_EQ(card.Contents(), before);
+    }
 }
 
 TEST(CardToolImport, TextThatIsNotJsonIsNamedByItsFile) {
