@@ -73,8 +73,9 @@ MultiWriteResult WriteAllOrNothing(WriteRecorder& recorder, FileSystem& card, co
         return result;
     }
     if (result.failure) {
+        writes.clear();  // lets go of the files not reached, which the roll-back holds in turn
         const PlanSettlement undone = SettleHeldPlan(recorder, card, history, cardFolder, plan, false);
-        result.rolledBack = undone.outcome == PlanOutcome::RolledBack;
+        result.rolledBack = undone.outcome == PlanOutcome::RolledBack && result.written > 0;
         result.left = undone.left;
         if (undone.outcome == PlanOutcome::Unsettled) return result;  // the next command tries again
     }
