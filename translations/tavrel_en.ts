@@ -657,6 +657,10 @@ Edits the general schedule, the special schedule and the special dates that the 
         <translation>These files were changed by another program after the interruption and are left as they are: </translation>
     </message>
     <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
         <source>将恢复</source>
         <translation>would be restored</translation>
     </message>

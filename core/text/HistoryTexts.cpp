@@ -35,6 +35,7 @@ constexpr KeyedText kWords[] = {
      TAVREL_TRANSLATE_NOOP("History", "上次被中断的多文件写入无法完成，这些文件已改回写入前的内容：")},
     {"plan.unsettled",
      TAVREL_TRANSLATE_NOOP("History", "上次被中断的多文件写入既无法完成也无法改回，下次打开这张卡时会再试：")},
+    {"plan.separator", TAVREL_TRANSLATE_NOOP("History", "、")},  // between the files a sentence names
     {"plan.left", TAVREL_TRANSLATE_NOOP("History", "这些文件在中断后已被其他程序改过，保持现状：")},
     {"error.no-place",
      TAVREL_TRANSLATE_NOOP("History", "这台电脑上没有保存历史记录的位置（请设置 TAVREL_HISTORY）。")},

@@ -3,8 +3,11 @@
 // new, and says which it made of it.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <iostream>
 
+#include "core/editing/DateListEditor.h"
+#include "core/editing/ScheduleEditor.h"
 #include "core/fs/AtomicReplace.h"
 #include "core/fs/Path.h"
 #include "core/history/MultiFileWrite.h"
@@ -204,6 +207,29 @@ TEST(PendingPlan, ASingleFileWriteThroughTheRecorderSettlesItFirst) {
     ASSERT_TRUE(entries.ok());
     ASSERT_EQ(entries->size(), 4u);
     EXPECT_EQ(entries->back().command, Command::Import);
+}
+
+// The pages' editors settle it when a folder is chosen, and their answer says so.
+TEST(PendingPlan, ChoosingTheFolderInAnEditorSettlesItAndSaysSo) {
+    const auto settledBy = [](const std::function<std::vector<core::history::PlanSettlement>(LeftHalfWay&)>& choose) {
+        LeftHalfWay card({kChanges[0].after, kChanges[1].before, kChanges[2].before, kChanges[3].before});
+        const auto settled = choose(card);
+        EXPECT_EQ(StateOf(card.memory), CardState::New);
+        return settled;
+    };
+    const auto schedule = settledBy([](LeftHalfWay& card) {
+        core::ScheduleEditor editor(core::kGeneralSchedule, card.memory, WriteRecorder(card.memory, kRoot, card.memory));
+        return editor.ChooseFolder(kCard).settled;
+    });
+    const auto dates = settledBy([](LeftHalfWay& card) {
+        core::DateListEditor editor(card.memory, WriteRecorder(card.memory, kRoot, card.memory));
+        return editor.ChooseFolder(kCard).settled;
+    });
+    for (const auto& settled : {schedule, dates}) {
+        ASSERT_EQ(settled.size(), 1u);
+        EXPECT_EQ(settled[0].outcome, PlanOutcome::Finished);
+        EXPECT_EQ(settled[0].files.size(), std::size(kChanges));
+    }
 }
 
 TEST(MultiFileWrite, WithoutAHistoryTheFilesAreWrittenOneByOneAndNoCopyIsSaid) {

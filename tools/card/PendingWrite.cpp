@@ -10,7 +10,10 @@ namespace {
 
 std::string Sentence(std::string_view key, const std::vector<std::string>& files) {
     std::string line(core::HistoryWord(key));
-    for (std::size_t k = 0; k < files.size(); ++k) line += (k ? "、" : "") + files[k];
+    for (std::size_t k = 0; k < files.size(); ++k) {
+        if (k > 0) line += core::HistoryWord("plan.separator");
+        line += files[k];
+    }
     return line;
 }
 
