@@ -42,6 +42,7 @@ bool KeepPlan(CardHistory& history, Command command, std::vector<FileWrite>& wri
 MultiWriteResult WriteAllOrNothing(WriteRecorder& recorder, FileSystem& card, const std::string& cardFolder,
                                    Command command, std::vector<FileWrite> writes) {
     MultiWriteResult result;
+    if (writes.empty()) return result;  // nothing to write, nothing to keep
     CardHistory history = recorder.HistoryOf(cardFolder);
     std::unique_ptr<File> hold;  // kept until the plan is gone
     CardPlan plan;
