@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <string>
+
 #include "core/text/HistoryTexts.h"
 
 namespace pages {
@@ -28,5 +30,30 @@ QString MessageText(core::EditorMessage message) {
 }
 
 QString NoHistoryCopyMessage() { return QCoreApplication::translate("History", core::NoHistoryCopyText()); }
+
+namespace {
+
+QString HistoryText(std::string_view key) {
+    return QCoreApplication::translate("History", std::string(core::HistoryWord(key)).c_str());
+}
+
+// "<sentence><file>、<file>...", the files in the separator of the window's language.
+QString Sentence(std::string_view key, const std::vector<std::string>& files) {
+    QStringList names;
+    for (const std::string& file : files) names << QString::fromStdString(file);
+    return HistoryText(key) + names.join(HistoryText("plan.separator"));
+}
+
+}  // namespace
+
+QStringList SettlementMessages(const std::vector<core::history::PlanSettlement>& settled) {
+    QStringList messages;
+    for (const auto& settlement : settled) {
+        QString text = Sentence(core::history::SettlementKey(settlement.outcome), settlement.files);
+        if (!settlement.left.empty()) text += QLatin1Char('\n') + Sentence("plan.left", settlement.left);
+        messages << text;
+    }
+    return messages;
+}
 
 }  // namespace pages

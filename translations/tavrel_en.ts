@@ -289,6 +289,10 @@ Edits the general schedule, the special schedule and the special dates that the 
         <translation>A file could not be written; nothing was written.</translation>
     </message>
     <message>
+        <source>已写入，但因后面的文件无法写入，又改回了原来的内容。</source>
+        <translation>Written, then given its old content back because a later file could not be written.</translation>
+    </message>
+    <message>
         <source>不是有效的JSON。</source>
         <translation>Not valid JSON.</translation>
     </message>
@@ -639,6 +643,30 @@ Edits the general schedule, the special schedule and the special dates that the 
     <message>
         <source>已恢复</source>
         <translation>restored</translation>
+    </message>
+    <message>
+        <source>已恢复，但因后面的文件无法写入，又改回了原来的内容</source>
+        <translation>restored, then given its old content back because a later file could not be written</translation>
+    </message>
+    <message>
+        <source>上次被中断的多文件写入已补写完成，这些文件现在都是新的内容：</source>
+        <translation>An interrupted write of several files was finished; these files now all hold their new contents: </translation>
+    </message>
+    <message>
+        <source>上次被中断的多文件写入无法完成，这些文件已改回写入前的内容：</source>
+        <translation>An interrupted write of several files could not be finished; these files hold what they held before it again: </translation>
+    </message>
+    <message>
+        <source>上次被中断的多文件写入既无法完成也无法改回，下次打开这张卡时会再试：</source>
+        <translation>An interrupted write of several files could neither be finished nor undone; it will be tried again the next time this card is opened: </translation>
+    </message>
+    <message>
+        <source>这些文件在中断后已被其他程序改过，保持现状：</source>
+        <translation>These files were changed by another program after the interruption and are left as they are: </translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
     </message>
     <message>
         <source>将恢复</source>

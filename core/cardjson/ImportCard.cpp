@@ -4,6 +4,7 @@
 
 #include "core/cardjson/CardJson.h"
 #include "core/fs/AtomicReplace.h"
+#include "core/history/MultiFileWrite.h"
 
 namespace core::cardjson {
 
@@ -36,6 +37,7 @@ ImportReport ImportCard(FileSystem& fs, const std::string& folder, const CardIma
     std::optional<history::WriteRecorder> ownRecorder;
     if (!recorder) recorder = &ownRecorder.emplace(SystemFileSystem());
     ImportReport report;
+    recorder->SettlePending(folder);
     std::vector<Target> targets;
     for (const auto& file : card.files) {
         if (!file) continue;
@@ -62,19 +64,24 @@ ImportReport ImportCard(FileSystem& fs, const std::string& folder, const CardIma
         changes.push_back({target.id, same ? ImportOutcome::Unchanged
                                            : (dryRun ? ImportOutcome::WouldWrite : ImportOutcome::Written)});
     }
+    std::vector<history::FileWrite> writes;
     for (std::size_t k = 0; k < targets.size(); ++k) {
         if (changes[k].outcome == ImportOutcome::Written) {
-            // The import holds the file: what it held is kept through that hold.
-            const auto before = recorder->BeforeHeld(targets[k].path, targets[k].held.get());
-            auto written = ReplaceFileContents(fs, targets[k].path, targets[k].bytes, std::move(targets[k].held));
-            recorder->After(targets[k].path, history::Command::Import, before, written.ok());
-            if (!written.ok()) {
-                report.failure = written.failure();
-                break;
-            }
+            writes.push_back({targets[k].path, std::move(targets[k].bytes), std::move(targets[k].held)});
         }
-        report.files.push_back(changes[k]);
     }
+    const auto written =
+        history::WriteAllOrNothing(*recorder, fs, folder, history::Command::Import, std::move(writes));
+    report.failure = written.failure;
+    std::size_t done = 0;
+    for (ImportedFile change : changes) {
+        if (change.outcome == ImportOutcome::Written) {
+            if (done++ == written.written && written.failure) break;
+            if (written.rolledBack) change.outcome = ImportOutcome::RolledBack;
+        }
+        report.files.push_back(change);
+    }
+    report.settled = recorder->TakeSettlements();
     report.noHistoryCopy = recorder->TakeMissedCopy();
     std::stable_sort(report.files.begin(), report.files.end(), [](const ImportedFile& a, const ImportedFile& b) {
         return CardFileIndex(a.id) < CardFileIndex(b.id);

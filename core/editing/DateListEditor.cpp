@@ -21,6 +21,14 @@ DateListEditor::DateListEditor(FileSystem& fs, history::WriteRecorder recorder)
 
 DateListAnswer DateListEditor::ChooseFolder(const std::string& folder) {
     if (folder.empty()) return Answer(DateListChange::None, -1);
+    // A write of several files cut short on this card is settled before the card is read.
+    m_recorder.SettlePending(folder);
+    DateListAnswer answer = OpenFolder(folder);
+    answer.settled = m_recorder.TakeSettlements();
+    return answer;
+}
+
+DateListAnswer DateListEditor::OpenFolder(const std::string& folder) {
     m_saveFolder = folder;
     for (int program = 0; program < ProgramCount(kKind); ++program) {
         if (CanOpenForReading(m_fs, FilePath(program))) return Load(program);
@@ -63,6 +71,7 @@ DateListAnswer DateListEditor::Save() {
     DateListAnswer answer = written.ok() ? Message(EditorMessage::Saved) : Answer(DateListChange::None, -1);
     if (!written.ok()) answer.fileError = written.error().value_or(FileError(FileErrorCause::Generic, path));
     answer.noHistoryCopy = m_recorder.TakeMissedCopy();
+    answer.settled = m_recorder.TakeSettlements();
     return answer;
 }
 

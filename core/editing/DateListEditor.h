@@ -35,6 +35,8 @@ struct DateListAnswer {
     std::optional<FileError> fileError;  // a failed save: why, with the file's path
     // The save changed the file, but the history on this computer has no copy of it.
     bool noHistoryCopy = false;
+    // A write of several files cut short on this card, finished or undone before this command.
+    std::vector<history::PlanSettlement> settled{};
 };
 
 // The rules of the special date page without its widgets: a save folder, one of the six
@@ -50,7 +52,7 @@ public:
 
     // Takes `folder` as the save folder and loads the lowest numbered program whose file can be
     // read. Without any, the list empties and the program stays. An empty folder names none:
-    // nothing changes.
+    // nothing changes. A write of several files cut short on the card is settled first (`settled`).
     DateListAnswer ChooseFolder(const std::string& folder);
     // Loads the dates of `program` (0 to 5), dropping unsaved ones. Without a save folder it
     // says NoSaveFolder; the program already chosen loads nothing.
@@ -71,6 +73,8 @@ public:
     std::span<const SpecialDate> Dates() const { return m_dates; }
 
 private:
+    // ChooseFolder once what was cut short on the card is settled.
+    DateListAnswer OpenFolder(const std::string& folder);
     // Replaces the dates by those of program's file; a missing or unreadable file gives none.
     DateListAnswer Load(int program);
     DateListAnswer Answer(DateListChange change, int selectedRow) const;

@@ -105,8 +105,16 @@ bool ScheduleEditor::FolderChosen(ScheduleAnswer& answer, EditorMessage missing)
 // --- Folder, program and mode ---
 
 ScheduleAnswer ScheduleEditor::ChooseFolder(const std::string& folder) {
+    if (folder.empty()) return {};
+    // A write of several files cut short on this card is settled before the card is read.
+    m_recorder.SettlePending(folder);
+    ScheduleAnswer answer = OpenFolder(folder);
+    answer.settled = m_recorder.TakeSettlements();
+    return answer;
+}
+
+ScheduleAnswer ScheduleEditor::OpenFolder(const std::string& folder) {
     ScheduleAnswer answer;
-    if (folder.empty()) return answer;
     const std::string previousFolder = m_saveFolder;
     m_saveFolder = folder;
     for (int program = 0; program < programCount(); ++program) {
@@ -177,6 +185,7 @@ ScheduleAnswer ScheduleEditor::Save(const ScheduleInput& input) {
                           m_fingerprint);
     });
     answer.noHistoryCopy = m_recorder.TakeMissedCopy();
+    answer.settled = m_recorder.TakeSettlements();
     if (!stored.ok()) {
         // The editor keeps the timer so the user can try again; the summary learns nothing.
         Report(stored.failure(), path, answer);
@@ -297,6 +306,7 @@ ScheduleAnswer ScheduleEditor::Delete(const ScheduleInput& input) {
         return DeleteTimer(m_fs, *path, static_cast<std::uint16_t>(m_timerIndex), m_fingerprint);
     });
     answer.noHistoryCopy = m_recorder.TakeMissedCopy();
+    answer.settled = m_recorder.TakeSettlements();
     if (!deleted.ok()) {
         Report(deleted.failure(), *path, answer);
         return answer;
@@ -375,6 +385,7 @@ ScheduleAnswer ScheduleEditor::CopyProgram(const ScheduleInput& input) {
     const Result<Stored> copied = m_recorder.Record(
         targetPath, history::Command::CopyProgram, [&] { return CopyScheduleFile(m_fs, sourcePath, targetPath); });
     answer.noHistoryCopy = m_recorder.TakeMissedCopy();
+    answer.settled = m_recorder.TakeSettlements();
     if (!copied.ok()) {
         Report(copied.failure(), targetPath, answer);
         return answer;

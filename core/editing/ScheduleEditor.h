@@ -66,6 +66,8 @@ struct ScheduleAnswer {
     std::optional<FileError> fileError;  // for the file-error box
     // The command changed a card file, but the history on this computer has no copy of it.
     bool noHistoryCopy = false;
+    // A write of several files cut short on this card, finished or undone before this command.
+    std::vector<history::PlanSettlement> settled{};
     ScheduleParts show;
 };
 
@@ -85,7 +87,8 @@ public:
     ScheduleEditor(const ScheduleKind& kind, FileSystem& fs, history::WriteRecorder recorder);
 
     // The save folder the browser gave; an empty one is no choice. Opens the first program
-    // that has a file at its first timer, or a new timer of program 0 when none has.
+    // that has a file at its first timer, or a new timer of program 0 when none has. A write of
+    // several files cut short on the card is settled first (`settled`).
     ScheduleAnswer ChooseFolder(const std::string& folder);
     ScheduleAnswer ChooseProgram(const ScheduleInput& input);
     ScheduleAnswer ChooseMode(const ScheduleInput& input);
@@ -122,6 +125,8 @@ public:
     const TimerSummaryTable& summary(int program) const;
 
 private:
+    // ChooseFolder once what was cut short on the card is settled.
+    ScheduleAnswer OpenFolder(const std::string& folder);
     bool HasProgram(int program) const { return program >= 0 && program < programCount(); }
     std::string ProgramPath(int program) const;
     // The fields the page shows and reads back: save folder and timer number.

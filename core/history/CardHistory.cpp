@@ -157,12 +157,9 @@ Result<Version> CardHistory::Keep(File& file) {
     });
     if (!read.ok()) return read.failure();
     const Version version{hash.HexDigest(), *read};
-    const std::string path = ObjectPath(version.sha256);
-    if (CanOpenForReading(m_fs, path)) return version;
-
-    // The content is new: copied, then checked against the name it goes under, so that a file
-    // that changed between the two readings is never kept under another content's name.
-    const auto copy = [&](File& out) -> Result<> {
+    // When the content is new it is copied, then checked against the name it goes under, so
+    // that a file that changed between the two readings is never kept under another's name.
+    return Place(version, [&](File& out) -> Result<> {
         Sha256 copied;
         const auto done = ReadThrough(file, [&](std::span<const std::uint8_t> piece) {
             copied.Add(piece);
@@ -171,10 +168,56 @@ Result<Version> CardHistory::Keep(File& file) {
         if (!done.ok()) return done.failure();
         if (copied.HexDigest() != version.sha256) return IoFailure(FileError(FileErrorCause::Generic, file.Path()));
         return {};
-    };
-    const auto placed = ReplaceFileContents(m_fs, path, copy, nullptr, IfCreatedMeanwhile::GiveWay);
+    });
+}
+
+Result<Version> CardHistory::KeepBytes(std::span<const std::uint8_t> bytes) {
+    if (auto made = MakeFolders(); !made.ok()) return made.failure();
+    if (bytes.size() > m_cap) return Refusal(Status::FileTooLarge);
+    Sha256 hash;
+    hash.Add(bytes);
+    return Place({hash.HexDigest(), bytes.size()}, [&](File& out) { return out.Write(bytes); });
+}
+
+Result<Version> CardHistory::Place(const Version& version, const std::function<Result<>(File& out)>& write) {
+    const std::string path = ObjectPath(version.sha256);
+    if (CanOpenForReading(m_fs, path)) return version;
+    const auto placed = ReplaceFileContents(m_fs, path, write, nullptr, IfCreatedMeanwhile::GiveWay);
     if (!placed.ok()) return placed.failure();
     return version;  // given way: another writer kept the same content meanwhile
+}
+
+Result<std::unique_ptr<File>> CardHistory::HoldPlans() {
+    if (auto made = MakeFolders(); !made.ok()) return made.failure();
+    // Never removed: a lock file taken away while held would let a second holder in.
+    return m_fs.Open(JoinPath(m_folder, "plan.lock"), OpenMode::Create);
+}
+
+Result<std::optional<CardPlan>> CardHistory::PendingPlan() {
+    if (m_folder.empty()) return NoRoot();
+    const std::string path = JoinPath(m_folder, "plan.json");
+    const auto text = ReadSmallFile(m_fs, path, 1 << 20);
+    if (!text.ok()) {
+        if (text.error() && text.error()->cause() == FileErrorCause::FileNotFound) return std::optional<CardPlan>();
+        return text.failure();
+    }
+    auto plan = DecodePlan(*text);
+    // Written in one step, so it always reads; anything else is not one of ours.
+    if (!plan) return IoFailure(FileError(FileErrorCause::Generic, path));
+    return std::optional<CardPlan>(std::move(*plan));
+}
+
+Result<> CardHistory::WritePlan(const CardPlan& plan) {
+    if (auto made = MakeFolders(); !made.ok()) return made;
+    const std::string text = EncodePlan(plan);
+    const auto placed = ReplaceFileContents(m_fs, JoinPath(m_folder, "plan.json"),
+                                            [&](File& out) { return out.Write(BytesOf(text)); }, nullptr);
+    if (!placed.ok()) return placed.failure();
+    return {};
+}
+
+void CardHistory::DropPlan() {
+    if (!m_folder.empty()) m_fs.Remove(JoinPath(m_folder, "plan.json"));
 }
 
 Result<> CardHistory::ReadVersionInPieces(const Version& version, const PieceUser& use) {
@@ -267,6 +310,14 @@ void CardHistory::Prune() {
         name(entry.after, -1);
         for (const auto& version : {entry.before, entry.after}) {
             if (version && kept[version->sha256].second == 0) released.insert(version->sha256);
+        }
+    }
+    // A plan's contents stay until it is finished or undone.
+    if (const auto plan = PendingPlan(); plan.ok() && *plan) {
+        for (const Entry& change : (*plan)->changes) {
+            for (const auto& version : {change.before, change.after}) {
+                if (version) released.erase(version->sha256);
+            }
         }
     }
     for (const std::string& sha : released) m_fs.Remove(ObjectPath(sha));

@@ -10,6 +10,7 @@
 
 #include "core/fs/FileSystem.h"
 #include "core/fs/Result.h"
+#include "core/history/CardPlan.h"
 #include "core/history/HistoryEntry.h"
 #include "core/history/HistoryPlace.h"
 
@@ -21,6 +22,8 @@ namespace core::history {
 //     <root>/<key>/objects/<sha256>    each distinct content of a card file, once
 //     <root>/<key>/entries/<id>.json   one per write: when, which file, which command, the
 //                                      content before and after
+//     <root>/<key>/plan.json           a write of several files under way, or cut short
+//     <root>/<key>/plan.lock           held by the one writer at work on such a write
 //
 // Everything is written as the card is: a temporary file, pushed to the medium, renamed into
 // place. An entry is only written once both its contents are kept, so a writer killed at any
@@ -41,6 +44,8 @@ public:
     // The entry with that id. OpenFailed with FileNotFound when there is none.
     Result<Entry> FindEntry(std::uint64_t id);
 
+    // Keeps `bytes` as a content and names it; refused with FileTooLarge past the cap.
+    Result<Version> KeepBytes(std::span<const std::uint8_t> bytes);
     // Keeps the content of `file`, read from its start, and names it. A content kept already is
     // only read. Refused with FileTooLarge when it is larger than the cap.
     Result<Version> Keep(File& file);
@@ -56,11 +61,23 @@ public:
     // while the contents they keep exceed the cap; the newest version of each file always stays.
     Result<std::uint64_t> Add(Entry entry);
 
+    // The hold on this card's plans: while one process holds it, no other starts a write of
+    // several files or finishes one left pending. OpenFailed with SharingViolation meanwhile.
+    Result<std::unique_ptr<File>> HoldPlans();
+    // The plan of a write of several files under way or cut short; none when there is none.
+    Result<std::optional<CardPlan>> PendingPlan();
+    // Writes the plan, in one step like every history file; the caller holds the plans.
+    Result<> WritePlan(const CardPlan& plan);
+    // Removes the plan: the write is whole.
+    void DropPlan();
+
 private:
     std::string ObjectPath(const std::string& sha256) const;
     std::string EntriesFolder() const;
     Result<> MakeFolders();
     Result<> WriteCardNote();
+    // Puts a content under its name, written by `write`, unless it is kept already.
+    Result<Version> Place(const Version& version, const std::function<Result<>(File& out)>& write);
     void Prune();
 
     FileSystem& m_fs;

@@ -79,4 +79,24 @@ Result<> RestoreStepTo(WriteRecorder& recorder, CardHistory& history, const std:
     });
 }
 
+MultiWriteResult RestoreStepsTo(WriteRecorder& recorder, CardHistory& history, const std::string& cardFolder,
+                                const std::vector<RestoreStep>& steps) {
+    const auto refused = [](Failure failure) {
+        MultiWriteResult result;
+        result.failure = std::move(failure);
+        return result;
+    };
+    std::vector<FileWrite> writes;
+    for (const RestoreStep& step : steps) {
+        if (step.unchanged || !step.content) continue;
+        const std::string path = CardFilePath(cardFolder, step.file.kind, step.file.program);
+        auto bytes = history.ReadVersion(*step.content);
+        if (!bytes.ok()) return refused(bytes.failure());
+        auto held = HoldToReplace(recorder.CardFiles(), path, LargestValidSize(step.file.kind));
+        if (!held.ok()) return refused(held.failure());
+        writes.push_back({path, std::move(*bytes), std::move(*held)});
+    }
+    return WriteAllOrNothing(recorder, recorder.CardFiles(), cardFolder, Command::Restore, std::move(writes));
+}
+
 }  // namespace core::history

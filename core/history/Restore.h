@@ -9,6 +9,7 @@
 #include "core/fs/Result.h"
 #include "core/history/CardHistory.h"
 #include "core/history/HistoryEntry.h"
+#include "core/history/MultiFileWrite.h"
 #include "core/history/WriteRecorder.h"
 
 namespace core::history {
@@ -44,5 +45,11 @@ void MarkUnchanged(WriteRecorder& recorder, const std::string& cardFolder, std::
 // never deleted.
 Result<> RestoreStepTo(WriteRecorder& recorder, CardHistory& history, const std::string& cardFolder,
                        const RestoreStep& step);
+
+// Puts every step that changes its file back at once, all or nothing as the next command sees it
+// (WriteAllOrNothing), recorded as restores. Steps unchanged or whose content is "did not exist"
+// are left out: `written` counts the others, in order. A damaged kept content writes nothing.
+MultiWriteResult RestoreStepsTo(WriteRecorder& recorder, CardHistory& history, const std::string& cardFolder,
+                                const std::vector<RestoreStep>& steps);
 
 }  // namespace core::history

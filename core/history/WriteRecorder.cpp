@@ -1,8 +1,10 @@
 #include "core/history/WriteRecorder.h"
 
 #include <chrono>
+#include <utility>
 
 #include "core/fs/Path.h"
+#include "core/history/PendingPlan.h"
 
 namespace core::history {
 
@@ -18,6 +20,13 @@ bool WriteRecorder::TakeMissedCopy() {
     m_missed = false;
     return missed;
 }
+
+void WriteRecorder::SettlePending(const std::string& cardFolder) {
+    PlanSettlement settled = SettlePendingPlan(*this, cardFolder);
+    if (settled.outcome != PlanOutcome::None) m_settled.push_back(std::move(settled));
+}
+
+std::vector<PlanSettlement> WriteRecorder::TakeSettlements() { return std::exchange(m_settled, {}); }
 
 WriteRecorder::Snapshot WriteRecorder::Before(const std::string& path) {
     if (!m_root) return {};

@@ -2,8 +2,10 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/fs/FileSystem.h"
+#include "core/fs/Path.h"
 #include "core/history/CardHistory.h"
 #include "core/history/HistoryEntry.h"
 #include "core/history/HistoryPlace.h"
@@ -25,9 +27,11 @@ public:
                            FileSystem& history = SystemFileSystem());
 
     // Runs `write`, which changes the card file at `path` (or fails), and keeps what it changed.
-    // Gives what `write` gave.
+    // Gives what `write` gave. A write of several files of that card left half-way is settled
+    // first (SettlePending).
     template <class Write>
     auto Record(const std::string& path, Command command, Write&& write) -> decltype(write()) {
+        SettlePending(FolderOf(path));
         const Snapshot before = Before(path);
         auto result = write();
         After(path, command, before, result.ok());
@@ -50,6 +54,15 @@ public:
 
     // True when a write since the last call changed a card file but left no copy; asking clears it.
     bool TakeMissedCopy();
+    // For a write of several files that could keep no plan: it has no copy that keeps it whole.
+    void MarkMissedCopy() { m_missed = true; }
+
+    // Finishes or undoes a write of several files of the card in `cardFolder` that was cut short
+    // (SettlePendingPlan), for the next TakeSettlements to tell. Every command that opens a card
+    // calls it first; a card without such a write costs one failed open in the history.
+    void SettlePending(const std::string& cardFolder);
+    // What SettlePending did since the last call, one settlement a plan; asking clears it.
+    std::vector<PlanSettlement> TakeSettlements();
 
     const std::optional<std::string>& Root() const { return m_root; }
     FileSystem& CardFiles() const { return m_card; }
@@ -61,6 +74,7 @@ private:
     std::optional<std::string> m_root;
     FileSystem& m_history;
     bool m_missed = false;
+    std::vector<PlanSettlement> m_settled;
 };
 
 }  // namespace core::history

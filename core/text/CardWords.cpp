@@ -76,6 +76,8 @@ constexpr KeyedText kWords[] = {
     {"import.unchanged", TAVREL_TRANSLATE_NOOP("CardWords", "内容相同，未写。")},
     {"import.left-absent", TAVREL_TRANSLATE_NOOP("CardWords", "文档中为不存在，卡上的文件保持原样。")},
     {"import.left-unreadable", TAVREL_TRANSLATE_NOOP("CardWords", "文档中为无法读取，卡上的文件保持原样。")},
+    {"import.rolled-back",
+     TAVREL_TRANSLATE_NOOP("CardWords", "已写入，但因后面的文件无法写入，又改回了原来的内容。")},
     {"import.not-written", TAVREL_TRANSLATE_NOOP("CardWords", "有文件无法写入，什么都没有写。")},
     {"problem.bad-json", TAVREL_TRANSLATE_NOOP("CardWords", "不是有效的JSON。")},
     {"problem.not-this-format", TAVREL_TRANSLATE_NOOP("CardWords", "不是本工具的卡文档，或版本不对。")},

@@ -135,6 +135,7 @@ void SpecialDatePage::Show(const core::DateListAnswer& answer) {
     if (answer.message) m_dialogs.ShowMessage(this, MessageText(*answer.message));
     if (answer.fileError) m_dialogs.ShowFileError(this, *answer.fileError);
     if (answer.noHistoryCopy) m_dialogs.ShowMessage(this, NoHistoryCopyMessage());
+    for (const QString& settled : SettlementMessages(answer.settled)) m_dialogs.ShowMessage(this, settled);
 }
 
 void SpecialDatePage::ShowDates(std::span<const core::SpecialDate> dates) {

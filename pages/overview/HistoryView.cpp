@@ -119,6 +119,7 @@ void HistoryView::RestoreChosen() {
         m_dialogs.ShowFileError(this, restored.error().value_or(core::FileError(core::FileErrorCause::Generic, undone.file)));
     }
     if (m_recorder.TakeMissedCopy()) m_dialogs.ShowMessage(this, NoHistoryCopyMessage());
+    for (const QString& settled : SettlementMessages(m_recorder.TakeSettlements())) m_dialogs.ShowMessage(this, settled);
     emit CardRestored();
 }
 

@@ -141,6 +141,7 @@ void SchedulePage::Answer(const core::ScheduleAnswer& answer) {
     if (answer.message) m_dialogs.ShowMessage(this, MessageText(*answer.message));
     if (answer.fileError) m_dialogs.ShowFileError(this, *answer.fileError);
     if (answer.noHistoryCopy) m_dialogs.ShowMessage(this, NoHistoryCopyMessage());
+    for (const QString& settled : SettlementMessages(answer.settled)) m_dialogs.ShowMessage(this, settled);
     Show(answer.show);
 }
 

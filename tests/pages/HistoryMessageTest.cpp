@@ -61,6 +61,28 @@ TEST_P(UnwritableHistoryTest, ASaveGoesOnAndSaysOnceThatItHasNoCopy) {
     EXPECT_EQ(program->header.count, 1);
 }
 
+// A write of several files cut short on the card: choosing the folder finishes it and says so.
+TEST_P(WorkingHistoryTest, ChoosingTheFolderFinishesAWriteCutShortAndSaysSo) {
+    core::history::CardHistory history(core::SystemFileSystem(), root, folder.path());
+    core::history::CardPlan plan;
+    for (const char* name : {"SDATE01.DAT", "SDATE02.DAT"}) {
+        core::history::Entry change;
+        change.file = name;
+        change.command = core::history::Command::Import;
+        change.before = *history.KeepBytes(std::vector<std::uint8_t>{1, 1});
+        change.after = *history.KeepBytes(std::vector<std::uint8_t>{2, 2});
+        plan.changes.push_back(change);
+        testsupport::WriteFileBytes(folder / name, {1, 1});
+    }
+    testsupport::WriteFileBytes(folder / "SDATE01.DAT", {2, 2});
+    ASSERT_TRUE(history.WritePlan(plan).ok());
+
+    OpenSaveFolder();
+    EXPECT_EQ(dialogs.Messages(),
+              QStringList{QStringLiteral("上次被中断的多文件写入已补写完成，这些文件现在都是新的内容：SDATE01.DAT、SDATE02.DAT")});
+    EXPECT_EQ(testsupport::ReadFileBytes(folder / "SDATE02.DAT"), (std::vector<std::uint8_t>{2, 2}));
+}
+
 INSTANTIATE_FOR_BOTH_PAGES(WorkingHistoryTest);
 INSTANTIATE_FOR_BOTH_PAGES(UnwritableHistoryTest);
 

@@ -28,6 +28,7 @@
 
 #include "Labelled.h"
 #include "core/card/CardReader.h"
+#include "core/cardjson/ImportCard.h"
 #include "core/fs/Path.h"
 #include "core/fs/ProcessSetup.h"
 #include "core/history/WriteRecorder.h"
@@ -249,6 +250,47 @@ int Churn(const std::string& path, std::uint64_t seed, const std::optional<std::
     return 0;
 }
 
+// Imports the card in folder `first`, then the one in `second`, over the card in `folder`, in turn
+// until killed, each recorded in the card's history under `historyRoot`; says "import k" before
+// import k.
+int ImportChurn(const std::string& folder, const std::string& historyRoot, const std::string& first,
+                const std::string& second) {
+    core::FileSystem& fs = core::SystemFileSystem();
+    core::history::WriteRecorder recorder(fs, historyRoot);
+    std::vector<core::cardjson::CardImage> cards;
+    for (const std::string& source : {first, second}) {
+        auto card = core::cardjson::ReadCardImage(fs, source);
+        if (!card.ok()) Fail("reading " + source + ": " + Describe(card.failure()));
+        cards.push_back(std::move(*card));
+    }
+    Say("ready");
+    for (std::uint64_t round = 0; round < 1'000'000; ++round) {
+        Say("import " + std::to_string(round));
+        const auto report = UntilNotBusy([&] {
+            auto imported = core::cardjson::ImportCard(fs, folder, cards[round % 2], false, &recorder);
+            return imported.failure ? core::Result<>(*imported.failure) : core::Result<>();
+        });
+        if (!report.ok()) Fail("import " + std::to_string(round) + ": " + Describe(report.failure()));
+        if (recorder.TakeMissedCopy()) Fail("import " + std::to_string(round) + ": no copy in the history");
+    }
+    return 0;
+}
+
+// The next command on the card in `folder`: settles what a killed writer left, and says what it
+// did ("none", "plan.finished", "plan.rolled-back"...), then each file it left as another
+// program changed it ("left SCH01.DAT").
+int Settle(const std::string& folder, const std::string& historyRoot) {
+    core::history::WriteRecorder recorder(core::SystemFileSystem(), historyRoot);
+    recorder.SettlePending(folder);
+    const auto settled = recorder.TakeSettlements();
+    if (settled.empty()) Say("none");
+    for (const auto& settlement : settled) {
+        Say(std::string(core::history::SettlementKey(settlement.outcome)));
+        for (const std::string& file : settlement.left) Say("left " + file);
+    }
+    return 0;
+}
+
 #ifndef _WIN32
 // Under a file size limit of `limit` bytes, stores a timer far larger than that: by a rewrite of
 // the file or by an append. Prints the status and cause the store answered.
@@ -303,11 +345,13 @@ int main(int argc, char** argv) {
     if (args.size() == 3 && args[0] == "reader") return Reader(args[1], args[2]);
     if (args.size() == 3 && args[0] == "churn") return Churn(args[1], std::stoull(args[2]), std::nullopt);
     if (args.size() == 4 && args[0] == "recorded-churn") return Churn(args[1], std::stoull(args[2]), args[3]);
+    if (args.size() == 5 && args[0] == "import-churn") return ImportChurn(args[1], args[2], args[3], args[4]);
+    if (args.size() == 3 && args[0] == "settle") return Settle(args[1], args[2]);
 #ifndef _WIN32
     if (args.size() == 5 && args[0] == "limited")
         return Limited(args[1], std::stoull(args[2]), args[3] == "1", args[4]);
 #endif
     Fail(
-        "usage: writer PATH NAME SEED OPS | reader FOLDER PATH | churn PATH SEED | recorded-churn PATH SEED ROOT | limited PATH BYTES 0|1 "
+        "usage: writer PATH NAME SEED OPS | reader FOLDER PATH | churn PATH SEED | recorded-churn PATH SEED ROOT | import-churn FOLDER ROOT FIRST SECOND | settle FOLDER ROOT | limited PATH BYTES 0|1 "
         "append|rewrite | echo WORDS...");
 }

@@ -131,6 +131,11 @@ void FaultyFileSystem::FailCall(std::size_t n, FileErrorCause cause, IoCalls kin
     m_fired.reset();
 }
 
+void FaultyFileSystem::StopAt(std::size_t n) {
+    FailCall(n, FileErrorCause::HardIO);
+    m_fault->stop = true;
+}
+
 void FaultyFileSystem::LimitSpace(std::uint64_t bytes) { m_space = bytes; }
 
 void FaultyFileSystem::Reset() {
@@ -152,6 +157,7 @@ std::size_t FaultyFileSystem::TotalCalls() const {
 
 const FaultyFileSystem::Fault* FaultyFileSystem::Enter(IoCall call, const std::string& path) {
     ++m_counts[static_cast<unsigned>(call)];
+    if (Stopped()) return &*m_fault;
     if (!m_fault || m_fired || !m_fault->kinds.Has(call)) return nullptr;
     if (m_matching++ != m_fault->n) return nullptr;
     m_fired = Fired{call, path};
@@ -198,7 +204,9 @@ Result<bool> FaultyFileSystem::RenameIfAbsent(const std::string& from, const std
     return m_inner.RenameIfAbsent(from, to);
 }
 
-void FaultyFileSystem::Remove(const std::string& path) noexcept { m_inner.Remove(path); }
+void FaultyFileSystem::Remove(const std::string& path) noexcept {
+    if (!Stopped()) m_inner.Remove(path);
+}
 
 Result<std::vector<std::string>> FaultyFileSystem::ListFolder(const std::string& folder) {
     if (const auto* fault = Enter(IoCall::ListFolder, folder)) {

@@ -71,6 +71,10 @@ public:
     // with FileError(cause). A failing Write first writes min(partialBytes, its size) bytes.
     void FailCall(std::size_t n, core::FileErrorCause cause, IoCalls kinds = IoCalls::All(),
                   std::size_t partialBytes = 0);
+    // Call number `n` and every call after it fail, and Remove does nothing: as far as the files
+    // can tell, the process was killed right there.
+    void StopAt(std::size_t n);
+    bool Stopped() const { return m_fault && m_fault->stop && m_fired; }
     // From now on only `bytes` more bytes may be added to files: a write that would grow files
     // past that writes what still fits and fails with DiskFull. Writing over existing bytes and
     // shrinking a file with Truncate behave as on a real disk.
@@ -103,6 +107,7 @@ private:
         core::FileErrorCause cause;
         IoCalls kinds;
         std::size_t partialBytes;
+        bool stop = false;
     };
 
     // Counts the call; gives the fault when this is the call chosen to fail.

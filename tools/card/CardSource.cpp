@@ -8,6 +8,7 @@
 #include "core/cardjson/CardJson.h"
 #include "core/text/CardWords.h"
 #include "core/text/FileErrorText.h"
+#include "tools/card/PendingWrite.h"
 
 namespace cardtool {
 
@@ -18,6 +19,7 @@ void Complain(const std::string& command, const std::string& text) {
 }
 
 std::optional<CardImage> CardOfFolder(const std::string& command, const std::string& folder) {
+    SettleCard(command, folder);
     auto card = ReadCardImage(core::SystemFileSystem(), folder);
     if (card.ok()) return std::move(*card);
     Complain(command, core::FileErrorText(card.error().value_or(core::FileError(core::FileErrorCause::Generic, folder))));

@@ -11,6 +11,7 @@
 #include "core/check/CardCheck.h"
 #include "core/text/FileErrorText.h"
 #include "tools/card/Commands.h"
+#include "tools/card/PendingWrite.h"
 
 namespace cardtool {
 
@@ -69,6 +70,7 @@ void AddCheckCommand(CLI::App& app, int& exitCode) {
     check->add_option("FOLDER", options->folder, "The card's folder.")->required();
     check->add_flag("--json", options->json, "Print the findings as a JSON array.");
     check->callback([options, &exitCode] {
+        SettleCard("check", options->folder);
         const auto findings = core::CheckCardFolder(core::SystemFileSystem(), options->folder);
         if (!findings.ok()) {
             const core::FileError error =

@@ -4,6 +4,7 @@
 #include "core/text/FileErrorText.h"
 #include "core/text/HistoryTexts.h"
 #include "tools/card/CardSource.h"
+#include "tools/card/PendingWrite.h"
 
 namespace cardtool {
 
@@ -18,6 +19,8 @@ std::optional<core::history::WriteRecorder> RecorderFor(const std::string& comma
         Complain(command, std::string(core::HistoryWord("error.no-place")));
         return std::nullopt;
     }
+    recorder.SettlePending(folder);
+    TellSettlements(command, recorder.TakeSettlements());
     return recorder;
 }
 

@@ -1,5 +1,6 @@
 // import FILE FOLDER [--dry-run]: checks the whole document, then writes the files it describes
 // that differ from the card's, each reported on its own line.
+#include <algorithm>
 #include <iostream>
 #include <memory>
 
@@ -9,6 +10,7 @@
 #include "core/text/HistoryTexts.h"
 #include "tools/card/CardSource.h"
 #include "tools/card/Commands.h"
+#include "tools/card/PendingWrite.h"
 
 namespace cardtool {
 
@@ -22,6 +24,7 @@ const char* OutcomeKey(ImportOutcome outcome) {
     case ImportOutcome::WouldWrite: return "import.would-write";
     case ImportOutcome::Unchanged: return "import.unchanged";
     case ImportOutcome::LeftAbsent: return "import.left-absent";
+    case ImportOutcome::RolledBack: return "import.rolled-back";
     case ImportOutcome::LeftUnreadable: break;
     }
     return "import.left-unreadable";
@@ -48,6 +51,7 @@ void AddImportCommand(CLI::App& app, int& exitCode) {
             exitCode = kExitFailed;
             return;
         }
+        SettleCard("import", options->folder);
         const auto text = DocumentText("import", options->file);
         const auto imported =
             text ? core::cardjson::ImportDocument(fs, options->folder, *text, options->dryRun) : core::cardjson::DocumentImport{};
@@ -57,6 +61,7 @@ void AddImportCommand(CLI::App& app, int& exitCode) {
             return;
         }
         const auto& report = imported.report;
+        TellSettlements("import", report.settled);
         for (const auto& file : report.files) {
             std::cout << core::CardFileName(file.id.kind, file.id.program) << "：" << core::CardWord(OutcomeKey(file.outcome))
                       << '\n';
@@ -69,7 +74,10 @@ void AddImportCommand(CLI::App& app, int& exitCode) {
             // A sentence about the card does not say which file: the tool says it first.
             Complain("import",
                      core::FileErrorTextNamesFile(error.cause()) ? text : error.path() + ": " + text);
-            if (report.files.empty()) Complain("import", std::string(core::CardWord("import.not-written")));
+            const bool nothingWritten = std::none_of(report.files.begin(), report.files.end(), [](const auto& file) {
+                return file.outcome == ImportOutcome::Written;
+            });
+            if (nothingWritten) Complain("import", std::string(core::CardWord("import.not-written")));
             exitCode = kExitFileError;
         }
     });

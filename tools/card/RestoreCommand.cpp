@@ -84,6 +84,10 @@ void AddRestoreCommand(CLI::App& app, int& exitCode) {
         core::history::MarkUnchanged(*recorder, options->folder, *steps);
         exitCode = kExitClean;
         if (steps->empty()) std::cout << Word("list.empty") << '\n';
+        // Every file at once: all or nothing as the next command sees it.
+        const auto restored = options->dryRun ? core::history::MultiWriteResult{}
+                                              : core::history::RestoreStepsTo(*recorder, history, options->folder, *steps);
+        std::size_t done = 0;
         for (const auto& step : *steps) {
             if (!step.content) {
                 std::cout << step.name << "：" << Word("restore.absent-then") << '\n';
@@ -93,14 +97,13 @@ void AddRestoreCommand(CLI::App& app, int& exitCode) {
                 std::cout << step.name << "：" << Word(step.unchanged ? "restore.unchanged" : "restore.would") << '\n';
                 continue;
             }
-            const auto restored = core::history::RestoreStepTo(*recorder, history, options->folder, step);
-            if (!restored.ok()) {
-                Complain("restore", core::FileErrorText(restored.error().value_or(
+            if (done++ == restored.written && restored.failure) {
+                Complain("restore", core::FileErrorText(restored.failure->error.value_or(
                                         core::FileError(core::FileErrorCause::Generic, step.name))));
                 exitCode = kExitFileError;
                 break;
             }
-            std::cout << step.name << "：" << Word("restore.done") << '\n';
+            std::cout << step.name << "：" << Word(restored.rolledBack ? "restore.rolled-back" : "restore.done") << '\n';
         }
         if (recorder->TakeMissedCopy()) Complain("restore", core::NoHistoryCopyText());
     });
