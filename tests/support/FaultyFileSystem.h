@@ -71,6 +71,9 @@ public:
     // with FileError(cause). A failing Write first writes min(partialBytes, its size) bytes.
     void FailCall(std::size_t n, core::FileErrorCause cause, IoCalls kinds = IoCalls::All(),
                   std::size_t partialBytes = 0);
+    // Call number `n` among the Reads throws std::bad_alloc, as a read into memory that has run
+    // out would: whatever runs it must end with a message, not abort.
+    void RunOutOfMemoryAtRead(std::size_t n);
     // From now on only `bytes` more bytes may be added to files: a write that would grow files
     // past that writes what still fits and fails with DiskFull. Writing over existing bytes and
     // shrinking a file with Truncate behave as on a real disk.
@@ -102,6 +105,7 @@ private:
         core::FileErrorCause cause;
         IoCalls kinds;
         std::size_t partialBytes;
+        bool outOfMemory = false;
     };
 
     // Counts the call; gives the fault when this is the call chosen to fail.
