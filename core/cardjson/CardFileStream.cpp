@@ -19,7 +19,8 @@ FileError Named(const std::optional<FileError>& error, CardFileId id) {
 
 void MarkFailed(FileImage& file, const FileError& failure) {
     file.failure = failure;
-    file.state = failure.cause() == FileErrorCause::SharingViolation ? CardFileState::Busy : CardFileState::Unreadable;
+    file.state =
+        failure.cause() == FileErrorCause::SharingViolation ? CardFileState::Busy : CardFileState::Unreadable;
 }
 
 CardFileStream::CardFileStream(FileSystem& fs, const std::string& folder, CardFileId id)
@@ -47,7 +48,8 @@ void CardFileStream::Fail(const std::optional<FileError>& error) {
 void CardFileStream::CheckProgram() {
     const std::uint64_t length = m_file.Length();
     ScheduleHeaderBytes head{};
-    const auto present = std::span(head).first(static_cast<std::size_t>(std::min<std::uint64_t>(length, kScheduleHeaderSize)));
+    const auto present =
+        std::span(head).first(static_cast<std::size_t>(std::min<std::uint64_t>(length, kScheduleHeaderSize)));
     if (!m_file.ReadAt(0, present)) return MarkFailed(m_head, Named(m_file.Failure(), m_head.id));
     const ScheduleHeader header = DecodeScheduleHeader(present);
     const auto damaged = [this](const Damage& damage) {
@@ -59,14 +61,16 @@ void CardFileStream::CheckProgram() {
     std::uint64_t end = kScheduleHeaderSize;
     for (std::size_t i = 0; i < header.count; ++i) {
         if (const auto damage = CheckTimerPlace(i, header.index[i], end, length)) return damaged(*damage);
-        if (const auto damage = CheckTimerSize(i, header.index[i].size, std::nullopt)) return damaged(*damage);
+        if (const auto damage = CheckTimerSize(i, header.index[i].size, std::nullopt))
+            return damaged(*damage);
         end = std::uint64_t{header.index[i].offset} + header.index[i].size;
     }
     std::vector<std::uint16_t> counts;
     counts.reserve(header.count);
     for (std::size_t i = 0; i < header.count; ++i) {
         TimerRecordBytes record{};
-        if (!m_file.ReadAt(header.index[i].offset, record)) return MarkFailed(m_head, Named(m_file.Failure(), m_head.id));
+        if (!m_file.ReadAt(header.index[i].offset, record))
+            return MarkFailed(m_head, Named(m_file.Failure(), m_head.id));
         const std::uint16_t musicCount = DecodeTimerRecord(record).musicCount;
         if (const auto damage = CheckTimerSize(i, header.index[i].size, musicCount)) return damaged(*damage);
         counts.push_back(musicCount);

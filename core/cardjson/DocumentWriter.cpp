@@ -68,7 +68,8 @@ bool DocumentWriter::WriteFile(CardFileId id, int indent, const TextSink& sink) 
         head.id = id;
         MarkFailed(head, *failed);
     }
-    m_anyUnreadable = m_anyUnreadable || (head.state != CardFileState::Read && head.state != CardFileState::Absent);
+    m_anyUnreadable =
+        m_anyUnreadable || (head.state != CardFileState::Read && head.state != CardFileState::Absent);
     if (head.state != CardFileState::Read || !HoldsTimers(id.kind) || stream.TimerCount() == 0) {
         return out.Put(Dumped(FileToJson(head), indent)) && out.Flush();
     }
@@ -87,7 +88,8 @@ bool DocumentWriter::WriteFile(CardFileId id, int indent, const TextSink& sink) 
             m_failedBefore[CardFileIndex(id)] = m_failure;
             return false;
         }
-        if (!out.Put((i == 0 ? "" : ",") + NewLine(item) + Dumped(TimerToJson(*timer, id.kind), item))) return false;
+        if (!out.Put((i == 0 ? "" : ",") + NewLine(item) + Dumped(TimerToJson(*timer, id.kind), item)))
+            return false;
     }
     return out.Put(NewLine(field) + "]" + NewLine(indent) + "}") && out.Flush();
 }
@@ -96,12 +98,10 @@ bool DocumentWriter::Write(const TextSink& sink) {
     m_failure.reset();
     m_anyUnreadable = false;
     // The frame of CardToJson's document, as dump(2) writes it; the folder names all 16 files.
-    if (!sink(R"({
-  "format": ")" + std::string(kFormatName) + R"(",
-  "version": )" + std::to_string(kFormatVersion) + R"(,
-  "programs": {)")) {
-        return false;
-    }
+    const std::string opening = "{" + NewLine(2) + "\"format\": " + Json(std::string(kFormatName)).dump() +
+                                "," + NewLine(2) + "\"version\": " + std::to_string(kFormatVersion) + "," +
+                                NewLine(2) + "\"programs\": {";
+    if (!sink(opening)) return false;
     const auto& ids = AllCardFiles();
     for (std::size_t k = 0; k < ids.size(); ++k) {
         const CardFileId id = ids[k];
@@ -109,7 +109,7 @@ bool DocumentWriter::Write(const TextSink& sink) {
         if (!sink(NewLine(4) + Json(FileStem(id)).dump() + ": ")) return false;
         if (!WriteFile(id, 4, sink)) return false;
         std::string after = lastOfGroup ? NewLine(2) + "}" : ",";
-        if (lastOfGroup && HoldsTimers(id.kind)) after += ",\n  \"dates\": {";
+        if (lastOfGroup && HoldsTimers(id.kind)) after += "," + NewLine(2) + "\"dates\": {";
         if (!sink(after)) return false;
     }
     return sink("\n}\n");
@@ -130,7 +130,8 @@ DocumentWriter::Size DocumentWriter::Measure(std::uint64_t limit) {
     return size;
 }
 
-BoundedFileJson FileJsonWithin(FileSystem& fs, const std::string& folder, CardFileId id, std::uint64_t limit) {
+BoundedFileJson FileJsonWithin(FileSystem& fs, const std::string& folder, CardFileId id,
+                               std::uint64_t limit) {
     CardFileStream stream(fs, folder, id);
     if (stream.TimerCount() == 0) return {FileToJson(stream.Head()), false};
     BoundedFileJson out{HeadToJson(stream), false};

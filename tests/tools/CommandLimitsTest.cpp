@@ -26,7 +26,7 @@ struct Outcome {
 
 // Runs `tavrel-card <arguments>` through `fs`, with `limit` as the largest document import reads.
 Outcome RunCommand(core::FileSystem& fs, std::vector<std::string> arguments,
-            std::uint64_t limit = core::cardjson::kLargestDocument) {
+                   std::uint64_t limit = core::cardjson::kLargestDocument) {
     const cardtool::ToolContext kept = cardtool::Context();
     cardtool::Context() = {&fs, limit};
     CLI::App app;
@@ -63,11 +63,13 @@ TEST(CommandLimits, ExportOfACardOverTheLimitIsRefusedNamingTheFolderAndTheLimit
     MemoryFileSystem fs;
     LayLargeProgram(fs, 2, 500);
     const std::uint64_t size = DocumentOf(fs).size();
-    for (const auto& arguments : {std::vector<std::string>{"export", kFolder}, {"export", kFolder, "-o", kBackup}}) {
+    for (const auto& arguments :
+         {std::vector<std::string>{"export", kFolder}, {"export", kFolder, "-o", kBackup}}) {
         const Outcome run = RunCommand(fs, arguments, size - 1);
         EXPECT_EQ(run.exitCode, cardtool::kExitFailed);
         EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err, "tavrel-card export: " + kFolder + ": 这张卡的文档将超过 " + std::to_string(size - 1) +
+        EXPECT_EQ(run.err, "tavrel-card export: " + kFolder + ": 这张卡的文档将超过 " +
+                               std::to_string(size - 1) +
                                " 字节，导入读不了这么大的文档，所以什么都没有导出。\n");
         EXPECT_FALSE(fs.Exists(kBackup));
     }
@@ -90,8 +92,8 @@ TEST(CommandLimits, ImportTakesWhatExportWroteAtTheLimit) {
 
     const Outcome refused = RunCommand(fs, {"import", kBackup, copy}, size - 1);
     EXPECT_EQ(refused.exitCode, cardtool::kExitFailed);
-    EXPECT_EQ(refused.err, "tavrel-card import: " + kBackup + ": 文档太大：导入最多读取 " + std::to_string(size - 1) +
-                               " 字节的文档。\n");
+    EXPECT_EQ(refused.err, "tavrel-card import: " + kBackup + ": 文档太大：导入最多读取 " +
+                               std::to_string(size - 1) + " 字节的文档。\n");
 }
 
 // Three timers of 65535 names (120 MB on the card): shown, exported and compared a timer at a
@@ -112,12 +114,15 @@ TEST(CommandLimits, FullMusicListsAreShownExportedAndCompared) {
 
     const std::string other = "other";
     ASSERT_TRUE(fs.MakeFolder(other).ok());
-    fs.SetFile(core::CardFilePath(other, core::CardFileKind::GeneralSchedule, 0), fs.FileBytes(PathOf("SCH01.DAT")).value());
+    fs.SetFile(core::CardFilePath(other, core::CardFileKind::GeneralSchedule, 0),
+               fs.FileBytes(PathOf("SCH01.DAT")).value());
     Patch(fs, "SCH01.DAT", kFirstRecord + 4, {9});  // the first timer starts at 09:30:00
     const Outcome compared = RunCommand(fs, {"diff", other, kFolder});
     EXPECT_EQ(compared.exitCode, cardtool::kExitFindings) << compared.err;
-    EXPECT_NE(compared.out.find("SCH01 第一组程序 节目序号 1 第一个：开始时间 08:30:00 第二个：开始时间 09:30:00\n"),
-              std::string::npos) << compared.out.substr(0, 2000);
+    EXPECT_NE(compared.out.find(
+                  "SCH01 第一组程序 节目序号 1 第一个：开始时间 08:30:00 第二个：开始时间 09:30:00\n"),
+              std::string::npos)
+        << compared.out.substr(0, 2000);
 }
 
 TEST(CommandLimits, DiffOfAFileOverTheLimitIsRefusedNamingItAndTheLimit) {
@@ -125,7 +130,8 @@ TEST(CommandLimits, DiffOfAFileOverTheLimitIsRefusedNamingItAndTheLimit) {
     LayLargeProgram(fs, 2, 500);
     const Outcome run = RunCommand(fs, {"diff", kFolder, kFolder}, 1000);
     EXPECT_EQ(run.exitCode, cardtool::kExitFailed);
-    EXPECT_EQ(run.err, "tavrel-card diff: " + PathOf("SCH01.DAT") + ": 文件太大，无法比较：它的文档将超过 1000 字节。\n");
+    EXPECT_EQ(run.err, "tavrel-card diff: " + PathOf("SCH01.DAT") +
+                           ": 文件太大，无法比较：它的文档将超过 1000 字节。\n");
 }
 
 // Memory that runs out in the middle of a command ends it with a message naming the file it was
@@ -149,13 +155,13 @@ TEST_P(CommandOutOfMemory, EndsNamingTheFile) {
     EXPECT_NE(run.err.find(GetParam().file + ": 内存不足，没有完成。\n"), std::string::npos) << run.err;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Commands, CommandOutOfMemory,
-    ::testing::Values(OutOfMemoryCase{"Show", {"show", kFolder}, PathOf("SCH01.DAT")},
-                      OutOfMemoryCase{"Export", {"export", kFolder}, kFolder},
-                      OutOfMemoryCase{"Diff", {"diff", kFolder, kFolder}, PathOf("SCH01.DAT")},
-                      OutOfMemoryCase{"Check", {"check", kFolder}, kFolder},
-                      OutOfMemoryCase{"Import", {"import", kBackup, kFolder}, kBackup}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Commands, CommandOutOfMemory,
+                         ::testing::Values(OutOfMemoryCase{"Show", {"show", kFolder}, PathOf("SCH01.DAT")},
+                                           OutOfMemoryCase{"Export", {"export", kFolder}, kFolder},
+                                           OutOfMemoryCase{
+                                               "Diff", {"diff", kFolder, kFolder}, PathOf("SCH01.DAT")},
+                                           OutOfMemoryCase{"Check", {"check", kFolder}, kFolder},
+                                           OutOfMemoryCase{"Import", {"import", kBackup, kFolder}, kBackup}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -27,12 +27,15 @@ int WriteInto(DocumentWriter& writer, const std::string& output) {
         [&](core::File& out) -> core::Result<> {
             std::optional<core::Failure> failed;
             const bool whole = writer.Write([&](std::string_view piece) {
-                auto done = out.Write(std::span(reinterpret_cast<const std::uint8_t*>(piece.data()), piece.size()));
+                auto done =
+                    out.Write(std::span(reinterpret_cast<const std::uint8_t*>(piece.data()), piece.size()));
                 if (!done.ok()) failed = done.failure();
                 return done.ok();
             });
             if (failed) return *failed;
-            if (!whole) return core::IoFailure(writer.Failure().value_or(core::FileError(core::FileErrorCause::Generic, "")));
+            if (!whole)
+                return core::IoFailure(
+                    writer.Failure().value_or(core::FileError(core::FileErrorCause::Generic, "")));
             return {};
         },
         nullptr);
@@ -43,7 +46,9 @@ int WriteInto(DocumentWriter& writer, const std::string& output) {
 }
 
 int WriteOut(DocumentWriter& writer) {
-    const bool whole = writer.Write([](std::string_view piece) { return static_cast<bool>(std::cout.write(piece.data(), static_cast<std::streamsize>(piece.size()))); });
+    const bool whole = writer.Write([](std::string_view piece) {
+        return static_cast<bool>(std::cout.write(piece.data(), static_cast<std::streamsize>(piece.size())));
+    });
     std::cout.flush();
     if (whole) return kExitClean;
     if (writer.Failure()) ComplainOf("export", writer.Failure(), "");
@@ -55,7 +60,8 @@ int Export(const std::string& folder, const std::string& output) {
     DocumentWriter writer(*Context().fs, folder);
     const std::uint64_t limit = Context().largestDocument;
     if (writer.Measure(limit).overLimit) {
-        Complain("export", folder + ": " + WithValue(core::CardWord("export.too-large"), std::to_string(limit)));
+        Complain("export",
+                 folder + ": " + WithValue(core::CardWord("export.too-large"), std::to_string(limit)));
         return kExitFailed;
     }
     const int written = output.empty() ? WriteOut(writer) : WriteInto(writer, output);

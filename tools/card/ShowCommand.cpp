@@ -39,7 +39,8 @@ bool ShowFile(const std::string& folder, core::CardFileId id) {
             ComplainOf("show", stream.Failure(), FileStem(id));
             return false;
         }
-        for (const std::string& line : TimerLines(i, TimerToJson(*timer, id.kind))) std::cout << "  " << line << '\n';
+        for (const std::string& line : TimerLines(i, TimerToJson(*timer, id.kind)))
+            std::cout << "  " << line << '\n';
     }
     return head.state == core::CardFileState::Read || head.state == core::CardFileState::Absent;
 }
