@@ -16,6 +16,11 @@ QString TabCaption(int tab) {
     }
 }
 
+QString StoppedText(const QString& detail) {
+    if (detail.isEmpty()) return QCoreApplication::translate("App", "内存不足，这次操作没有完成。");
+    return QCoreApplication::translate("App", "发生了意外的错误，这次操作没有完成：%1").arg(detail);
+}
+
 ui::DialogTexts ApplicationDialogTexts() {
     return {
         QCoreApplication::translate("App", "信息提示框"),

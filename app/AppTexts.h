@@ -13,5 +13,9 @@ QString ToolName();
 QString ToolVersion();
 // The four tabs: "一般时程设置", "特殊时程设置", "特殊日期设置", "全卡总览".
 QString TabCaption(int tab);
+
+// What the window says when something it did not expect stopped what it was doing: memory ran
+// out (no `detail`), or an error with its own words.
+QString StoppedText(const QString& detail);
 // The words on message boxes, error boxes, the about box and the choosers.
 ui::DialogTexts ApplicationDialogTexts();

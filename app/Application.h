@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QApplication>
+#include "app/GuardedApplication.h"
 
 #include "app/Language.h"
 #include "app/Translation.h"
@@ -18,6 +18,6 @@ public:
 private:
     int m_argc = 1;
     char* m_argv[2];
-    QApplication m_app;
+    GuardedApplication m_app;
     LanguageScope m_language;
 };

@@ -19,8 +19,14 @@ int main(int argc, char** argv) {
         std::cerr << NoDisplayMessage(argv[0]) << '\n';
         return 1;
     }
-    Application application(argv[0], ChooseLanguage(options.language, std::getenv("LC_ALL"),
-                                                    std::getenv("LC_MESSAGES"), std::getenv("LANG")));
-    application.Run(options.quitAfterStart);
+    try {
+        Application application(argv[0], ChooseLanguage(options.language, std::getenv("LC_ALL"),
+                                                        std::getenv("LC_MESSAGES"), std::getenv("LANG")));
+        application.Run(options.quitAfterStart);
+    } catch (const std::exception& e) {
+        // Before the window is up or after it is gone: no box can say it.
+        std::cerr << argv[0] << ": " << e.what() << '\n';
+        return 1;
+    }
     return 0;
 }

@@ -28,6 +28,14 @@
         <translation>Card Overview</translation>
     </message>
     <message>
+        <source>内存不足，这次操作没有完成。</source>
+        <translation>Out of memory: this was not finished.</translation>
+    </message>
+    <message>
+        <source>发生了意外的错误，这次操作没有完成：%1</source>
+        <translation>An unexpected error stopped this before it was finished: %1</translation>
+    </message>
+    <message>
         <source>信息提示框</source>
         <translation>Information</translation>
     </message>
@@ -339,6 +347,26 @@ Edits the general schedule, the special schedule and the special dates that the 
     <message>
         <source>同一个对象中同一个字段出现了不止一次。</source>
         <translation>The same field appears more than once in one object.</translation>
+    </message>
+    <message>
+        <source>文档太大：导入最多读取 %1 字节的文档。</source>
+        <translation>The document is too large: import reads documents of at most %1 bytes.</translation>
+    </message>
+    <message>
+        <source>这张卡的文档将超过 %1 字节，导入读不了这么大的文档，所以什么都没有导出。</source>
+        <translation>The card&apos;s document would be larger than %1 bytes, more than import reads, so nothing was exported.</translation>
+    </message>
+    <message>
+        <source>文件太大，无法比较：它的文档将超过 %1 字节。</source>
+        <translation>The file is too large to compare: its document would be larger than %1 bytes.</translation>
+    </message>
+    <message>
+        <source>内存不足，没有完成。</source>
+        <translation>Out of memory; not finished.</translation>
+    </message>
+    <message>
+        <source>意外的错误，没有完成：</source>
+        <translation>Unexpected error; not finished: </translation>
     </message>
     <message>
         <source>删除：</source>

@@ -100,20 +100,26 @@ std::string FileSummary(const Json& value, const WordLookup& words) {
     if (value.is_object() && value.contains("unreadable")) {
         return words.word("state.unreadable") + value.value("message", value["unreadable"].dump());
     }
-    if (value.is_object()) {
-        std::string summary = std::to_string(value["timers"].size()) + words.word("word.timers");
-        for (const char* field : {"program", "reserved", "unused_index"}) {
-            if (value.contains(field)) summary += words.word("punct.comma") + FieldWords(field, value[field], words);
-        }
-        return summary;
-    }
+    if (value.is_object()) return ProgramSummary(value, value["timers"].size(), words);
     std::string summary = std::to_string(value.size()) + words.word("word.dates");
     if (!value.empty()) summary += " " + DatesWords(value.get_ref<const Json::array_t&>(), words);
     return summary;
 }
 
+std::string ProgramSummary(const Json& program, std::size_t timers, const WordLookup& words) {
+    std::string summary = std::to_string(timers) + words.word("word.timers");
+    for (const char* field : {"program", "reserved", "unused_index"}) {
+        if (program.contains(field)) summary += words.word("punct.comma") + FieldWords(field, program[field], words);
+    }
+    return summary;
+}
+
+std::string FileHeadLine(CardFileId id, const std::string& summary, const WordLookup& words) {
+    return FileHeading(id, words) + words.word("punct.colon") + summary;
+}
+
 std::vector<std::string> FileLines(CardFileId id, const Json& value, const WordLookup& words) {
-    std::vector<std::string> lines{FileHeading(id, words) + words.word("punct.colon") + FileSummary(value, words)};
+    std::vector<std::string> lines{FileHeadLine(id, FileSummary(value, words), words)};
     if (value.is_object() && value.contains("timers")) {
         for (std::size_t i = 0; i < value["timers"].size(); ++i) {
             for (const std::string& line : TimerLines(i, value["timers"][i], words))

@@ -51,6 +51,13 @@ std::string FileHeading(CardFileId id, const WordLookup& words = {});
 // "文档中没有这个文件。" for a file a document does not name (null).
 std::string FileSummary(const Json& value, const WordLookup& words = {});
 
+// A program's summary, "2个定时，文件头的程序号 3", its timers counted by the caller: a program
+// read one timer at a time has none in `program`.
+std::string ProgramSummary(const Json& program, std::size_t timers, const WordLookup& words = {});
+
+// The first line of FileLines: the heading and the summary.
+std::string FileHeadLine(CardFileId id, const std::string& summary, const WordLookup& words = {});
+
 // The whole file: its heading with the summary, then each timer's lines.
 std::vector<std::string> FileLines(CardFileId id, const Json& value, const WordLookup& words = {});
 

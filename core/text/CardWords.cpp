@@ -91,6 +91,13 @@ constexpr KeyedText kWords[] = {
     {"problem.too-many-dates", TAVREL_TRANSLATE_NOOP("CardWords", "一个日期表最多只能有365个日期。")},
     {"problem.repeated-value", TAVREL_TRANSLATE_NOOP("CardWords", "同一个值出现了不止一次。")},
     {"problem.repeated-key", TAVREL_TRANSLATE_NOOP("CardWords", "同一个对象中同一个字段出现了不止一次。")},
+    // Sizes: %1 is the largest document import reads, in bytes.
+    {"problem.too-large", TAVREL_TRANSLATE_NOOP("CardWords", "文档太大：导入最多读取 %1 字节的文档。")},
+    {"export.too-large",
+     TAVREL_TRANSLATE_NOOP("CardWords", "这张卡的文档将超过 %1 字节，导入读不了这么大的文档，所以什么都没有导出。")},
+    {"diff.too-large", TAVREL_TRANSLATE_NOOP("CardWords", "文件太大，无法比较：它的文档将超过 %1 字节。")},
+    {"tool.out-of-memory", TAVREL_TRANSLATE_NOOP("CardWords", "内存不足，没有完成。")},
+    {"tool.unexpected", TAVREL_TRANSLATE_NOOP("CardWords", "意外的错误，没有完成：")},
 };
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include "core/cardjson/EntryChange.h"
 #include "core/history/Restore.h"
+#include "pages/CommandGuard.h"
 #include "core/text/HistoryTexts.h"
 #include "pages/Messages.h"
 #include "pages/overview/CardWordsInWindow.h"
@@ -108,7 +109,11 @@ void HistoryView::RestoreChosen() {
     const core::history::Entry* entry = Chosen();
     if (!entry || !Shown()) return;
     const std::string folder = Shown()->folder;
-    const core::history::Entry undone = *entry;
+    RunGuarded(this, m_dialogs, folder, [&] { Restore(folder, *entry); });
+}
+
+void HistoryView::Restore(const std::string& folder, const core::history::Entry& entry) {
+    const core::history::Entry undone = entry;
     auto history = m_recorder.HistoryOf(folder);
     const auto restored =
         core::history::RestoreStepTo(m_recorder, history, folder, core::history::StepUndoing(undone));

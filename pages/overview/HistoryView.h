@@ -31,6 +31,7 @@ private:
     void Fill() override;
     void ShowEntry(int row);
     void RestoreChosen();
+    void Restore(const std::string& folder, const core::history::Entry& entry);
     const core::history::Entry* Chosen() const;
 
     ui::Dialogs& m_dialogs;

@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include "pages/CommandGuard.h"
 #include "pages/overview/DayView.h"
 #include "pages/overview/HistoryView.h"
 #include "pages/overview/FindingsView.h"
@@ -134,7 +135,10 @@ void OverviewPage::OnLoaded() {
     // Called by the watcher and by WaitForWork; whichever comes second finds nothing to do.
     if (!m_loadPending) return;
     m_loadPending = false;
-    m_overview = std::make_shared<const CardOverview>(m_loading.future().takeResult());
+    // What the reading threw (memory running out on a huge card) comes out here: the card named,
+    // and the page keeps what it showed.
+    RunGuarded(this, m_dialogs, m_folder,
+               [this] { m_overview = std::make_shared<const CardOverview>(m_loading.future().takeResult()); });
     ShowIdle();
     for (OverviewView* view : m_views) view->Show(*m_overview);
     if (m_queuedFolder) {

@@ -54,6 +54,17 @@ void LayEveryMode(testsupport::MemoryFileSystem& fs) {
     }
 }
 
+void LayLargeProgram(testsupport::MemoryFileSystem& fs, std::size_t timers, std::uint16_t entries) {
+    std::vector<std::u16string> names;
+    names.reserve(entries);
+    for (std::uint16_t k = 0; k < entries; ++k) {
+        const std::string number = std::to_string(k);
+        names.push_back(u"曲目" + std::u16string(number.begin(), number.end()) + u".mp3");
+    }
+    const auto stored = samples::WeekdayMusic(std::move(names)).stored;
+    fs.SetFile(PathOf("SCH01.DAT"), samples::ProgramImage(0, std::vector<samples::Bytes>(timers, stored)));
+}
+
 void Patch(testsupport::MemoryFileSystem& fs, const std::string& name, std::size_t offset,
            const std::vector<std::uint8_t>& bytes) {
     auto content = fs.FileBytes(PathOf(name)).value();

@@ -18,6 +18,9 @@ std::string PathOf(const std::string& name);
 // A timer of each mode in SCH01 and in SPSCH01, and a list in each of SDATE01 to SDATE06.
 void LayEveryMode(testsupport::MemoryFileSystem& fs);
 
+// SCH01 with `timers` music timers of `entries` names each: 65535 names make a timer of 40 MB.
+void LayLargeProgram(testsupport::MemoryFileSystem& fs, std::size_t timers, std::uint16_t entries);
+
 // Writes `bytes` over the file's bytes from `offset` on.
 void Patch(testsupport::MemoryFileSystem& fs, const std::string& name, std::size_t offset,
            const std::vector<std::uint8_t>& bytes);

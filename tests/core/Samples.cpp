@@ -41,7 +41,12 @@ Sample WeekdayMusic(std::vector<std::u16string> names, MusicSource source) {
     s.stored = WeekdayMusicRecord();
     Put16(s.stored, 28, r.musicCount);
     const char letter = source == MusicSource::External ? 'E' : 'D';
-    for (const auto& name : names) s.stored = Concat({s.stored, MusicEntry(letter, name)});
+    // Appended in place: a timer of 65535 names is 40 MB.
+    s.stored.reserve(s.stored.size() + names.size() * core::kMusicEntrySize);
+    for (const auto& name : names) {
+        const Bytes entry = MusicEntry(letter, name);
+        s.stored.insert(s.stored.end(), entry.begin(), entry.end());
+    }
     s.timer.musicNames = std::move(names);
     return s;
 }
@@ -92,7 +97,7 @@ Bytes ProgramImage(std::uint16_t program, const std::vector<Bytes>& timers) {
         Put32(file, 8 + 8 * i, at);
         Put32(file, 12 + 8 * i, static_cast<std::uint32_t>(timers[i].size()));
         at += static_cast<std::uint32_t>(timers[i].size());
-        file = Concat({file, timers[i]});
+        file.insert(file.end(), timers[i].begin(), timers[i].end());
     }
     if (timers.empty()) Put32(file, 8, 4104);
     return file;

@@ -1,6 +1,7 @@
 #include "tests/support/FaultyFileSystem.h"
 
 #include <algorithm>
+#include <new>
 #include <numeric>
 
 namespace testsupport {
@@ -114,6 +115,7 @@ public:
 
 private:
     core::Failure Failed(const FaultyFileSystem::Fault& fault) const {
+        if (fault.outOfMemory) throw std::bad_alloc();
         return core::IoFailure(FileError(fault.cause, Path()));
     }
 
@@ -126,7 +128,7 @@ FaultyFileSystem::FaultyFileSystem(core::FileSystem& inner) : m_inner(inner) {}
 
 void FaultyFileSystem::FailCall(std::size_t n, FileErrorCause cause, IoCalls kinds,
                                 std::size_t partialBytes) {
-    m_fault = Fault{n, cause, kinds, partialBytes};
+    m_fault = Fault{n, cause, kinds, partialBytes, false};
     m_matching = 0;
     m_fired.reset();
 }
@@ -134,6 +136,11 @@ void FaultyFileSystem::FailCall(std::size_t n, FileErrorCause cause, IoCalls kin
 void FaultyFileSystem::StopAt(std::size_t n) {
     FailCall(n, FileErrorCause::HardIO);
     m_fault->stop = true;
+}
+
+void FaultyFileSystem::RunOutOfMemoryAtRead(std::size_t n) {
+    FailCall(n, FileErrorCause::Generic, IoCall::Read);
+    m_fault->outOfMemory = true;
 }
 
 void FaultyFileSystem::LimitSpace(std::uint64_t bytes) { m_space = bytes; }

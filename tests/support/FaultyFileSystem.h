@@ -75,6 +75,9 @@ public:
     // can tell, the process was killed right there.
     void StopAt(std::size_t n);
     bool Stopped() const { return m_fault && m_fault->stop && m_fired; }
+    // Call number `n` among the Reads throws std::bad_alloc, as a read into memory that has run
+    // out would: whatever runs it must end with a message, not abort.
+    void RunOutOfMemoryAtRead(std::size_t n);
     // From now on only `bytes` more bytes may be added to files: a write that would grow files
     // past that writes what still fits and fails with DiskFull. Writing over existing bytes and
     // shrinking a file with Truncate behave as on a real disk.
@@ -108,6 +111,7 @@ private:
         IoCalls kinds;
         std::size_t partialBytes;
         bool stop = false;
+        bool outOfMemory = false;
     };
 
     // Counts the call; gives the fault when this is the call chosen to fail.

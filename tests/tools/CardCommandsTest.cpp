@@ -231,7 +231,7 @@ TEST(CardToolImport, UnreadableDocumentSaysWhy) {
     const Case cases[] = {
         {"missing", false, 0, "没有找到 %1。"},
         {"held by another program", true, 2, "在存取 %1 时发生共享违例。"},
-        {"far larger than any card's document", false, std::uint64_t{65} << 20, "在对 %1 进行访问时发生了一个不明错误。"},
+        {"larger than import reads", false, std::uint64_t{65} << 20, "%1: 文档太大：导入最多读取 67108864 字节的文档。"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -3,33 +3,77 @@
 #include <cstdint>
 #include <filesystem>
 #include <iostream>
+#include <new>
 #include <span>
 
 #include "core/cardjson/CardJson.h"
 #include "core/text/CardWords.h"
 #include "core/text/FileErrorText.h"
 #include "tools/card/PendingWrite.h"
+#include "tools/card/Commands.h"
 
 namespace cardtool {
 
 using namespace core::cardjson;
 
+namespace {
+
+std::string& WorkingOn() {
+    static std::string path;
+    return path;
+}
+
+}  // namespace
+
+ToolContext& Context() {
+    static ToolContext context;
+    return context;
+}
+
+void NoteWorkingOn(const std::string& path) { WorkingOn() = path; }
+
+void RunGuarded(const std::string& command, int& exitCode, const std::function<void()>& work) {
+    NoteWorkingOn("");
+    const auto stopped = [&](const std::string& why) {
+        const std::string& file = WorkingOn();
+        Complain(command, file.empty() ? why : file + ": " + why);
+        exitCode = kExitFailed;
+    };
+    try {
+        work();
+    } catch (const std::bad_alloc&) {
+        stopped(std::string(core::CardWord("tool.out-of-memory")));
+    } catch (const std::exception& e) {
+        stopped(std::string(core::CardWord("tool.unexpected")) + e.what());
+    }
+}
+
+std::string WithValue(std::string_view what, const std::string& value) {
+    std::string text(what);
+    if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, value);
+    return text;
+}
+
 void Complain(const std::string& command, const std::string& text) {
     std::cerr << "tavrel-card " << command << ": " << text << '\n';
 }
 
-std::optional<CardImage> CardOfFolder(const std::string& command, const std::string& folder) {
-    SettleCard(command, folder);
-    auto card = ReadCardImage(core::SystemFileSystem(), folder);
-    if (card.ok()) return std::move(*card);
-    Complain(command, core::FileErrorText(card.error().value_or(core::FileError(core::FileErrorCause::Generic, folder))));
-    return std::nullopt;
+void ComplainOf(const std::string& command, const std::optional<core::FileError>& error, const std::string& path) {
+    Complain(command, core::FileErrorText(error.value_or(core::FileError(core::FileErrorCause::Generic, path))));
+}
+
+bool FolderListed(const std::string& command, const std::string& folder) {
+    NoteWorkingOn(folder);
+    const auto listed = Context().fs->ListFolder(folder);
+    if (listed.ok()) {
+        SettleCard(command, folder);
+        return true;
+    }
+    ComplainOf(command, listed.error(), folder);
+    return false;
 }
 
 namespace {
-
-// Far larger than any card's document; a bigger file is not one, and is not read into memory.
-constexpr std::uint64_t kLargestDocument = std::uint64_t{64} << 20;
 
 // A path given in UTF-8 as the file system of this platform takes it.
 std::filesystem::path NativePath(const std::string& utf8) {
@@ -40,16 +84,22 @@ std::filesystem::path NativePath(const std::string& utf8) {
 
 std::optional<std::string> DocumentText(const std::string& command, const std::string& file) {
     const auto fail = [&](const std::optional<core::FileError>& error) -> std::optional<std::string> {
-        Complain(command, core::FileErrorText(error.value_or(core::FileError(core::FileErrorCause::Generic, file))));
+        ComplainOf(command, error, file);
         return std::nullopt;
     };
+    NoteWorkingOn(file);
     // Through the tool's own file layer: Windows gets the UTF-8 path right, and a document that
     // another program holds is reported as held, not as missing.
-    auto opened = core::SystemFileSystem().Open(file, core::OpenMode::Read);
+    auto opened = Context().fs->Open(file, core::OpenMode::Read);
     if (!opened.ok()) return fail(opened.error());
     const auto length = (*opened)->Length();
     if (!length.ok()) return fail(length.error());
-    if (*length > kLargestDocument) return fail(std::nullopt);
+    // Import reads a document whole: a larger one is not read into memory at all.
+    if (*length > Context().largestDocument) {
+        Complain(command, file + ": " +
+                              WithValue(core::CardWord("problem.too-large"), std::to_string(Context().largestDocument)));
+        return std::nullopt;
+    }
     std::string text(static_cast<std::size_t>(*length), '\0');
     const auto read = core::ReadFully(**opened, std::span(reinterpret_cast<std::uint8_t*>(text.data()), text.size()));
     if (!read.ok()) return fail(read.error());
@@ -72,10 +122,9 @@ std::optional<CardImage> CardOfDocument(const std::string& command, const std::s
     return std::nullopt;
 }
 
-std::optional<CardImage> CardOfPath(const std::string& command, const std::string& path) {
+bool IsDocumentFile(const std::string& path) {
     std::error_code ignored;
-    if (std::filesystem::is_regular_file(NativePath(path), ignored)) return CardOfDocument(command, path);
-    return CardOfFolder(command, path);
+    return std::filesystem::is_regular_file(NativePath(path), ignored);
 }
 
 bool AnyUnreadable(const CardImage& card) {

@@ -10,6 +10,7 @@
 
 #include "core/check/CardCheck.h"
 #include "core/text/FileErrorText.h"
+#include "tools/card/CardSource.h"
 #include "tools/card/Commands.h"
 #include "tools/card/PendingWrite.h"
 
@@ -70,17 +71,20 @@ void AddCheckCommand(CLI::App& app, int& exitCode) {
     check->add_option("FOLDER", options->folder, "The card's folder.")->required();
     check->add_flag("--json", options->json, "Print the findings as a JSON array.");
     check->callback([options, &exitCode] {
-        SettleCard("check", options->folder);
-        const auto findings = core::CheckCardFolder(core::SystemFileSystem(), options->folder);
-        if (!findings.ok()) {
-            const core::FileError error =
-                findings.error().value_or(core::FileError(core::FileErrorCause::Generic, options->folder));
-            std::cerr << "tavrel-card check: " << core::FileErrorText(error) << '\n';
-            exitCode = kExitFailed;
-            return;
-        }
-        Print(*findings, options->json);
-        exitCode = NeedsFixing(*findings) ? kExitFindings : kExitClean;
+        RunGuarded("check", exitCode, [&] {
+            SettleCard("check", options->folder);
+            NoteWorkingOn(options->folder);
+            const auto findings = core::CheckCardFolder(*Context().fs, options->folder);
+            if (!findings.ok()) {
+                const core::FileError error =
+                    findings.error().value_or(core::FileError(core::FileErrorCause::Generic, options->folder));
+                std::cerr << "tavrel-card check: " << core::FileErrorText(error) << '\n';
+                exitCode = kExitFailed;
+                return;
+            }
+            Print(*findings, options->json);
+            exitCode = NeedsFixing(*findings) ? kExitFindings : kExitClean;
+        });
     });
 }
 

@@ -36,44 +36,46 @@ void AddHistoryCommand(CLI::App& app, int& exitCode) {
     command->add_flag("--json", options->json, "Print the entries as a JSON array.");
     command->add_option("--show", options->show, "Say what the entry with this id changed.");
     command->callback([options, &exitCode] {
-        auto recorder = RecorderFor("history", options->folder);
-        if (!recorder) {
-            exitCode = kExitFailed;
-            return;
-        }
-        auto history = recorder->HistoryOf(options->folder);
-        if (options->show) {
-            const auto entry = EntryOf("history", history, *options->show);
-            if (!entry) {
+        RunGuarded("history", exitCode, [&] {
+            auto recorder = RecorderFor("history", options->folder);
+            if (!recorder) {
                 exitCode = kExitFailed;
                 return;
             }
-            std::cout << EntryLine(*entry) << '\n';
-            const auto lines = ChangeLines("history", history, *entry);
-            if (!lines) {
+            auto history = recorder->HistoryOf(options->folder);
+            if (options->show) {
+                const auto entry = EntryOf("history", history, *options->show);
+                if (!entry) {
+                    exitCode = kExitFailed;
+                    return;
+                }
+                std::cout << EntryLine(*entry) << '\n';
+                const auto lines = ChangeLines("history", history, *entry);
+                if (!lines) {
+                    exitCode = kExitFileError;
+                    return;
+                }
+                for (const std::string& line : *lines) std::cout << "  " << line << '\n';
+                exitCode = kExitClean;
+                return;
+            }
+            const auto entries = history.Entries();
+            if (!entries.ok()) {
+                Complain("history", std::string(core::HistoryWord("error.damaged")) + history.Folder());
                 exitCode = kExitFileError;
                 return;
             }
-            for (const std::string& line : *lines) std::cout << "  " << line << '\n';
+            if (options->json) {
+                auto array = nlohmann::ordered_json::array();
+                for (const auto& entry : *entries) array.push_back(EntryJson(entry));
+                std::cout << array.dump(2) << '\n';
+            } else if (entries->empty()) {
+                std::cout << core::HistoryWord("list.empty") << '\n';
+            } else {
+                for (const auto& entry : *entries) std::cout << EntryLine(entry) << '\n';
+            }
             exitCode = kExitClean;
-            return;
-        }
-        const auto entries = history.Entries();
-        if (!entries.ok()) {
-            Complain("history", std::string(core::HistoryWord("error.damaged")) + history.Folder());
-            exitCode = kExitFileError;
-            return;
-        }
-        if (options->json) {
-            auto array = nlohmann::ordered_json::array();
-            for (const auto& entry : *entries) array.push_back(EntryJson(entry));
-            std::cout << array.dump(2) << '\n';
-        } else if (entries->empty()) {
-            std::cout << core::HistoryWord("list.empty") << '\n';
-        } else {
-            for (const auto& entry : *entries) std::cout << EntryLine(entry) << '\n';
-        }
-        exitCode = kExitClean;
+        });
     });
 }
 

@@ -9,7 +9,7 @@
 namespace cardtool {
 
 std::optional<core::history::WriteRecorder> RecorderFor(const std::string& command, const std::string& folder) {
-    core::FileSystem& fs = core::SystemFileSystem();
+    core::FileSystem& fs = *Context().fs;
     if (auto listed = fs.ListFolder(folder); !listed.ok()) {
         Complain(command, core::FileErrorText(listed.error().value_or(core::FileError(core::FileErrorCause::Generic, folder))));
         return std::nullopt;

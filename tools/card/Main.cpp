@@ -1,10 +1,12 @@
 // tavrel-card: the command line's parts are put together here; what each command does lives in
 // its own file.
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "core/fs/ProcessSetup.h"
+#include "core/text/CardWords.h"
 #include "tools/card/Commands.h"
 #include "tools/card/Utf8Arguments.h"
 
@@ -32,6 +34,13 @@ int main(int argc, char** argv) {
     } catch (const CLI::ParseError& e) {
         // --help and --version end here too, with CLI11's success code.
         return app.exit(e) == 0 ? cardtool::kExitClean : cardtool::kExitFailed;
+    } catch (const std::bad_alloc&) {
+        // Each command names its own file; this is the command line before any command ran.
+        std::cerr << "tavrel-card: " << core::CardWord("tool.out-of-memory") << '\n';
+        return cardtool::kExitFailed;
+    } catch (const std::exception& e) {
+        std::cerr << "tavrel-card: " << core::CardWord("tool.unexpected") << e.what() << '\n';
+        return cardtool::kExitFailed;
     }
     return exitCode;
 }

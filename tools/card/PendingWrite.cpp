@@ -27,7 +27,7 @@ void TellSettlements(const std::string& command, const std::vector<core::history
 }
 
 void SettleCard(const std::string& command, const std::string& folder) {
-    core::history::WriteRecorder recorder(core::SystemFileSystem());
+    core::history::WriteRecorder recorder(*Context().fs);
     recorder.SettlePending(folder);
     TellSettlements(command, recorder.TakeSettlements());
     if (recorder.TakeMissedCopy()) Complain(command, core::NoHistoryCopyText());

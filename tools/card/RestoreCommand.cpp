@@ -65,47 +65,49 @@ void AddRestoreCommand(CLI::App& app, int& exitCode) {
                         "Every file the history knows back to what it held at this moment (2026-12-11T08:00, local time unless it ends in Z or +08:00).");
     command->add_flag("--dry-run", options->dryRun, "Say what would change, and write nothing.");
     command->callback([options, &exitCode] {
-        if (options->entry.has_value() == !options->allBefore.empty()) {
-            Complain("restore", Word("error.one-target"));
-            exitCode = kExitFailed;
-            return;
-        }
-        auto recorder = RecorderFor("restore", options->folder);
-        if (!recorder) {
-            exitCode = kExitFailed;
-            return;
-        }
-        auto history = recorder->HistoryOf(options->folder);
-        auto steps = StepsAsked(history, options->entry, options->allBefore);
-        if (!steps) {
-            exitCode = kExitFailed;
-            return;
-        }
-        core::history::MarkUnchanged(*recorder, options->folder, *steps);
-        exitCode = kExitClean;
-        if (steps->empty()) std::cout << Word("list.empty") << '\n';
-        // Every file at once: all or nothing as the next command sees it.
-        const auto restored = options->dryRun ? core::history::MultiWriteResult{}
-                                              : core::history::RestoreStepsTo(*recorder, history, options->folder, *steps);
-        std::size_t done = 0;
-        for (const auto& step : *steps) {
-            if (!step.content) {
-                std::cout << step.name << "：" << Word("restore.absent-then") << '\n';
-                continue;
+        RunGuarded("restore", exitCode, [&] {
+            if (options->entry.has_value() == !options->allBefore.empty()) {
+                Complain("restore", Word("error.one-target"));
+                exitCode = kExitFailed;
+                return;
             }
-            if (step.unchanged || options->dryRun) {
-                std::cout << step.name << "：" << Word(step.unchanged ? "restore.unchanged" : "restore.would") << '\n';
-                continue;
+            auto recorder = RecorderFor("restore", options->folder);
+            if (!recorder) {
+                exitCode = kExitFailed;
+                return;
             }
-            if (done++ == restored.written && restored.failure) {
-                Complain("restore", core::FileErrorText(restored.failure->error.value_or(
-                                        core::FileError(core::FileErrorCause::Generic, step.name))));
-                exitCode = kExitFileError;
-                break;
+            auto history = recorder->HistoryOf(options->folder);
+            auto steps = StepsAsked(history, options->entry, options->allBefore);
+            if (!steps) {
+                exitCode = kExitFailed;
+                return;
             }
-            std::cout << step.name << "：" << Word(restored.rolledBack ? "restore.rolled-back" : "restore.done") << '\n';
-        }
-        if (recorder->TakeMissedCopy()) Complain("restore", core::NoHistoryCopyText());
+            core::history::MarkUnchanged(*recorder, options->folder, *steps);
+            exitCode = kExitClean;
+            if (steps->empty()) std::cout << Word("list.empty") << '\n';
+            // Every file at once: all or nothing as the next command sees it.
+            const auto restored = options->dryRun ? core::history::MultiWriteResult{}
+                                                  : core::history::RestoreStepsTo(*recorder, history, options->folder, *steps);
+            std::size_t done = 0;
+            for (const auto& step : *steps) {
+                if (!step.content) {
+                    std::cout << step.name << "：" << Word("restore.absent-then") << '\n';
+                    continue;
+                }
+                if (step.unchanged || options->dryRun) {
+                    std::cout << step.name << "：" << Word(step.unchanged ? "restore.unchanged" : "restore.would") << '\n';
+                    continue;
+                }
+                if (done++ == restored.written && restored.failure) {
+                    Complain("restore", core::FileErrorText(restored.failure->error.value_or(
+                                            core::FileError(core::FileErrorCause::Generic, step.name))));
+                    exitCode = kExitFileError;
+                    break;
+                }
+                std::cout << step.name << "：" << Word(restored.rolledBack ? "restore.rolled-back" : "restore.done") << '\n';
+            }
+            if (recorder->TakeMissedCopy()) Complain("restore", core::NoHistoryCopyText());
+        });
     });
 }
 
