@@ -329,6 +329,10 @@ Edits the general schedule, the special schedule and the special dates that the 
         <translation>A program can hold at most 512 timers.</translation>
     </message>
     <message>
+        <source>这些定时写成文件将超过 4294967295 字节，程序文件的索引记录不了。</source>
+        <translation>These timers would make a file larger than 4294967295 bytes, more than a program file&apos;s index can address.</translation>
+    </message>
+    <message>
         <source>一个定时最多只能有65535个音乐文件。</source>
         <translation>A timer can have at most 65535 music files.</translation>
     </message>

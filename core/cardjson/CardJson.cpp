@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <limits>
 
 #include "core/cardjson/Names.h"
 #include "core/cardjson/ParseDocument.h"
@@ -109,6 +110,9 @@ void ProgramFromJson(const Json& value, const Place& at, FileImage& file) {
     const Json& timers = Array(Required(value, at, "timers"), timersAt, kMaxTimers, "too-many-timers");
     p.timers.reserve(timers.size());
     for (std::size_t i = 0; i < timers.size(); ++i) p.timers.push_back(TimerFromJson(timers[i], timersAt / i, file.id.kind));
+    // The index holds 32-bit offsets: a card file never holds more, and a larger one would be
+    // written with offsets that wrap.
+    if (EncodedProgramSize(p) > std::numeric_limits<std::uint32_t>::max()) Fail(timersAt, "program-too-large");
     for (std::size_t slot = p.timers.size(); slot < kMaxTimers; ++slot) p.index[slot] = UsualUnusedSlot(p.timers.size(), slot);
     if (value.contains("unused_index")) UnusedIndexFromJson(value["unused_index"], at / "unused_index", p);
     file.state = CardFileState::Read;

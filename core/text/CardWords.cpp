@@ -86,6 +86,8 @@ constexpr KeyedText kWords[] = {
     {"problem.wrong-type", TAVREL_TRANSLATE_NOOP("CardWords", "值的类型不对。")},
     {"problem.out-of-range", TAVREL_TRANSLATE_NOOP("CardWords", "值超出了范围。")},
     {"problem.too-many-timers", TAVREL_TRANSLATE_NOOP("CardWords", "一个程序最多只能有512个定时。")},
+    {"problem.program-too-large",
+     TAVREL_TRANSLATE_NOOP("CardWords", "这些定时写成文件将超过 4294967295 字节，程序文件的索引记录不了。")},
     {"problem.too-many-names", TAVREL_TRANSLATE_NOOP("CardWords", "一个定时最多只能有65535个音乐文件。")},
     {"problem.name-too-long", TAVREL_TRANSLATE_NOOP("CardWords", "音乐文件名太长。")},
     {"problem.too-many-dates", TAVREL_TRANSLATE_NOOP("CardWords", "一个日期表最多只能有365个日期。")},

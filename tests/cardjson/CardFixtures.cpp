@@ -105,4 +105,10 @@ std::vector<Fixture> StoreFixtures() {
     };
 }
 
+core::cardjson::DocumentImport Import(core::FileSystem& fs, std::string_view text, bool dryRun) {
+    testsupport::MemoryFileSystem history;
+    core::history::WriteRecorder recorder(fs, std::string("/history"), history);
+    return core::cardjson::ImportDocument(fs, kFolder, text, dryRun, &recorder);
+}
+
 }  // namespace cardfixtures

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/cardjson/ImportCard.h"
 #include "tests/support/MemoryFileSystem.h"
 
 // Card folders made by the store itself (every mode, a full program, copies, deletes, dates)
@@ -36,5 +37,10 @@ struct Fixture {
 
 // Cards whose files the tool itself wrote.
 std::vector<Fixture> StoreFixtures();
+
+// Imports `text` into the card folder on `fs`, keeping the card's history in memory of its own:
+// a test never writes into the history of the person running it, and tests run side by side
+// never share one (nor the hold on its plans).
+core::cardjson::DocumentImport Import(core::FileSystem& fs, std::string_view text, bool dryRun = false);
 
 }  // namespace cardfixtures

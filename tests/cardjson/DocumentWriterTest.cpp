@@ -115,7 +115,7 @@ TEST(StreamedDocument, FullMusicListsComeBackThroughImport) {
     DocumentWriter writer(fs, kFolder);
     const std::string text = Streamed(writer);
     MemoryFileSystem copy(std::uint64_t{1} << 30);  // room for a file of 80 MB
-    const auto imported = core::cardjson::ImportDocument(copy, kFolder, text, false);
+    const auto imported = Import(copy, text, false);
     ASSERT_FALSE(imported.error) << imported.error->pointer << " " << imported.error->problem;
     ASSERT_FALSE(imported.report.failure);
     EXPECT_TRUE(copy.FileBytes(PathOf("SCH01.DAT")) == fs.FileBytes(PathOf("SCH01.DAT")));

@@ -153,7 +153,7 @@ TEST_P(RefusedDocument, NamesThePlaceAndWritesNothing) {
     MemoryFileSystem before;
     LayOtherCard(before);
 
-    const auto imported = core::cardjson::ImportDocument(fs, kFolder, text, false);
+    const auto imported = Import(fs, text, false);
 
     ASSERT_TRUE(imported.error);
     EXPECT_EQ(imported.error->pointer, c.pointer);
@@ -184,7 +184,7 @@ std::vector<std::pair<std::string, ImportOutcome>> Outcomes(const core::cardjson
 TEST(Import, WritesOnlyTheFilesThatDiffer) {
     MemoryFileSystem fs;
     LayOtherCard(fs);
-    const auto imported = core::cardjson::ImportDocument(fs, kFolder, EveryModeText(), false);
+    const auto imported = Import(fs, EveryModeText(), false);
     ASSERT_FALSE(imported.error);
     const auto outcomes = Outcomes(imported.report);
     EXPECT_EQ(outcomes.at(0), std::pair(std::string("SCH01.DAT"), ImportOutcome::Written));
@@ -203,7 +203,7 @@ TEST(Import, LeavesFilesTheDocumentDoesNotNameOrMarksAbsent) {
     fs.SetFile(PathOf("SCH04.DAT"), {4, 5, 6});
     Json document = GoodDocument();
     document["programs"].erase("SCH04");
-    const auto imported = core::cardjson::ImportDocument(fs, kFolder, document.dump(), false);
+    const auto imported = Import(fs, document.dump(), false);
     ASSERT_FALSE(imported.error);
     EXPECT_EQ(fs.FileBytes(PathOf("SCH02.DAT")), (testsupport::Bytes{1, 2, 3}));
     EXPECT_EQ(fs.FileBytes(PathOf("SCH04.DAT")), (testsupport::Bytes{4, 5, 6}));
@@ -214,7 +214,7 @@ TEST(Import, DryRunSaysWhatWouldChangeAndWritesNothing) {
     MemoryFileSystem fs;
     LayOtherCard(fs);
     const auto before = fs.FileBytes(PathOf("SCH01.DAT"));
-    const auto imported = core::cardjson::ImportDocument(fs, kFolder, EveryModeText(), true);
+    const auto imported = Import(fs, EveryModeText(), true);
     ASSERT_FALSE(imported.error);
     EXPECT_EQ(Outcomes(imported.report).at(0).second, ImportOutcome::WouldWrite);
     EXPECT_EQ(fs.FileBytes(PathOf("SCH01.DAT")), before);
@@ -228,7 +228,7 @@ TEST(Import, BusyTargetStopsEveryWrite) {
     auto holder = fs.Open(PathOf("SDATE06.DAT"), core::OpenMode::Read);
     ASSERT_TRUE(holder.ok());
 
-    const auto imported = core::cardjson::ImportDocument(fs, kFolder, EveryModeText(), false);
+    const auto imported = Import(fs, EveryModeText(), false);
 
     ASSERT_TRUE(imported.report.failure);
     EXPECT_EQ(imported.report.failure->error->cause(), core::FileErrorCause::SharingViolation);
@@ -246,7 +246,7 @@ TEST(Import, CardThatKeepsOtherBytesStopsAtThatFileLeavingItAsItWas) {
     testsupport::CorruptingFileSystem card(fs, "SDATE01.DAT");
     card.CorruptWrites();
 
-    const auto imported = core::cardjson::ImportDocument(card, kFolder, EveryModeText(), false);
+    const auto imported = Import(card, EveryModeText(), false);
 
     ASSERT_TRUE(imported.report.failure);
     EXPECT_EQ(imported.report.failure->status, core::Status::IoFailed);
@@ -259,11 +259,9 @@ TEST(Import, CardThatKeepsOtherBytesStopsAtThatFileLeavingItAsItWas) {
 
 TEST(Import, IntoAnEmptyFolderClearsWhatAKilledWriterLeft) {
     MemoryFileSystem fs;
-    MemoryFileSystem history;
-    core::history::WriteRecorder recorder(fs, std::string("/history"), history);
     const std::string leftover = PathOf("SCH01.DAT") + ".99999999-1.tavrel-tmp";
     fs.SetFile(leftover, {1, 2});
-    const auto imported = core::cardjson::ImportDocument(fs, kFolder, EveryModeText(), false, &recorder);
+    const auto imported = Import(fs, EveryModeText());
     ASSERT_FALSE(imported.error);
     EXPECT_FALSE(imported.report.failure);
     EXPECT_TRUE(fs.Exists(PathOf("SCH01.DAT")));

@@ -28,7 +28,7 @@ std::string Export(MemoryFileSystem& fs) {
 void ExpectRoundTrip(MemoryFileSystem& source) {
     const std::string text = Export(source);
     MemoryFileSystem copy;
-    const auto imported = core::cardjson::ImportDocument(copy, kFolder, text, false);
+    const auto imported = Import(copy, text, false);
     ASSERT_FALSE(imported.error) << imported.error->pointer << " " << imported.error->problem;
     ASSERT_FALSE(imported.report.failure);
     for (const core::CardFileId id : core::AllCardFiles()) {
@@ -199,7 +199,7 @@ TEST(CardDocument, DeadBytesAfterTheLastTimerAreLeftOut) {
     EXPECT_EQ(Export(fs), clean);
 
     MemoryFileSystem copy;
-    ASSERT_FALSE(core::cardjson::ImportDocument(copy, kFolder, clean, false).error);
+    ASSERT_FALSE(Import(copy, clean, false).error);
     EXPECT_EQ(copy.FileBytes(PathOf("SCH01.DAT")), bytes);
 }
 
@@ -215,7 +215,7 @@ TEST(CardDocument, DamagedFileIsNamedWithItsCauseAndLeftOutOfTheImport) {
     EXPECT_EQ(document["dates"]["SDATE03"]["damage"], "dates-odd-length");
 
     MemoryFileSystem copy;
-    const auto imported = core::cardjson::ImportDocument(copy, kFolder, text, false);
+    const auto imported = Import(copy, text, false);
     ASSERT_FALSE(imported.error);
     EXPECT_FALSE(copy.Exists(PathOf("SPSCH02.DAT")));
     EXPECT_EQ(copy.FileBytes(PathOf("SCH01.DAT")), fs.FileBytes(PathOf("SCH01.DAT")));
